@@ -1,0 +1,7 @@
+#include "Program.h"
+
+// Filled in by the shell.
+MDIFitness *createProgram()
+{
+    return nullptr;
+}

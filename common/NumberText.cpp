@@ -1,0 +1,164 @@
+#include "NumberText.h"
+
+#include <cmath>
+#include <charconv>
+#include <string>
+#include <limits>
+
+namespace {
+
+// Writes |value| with at most `digits` significant digits in plain decimal
+// notation, without trailing zeros.
+QString format(double value, int digits)
+{
+    if (!std::isfinite(value))
+        return value > 0 ? QStringLiteral("1E+308") : value < 0 ? QStringLiteral("-1E+308")
+                                                                : QStringLiteral("0");
+    if (value == 0)
+        return QStringLiteral("0");
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                                   digits - 1);
+    // buf: [-]d.ddddde[+-]XX, whatever the locale
+    QString s = QString::fromLatin1(buf, res.ptr - buf);
+    const bool negative = s.startsWith(u'-');
+    if (negative)
+        s.remove(0, 1);
+    const qsizetype e = s.indexOf(u'e');
+    int exponent = s.mid(e + 1).toInt();
+    QString mantissa = s.left(e);
+    mantissa.remove(u'.');
+    while (mantissa.size() > 1 && mantissa.endsWith(u'0'))
+        mantissa.chop(1);
+    QString out;
+    if (exponent >= 0) {
+        if (exponent + 1 >= mantissa.size())
+            out = mantissa + QString(exponent + 1 - mantissa.size(), u'0');
+        else
+            out = mantissa.left(exponent + 1) + u'.' + mantissa.mid(exponent + 1);
+    } else {
+        out = QStringLiteral("0.") + QString(-exponent - 1, u'0') + mantissa;
+    }
+    return negative ? u'-' + out : out;
+}
+
+} // namespace
+
+double NumberText::roundHalfEven(double value)
+{
+    // nearbyint rounds in the current mode, which is to-nearest-even.
+    return std::nearbyint(value);
+}
+
+double NumberText::roundHalfEven(double value, int decimals)
+{
+    // Round the shortest decimal text of the value, so that a tie is a tie
+    // in the number as written (0.06665 is a tie, whatever its binary form).
+    if (!std::isfinite(value) || decimals < 0)
+        return value;
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    std::string text(buf, res.ptr);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative)
+        text.erase(0, 1);
+    const auto point = text.find('.');
+    std::string whole = point == std::string::npos ? text : text.substr(0, point);
+    std::string frac = point == std::string::npos ? std::string() : text.substr(point + 1);
+    if (int(frac.size()) <= decimals)
+        return value;
+    std::string kept = whole + frac.substr(0, decimals);
+    const std::string rest = frac.substr(decimals);
+    bool up = false;
+    if (rest[0] > '5')
+        up = true;
+    else if (rest[0] == '5') {
+        const bool exactHalf = rest.find_first_not_of('0', 1) == std::string::npos;
+        up = !exactHalf || ((kept.back() - '0') % 2 == 1);
+    }
+    if (up) {
+        int i = int(kept.size()) - 1;
+        while (i >= 0 && kept[i] == '9') {
+            kept[i] = '0';
+            --i;
+        }
+        if (i < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[i];
+    }
+    std::string out = kept.substr(0, kept.size() - decimals);
+    if (decimals > 0)
+        out += '.' + kept.substr(kept.size() - decimals);
+    double result = 0;
+    std::from_chars(out.data(), out.data() + out.size(), result);
+    return negative ? -result : result;
+}
+
+QString NumberText::single(float value)
+{
+    return format(double(value), 7);
+}
+
+QString NumberText::dbl(double value)
+{
+    return format(value, 15);
+}
+
+QString NumberText::whole(qint64 value)
+{
+    return QString::number(value);
+}
+
+std::optional<double> NumberText::parse(QStringView text)
+{
+    const QString t = text.trimmed().toString();
+    if (t.isEmpty())
+        return std::nullopt;
+    // Only a sign, digits, one point and an exponent are allowed.
+    qsizetype i = 0;
+    if (t[i] == u'-' || t[i] == u'+')
+        ++i;
+    bool digits = false;
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        ++i;
+        digits = true;
+    }
+    if (i < t.size() && t[i] == u'.') {
+        ++i;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+            ++i;
+        bool expDigits = false;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            ++i;
+            expDigits = true;
+        }
+        if (!expDigits)
+            return std::nullopt;
+    }
+    if (i != t.size())
+        return std::nullopt;
+    QByteArray latin = t.toLatin1();
+    if (latin.startsWith('+'))
+        latin.remove(0, 1);
+    // from_chars wants a digit before the point; ".05" and "-.05" are fine
+    // numbers in the data files.
+    if (latin.startsWith('.'))
+        latin.prepend('0');
+    else if (latin.startsWith("-."))
+        latin.insert(1, '0');
+    double v = 0;
+    const auto res = std::from_chars(latin.constData(), latin.constData() + latin.size(), v);
+    if (res.ec != std::errc() || res.ptr != latin.constData() + latin.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}

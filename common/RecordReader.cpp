@@ -1,0 +1,190 @@
+#include "RecordReader.h"
+
+#include "DateText.h"
+#include "NumberText.h"
+#include "Windows1252.h"
+
+#include <cmath>
+#include <limits>
+
+RecordReader::RecordReader(QByteArray bytes, QString fileName)
+    : m_bytes(std::move(bytes)), m_fileName(std::move(fileName))
+{
+}
+
+bool RecordReader::atEndOrBlank() const
+{
+    for (qsizetype i = m_pos; i < m_bytes.size(); ++i) {
+        const char c = m_bytes[i];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    }
+    return true;
+}
+
+void RecordReader::fail(RecordFileError::Code code, const QString &detail, int line) const
+{
+    throw RecordFileError(code, m_fileName, detail, line);
+}
+
+RecordReader::Field RecordReader::readField()
+{
+    if (atEnd())
+        fail(RecordFileError::PastEnd, QStringLiteral("input past end of file"), m_line);
+    const qsizetype n = m_bytes.size();
+    auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    while (m_pos < n && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
+        ++m_pos;
+
+    Field f;
+    if (m_pos < n && m_bytes[m_pos] == '"') {
+        f.quoted = true;
+        const qsizetype start = m_pos + 1;
+        qsizetype close = m_bytes.indexOf('"', start);
+        if (close < 0)
+            close = n;
+        f.bytes = m_bytes.mid(start, close - start);
+        for (qsizetype i = start; i < close; ++i)
+            if (m_bytes[i] == '\n')
+                ++m_line;
+        m_pos = std::min(close + 1, n);
+        // Anything between the closing quote and the delimiter is dropped.
+        while (m_pos < n && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+            ++m_pos;
+    } else {
+        const qsizetype start = m_pos;
+        while (m_pos < n && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+            ++m_pos;
+        qsizetype end = m_pos;
+        while (end > start && (m_bytes[end - 1] == ' ' || m_bytes[end - 1] == '\t'))
+            --end;
+        f.bytes = m_bytes.mid(start, end - start);
+    }
+
+    if (m_pos < n) {
+        const char c = m_bytes[m_pos];
+        if (c == ',') {
+            ++m_pos;
+        } else if (c == '\r') {
+            ++m_pos;
+            if (m_pos < n && m_bytes[m_pos] == '\n')
+                ++m_pos;
+            ++m_line;
+        } else if (c == '\n') {
+            ++m_pos;
+            ++m_line;
+        }
+    }
+    return f;
+}
+
+QString RecordReader::readText()
+{
+    return Windows1252::decode(readField().bytes);
+}
+
+double RecordReader::readNumber(const char *kind, int &line)
+{
+    line = m_line;
+    const Field f = readField();
+    const QString text = Windows1252::decode(f.bytes);
+    if (text.trimmed().isEmpty())
+        return 0;
+    const auto v = NumberText::parse(text);
+    if (!v)
+        fail(RecordFileError::TypeMismatch,
+             QStringLiteral("\"%1\" is not a %2").arg(text, QLatin1String(kind)), line);
+    return *v;
+}
+
+qint16 RecordReader::readInt16()
+{
+    int line = 0;
+    const double v = NumberText::roundHalfEven(readNumber("whole number", line));
+    if (v < -32768 || v > 32767)
+        fail(RecordFileError::Overflow, QStringLiteral("%1 does not fit").arg(NumberText::dbl(v)), line);
+    return qint16(v);
+}
+
+qint32 RecordReader::readInt32()
+{
+    int line = 0;
+    const double v = NumberText::roundHalfEven(readNumber("whole number", line));
+    if (v < double(std::numeric_limits<qint32>::min()) || v > double(std::numeric_limits<qint32>::max()))
+        fail(RecordFileError::Overflow, QStringLiteral("%1 does not fit").arg(NumberText::dbl(v)), line);
+    return qint32(v);
+}
+
+float RecordReader::readSingle()
+{
+    int line = 0;
+    const double v = readNumber("number", line);
+    if (std::fabs(v) > double(std::numeric_limits<float>::max()))
+        fail(RecordFileError::Overflow, QStringLiteral("%1 does not fit").arg(NumberText::dbl(v)), line);
+    return float(v);
+}
+
+double RecordReader::readDouble()
+{
+    int line = 0;
+    return readNumber("number", line);
+}
+
+bool RecordReader::readBool()
+{
+    const int line = m_line;
+    const QString t = Windows1252::decode(readField().bytes).trimmed();
+    if (t.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0
+        || t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0
+        || t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    fail(RecordFileError::TypeMismatch, QStringLiteral("\"%1\" is not a Boolean").arg(t), line);
+}
+
+namespace {
+std::optional<QDate> dateOf(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.size() >= 2 && t.startsWith(u'#') && t.endsWith(u'#')) {
+        const QString inner = t.mid(1, t.size() - 2).trimmed();
+        const QDate d = QDate::fromString(inner.left(10), QStringLiteral("yyyy-MM-dd"));
+        if (d.isValid())
+            return d;
+        return std::nullopt;
+    }
+    return DateText::parseAny(t);
+}
+} // namespace
+
+QDate RecordReader::readDate()
+{
+    const int line = m_line;
+    const QString t = Windows1252::decode(readField().bytes);
+    const auto d = dateOf(t);
+    if (!d)
+        fail(RecordFileError::TypeMismatch, QStringLiteral("\"%1\" is not a date").arg(t.trimmed()), line);
+    return *d;
+}
+
+RecordValue RecordReader::readValue()
+{
+    const Field f = readField();
+    const QString t = Windows1252::decode(f.bytes);
+    if (f.quoted)
+        return RecordValue::text(t);
+    if (t.isEmpty())
+        return RecordValue();
+    if (t.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0)
+        return RecordValue::boolean(true);
+    if (t.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0)
+        return RecordValue::boolean(false);
+    if (t.startsWith(u'#')) {
+        if (const auto d = dateOf(t))
+            return RecordValue::date(*d);
+    }
+    if (const auto v = NumberText::parse(t))
+        return RecordValue::dbl(*v);
+    return RecordValue::text(t);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "RecordValue.h"
+
+#include <QByteArray>
+#include <QList>
+
+// Writes records in the data files' layout: fields separated by ",", each
+// record one line ending in CR LF, texts between double quotes, numbers with
+// "." as the decimal point, #TRUE#/#FALSE#, dates as #yyyy-mm-dd#. Bytes are
+// Windows-1252.
+class RecordWriter
+{
+public:
+    static QByteArray field(const RecordValue &value);
+    static QByteArray line(const QList<RecordValue> &values);
+    // An empty line: CR LF alone.
+    static QByteArray emptyLine() { return QByteArrayLiteral("\r\n"); }
+
+    // Collects lines for one file.
+    RecordWriter &write(const QList<RecordValue> &values)
+    {
+        m_bytes += line(values);
+        return *this;
+    }
+    RecordWriter &writeRaw(const QByteArray &bytes)
+    {
+        m_bytes += bytes;
+        return *this;
+    }
+    const QByteArray &bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};

@@ -1,0 +1,92 @@
+#include "Settings.h"
+
+#include <QSettings>
+#include <QStringList>
+
+Settings::Settings()
+    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                          QStringLiteral("Kestrava"), QStringLiteral("Pulsar")))
+{
+}
+
+Settings::Settings(const QString &iniFile)
+    : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+{
+}
+
+Settings::~Settings() = default;
+
+QString Settings::actualGroup(const QString &section) const
+{
+    const QStringList groups = m_store->childGroups();
+    for (const QString &g : groups) {
+        if (g.compare(section, Qt::CaseInsensitive) == 0)
+            return g;
+    }
+    return QString();
+}
+
+QString Settings::actualKey(const QString &group, const QString &key) const
+{
+    m_store->beginGroup(group);
+    const QStringList keys = m_store->childKeys();
+    m_store->endGroup();
+    for (const QString &k : keys) {
+        if (k.compare(key, Qt::CaseInsensitive) == 0)
+            return k;
+    }
+    return QString();
+}
+
+QString Settings::get(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const QString group = actualGroup(section);
+    if (group.isEmpty())
+        return defaultValue;
+    const QString k = actualKey(group, key);
+    if (k.isEmpty())
+        return defaultValue;
+    const QVariant v = m_store->value(group + u'/' + k);
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QStringLiteral(", "));
+    return v.toString();
+}
+
+bool Settings::contains(const QString &section, const QString &key) const
+{
+    const QString group = actualGroup(section);
+    return !group.isEmpty() && !actualKey(group, key).isEmpty();
+}
+
+void Settings::set(const QString &section, const QString &key, const QString &value)
+{
+    QString group = actualGroup(section);
+    if (group.isEmpty())
+        group = section;
+    const QString old = actualKey(group, key);
+    if (!old.isEmpty() && old != key)
+        m_store->remove(group + u'/' + old);
+    m_store->setValue(group + u'/' + key, value);
+    m_store->sync();
+}
+
+void Settings::remove(const QString &section, const QString &key)
+{
+    const QString group = actualGroup(section);
+    if (group.isEmpty())
+        return;
+    const QString k = actualKey(group, key);
+    if (!k.isEmpty())
+        m_store->remove(group + u'/' + k);
+    m_store->sync();
+}
+
+QString Settings::fileName() const
+{
+    return m_store->fileName();
+}
+
+void Settings::sync()
+{
+    m_store->sync();
+}

@@ -1,0 +1,48 @@
+#include "Windows1252.h"
+
+#include <array>
+
+namespace {
+// Characters of the bytes 0x80 to 0x9F; the undefined ones keep the C1
+// control of the same value.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+}
+
+QString Windows1252::decode(QByteArrayView bytes)
+{
+    QString out;
+    out.resize(bytes.size());
+    QChar *dst = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        dst[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
+    }
+    return out;
+}
+
+QByteArray Windows1252::encode(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.append(char(u));
+            continue;
+        }
+        char byte = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHigh[i] == u) {
+                byte = char(0x80 + i);
+                break;
+            }
+        }
+        out.append(byte);
+    }
+    return out;
+}
