@@ -40,7 +40,9 @@ QByteArray RecordFile::readExisting(const QString &path)
 void RecordFile::write(const QString &path, const QByteArray &bytes)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failing write is seen here: a write error during
+    // the final flush of a buffered save file would still be committed.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw RecordFileError(RecordFileError::WriteFailed, path, f.errorString());
     if (f.write(bytes) != bytes.size()) {
         const QString why = f.errorString();

@@ -1,5 +1,279 @@
-#include <QtTest>
+#include "common/RecordFile.h"
+#include "common/RecordFileError.h"
+#include "common/RecordReader.h"
+#include "common/RecordWriter.h"
 #include "support/TestEnvironment.h"
-class T : public QObject { Q_OBJECT };
-PULSAR_TEST_MAIN_CORE(T)
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+class TestRecordFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesOneLinePerRecord_data();
+    void writesOneLinePerRecord();
+    void readsWhatWasWritten();
+    void textKeepsCommasButNotQuotes();
+    void recordsSpanLines();
+    void emptyFileHasNoRecords();
+    void loneBlankLineEndsInsideTheRecord();
+    void trailingBlankLinesEndTheFile();
+    void wholeNumbersRoundHalfToEven_data();
+    void wholeNumbersRoundHalfToEven();
+    void conversionErrorsNameFileAndLine_data();
+    void conversionErrorsNameFileAndLine();
+    void generalValuesKeepTheirKind();
+    void everyByteRoundTrips();
+    void missingFileReadsAsEmpty();
+    void appendStartsANewLine();
+    void failedRewriteLeavesTheFileAlone();
+};
+
+void TestRecordFile::writesOneLinePerRecord_data()
+{
+    QTest::addColumn<QList<RecordValue>>("values");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("history record")
+        << QList<RecordValue>{RecordValue::text("07-Dec-26"), RecordValue::dbl(35), RecordValue::whole(180),
+                              RecordValue::whole(70)}
+        << QByteArray("\"07-Dec-26\",35,180,70\r\n");
+    QTest::newRow("booleans and date")
+        << QList<RecordValue>{RecordValue::boolean(true), RecordValue::boolean(false),
+                              RecordValue::date(QDate(2026, 12, 7))}
+        << QByteArray("#TRUE#,#FALSE#,#2026-12-07#\r\n");
+    QTest::newRow("decimals and empty")
+        << QList<RecordValue>{RecordValue::single(0.05f), RecordValue::single(14.25f), RecordValue(),
+                              RecordValue::dbl(-3), RecordValue::single(1.0f / 3.0f)}
+        << QByteArray("0.05,14.25,,-3,0.3333333\r\n");
+    QTest::newRow("large and small")
+        << QList<RecordValue>{RecordValue::dbl(123456789012.0), RecordValue::dbl(0.000015)}
+        << QByteArray("123456789012,0.000015\r\n");
+}
+
+void TestRecordFile::writesOneLinePerRecord()
+{
+    QFETCH(QList<RecordValue>, values);
+    QFETCH(QByteArray, line);
+    QCOMPARE(RecordWriter::line(values), line);
+}
+
+void TestRecordFile::readsWhatWasWritten()
+{
+    // A German locale must not change how numbers are written or read.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(std::setlocale(LC_ALL, "de_DE.UTF-8"));
+    RecordWriter w;
+    w.write({RecordValue::text("Biceps Curl"), RecordValue::single(37.5f), RecordValue::boolean(true),
+             RecordValue::date(QDate(2049, 12, 31)), RecordValue::whole(-32768)});
+    RecordReader r(w.bytes(), "x.txt");
+    QCOMPARE(r.readText(), QString("Biceps Curl"));
+    QCOMPARE(r.readSingle(), 37.5f);
+    QCOMPARE(r.readBool(), true);
+    QCOMPARE(r.readDate(), QDate(2049, 12, 31));
+    QCOMPARE(r.readInt16(), qint16(-32768));
+    QVERIFY(r.atEnd());
+    QCOMPARE(RecordWriter::line({RecordValue::dbl(2.5)}), QByteArray("2.5\r\n"));
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(saved);
+}
+
+void TestRecordFile::textKeepsCommasButNotQuotes()
+{
+    RecordReader r("\"Curl, standing\",\"say \"hi\"\",3\r\n");
+    QCOMPARE(r.readText(), QString("Curl, standing"));
+    QCOMPARE(r.readText(), QString("say ")); // a quote inside a text ends it
+    QCOMPARE(r.readInt16(), qint16(3));
+    QVERIFY(r.atEnd());
+}
+
+void TestRecordFile::recordsSpanLines()
+{
+    const QByteArray split = "\"Squat\",1\r\n2,3\r\n";
+    const QByteArray whole = "\"Squat\",1,2,3\r\n";
+    for (const QByteArray &bytes : {split, whole}) {
+        RecordReader r(bytes);
+        QCOMPARE(r.readText(), QString("Squat"));
+        QCOMPARE(r.readInt16(), qint16(1));
+        QCOMPARE(r.readInt16(), qint16(2));
+        QCOMPARE(r.readInt16(), qint16(3));
+        QVERIFY(r.atEnd());
+    }
+}
+
+void TestRecordFile::emptyFileHasNoRecords()
+{
+    RecordReader r(QByteArray(), "empty.txt");
+    QVERIFY(r.atEnd());
+    QVERIFY(r.atEndOrBlank());
+}
+
+void TestRecordFile::loneBlankLineEndsInsideTheRecord()
+{
+    RecordReader r("\r\n", "blank.txt");
+    QVERIFY(!r.atEnd());
+    QCOMPARE(r.readText(), QString()); // the blank line is one empty field
+    try {
+        r.readText();
+        QFAIL("the second field should be past the end");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(e.code(), RecordFileError::PastEnd);
+        QCOMPARE(e.number(), 62);
+        QVERIFY(e.message().contains("blank.txt"));
+    }
+}
+
+void TestRecordFile::trailingBlankLinesEndTheFile()
+{
+    RecordReader r("\"a\",1\r\n\r\n  \r\n", "f.txt");
+    QVERIFY(!r.atEndOrBlank());
+    r.readText();
+    r.readInt16();
+    QVERIFY(!r.atEnd());
+    QVERIFY(r.atEndOrBlank());
+}
+
+void TestRecordFile::wholeNumbersRoundHalfToEven_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("150.5") << QByteArray("150.5") << 150;
+    QTest::newRow("151.5") << QByteArray("151.5") << 152;
+    QTest::newRow("2.5") << QByteArray("2.5") << 2;
+    QTest::newRow("3.5") << QByteArray("3.5") << 4;
+    QTest::newRow("-6.5") << QByteArray("-6.5") << -6;
+    QTest::newRow(".05 form") << QByteArray(".5") << 0;
+    QTest::newRow("quoted number") << QByteArray("\"4\"") << 4;
+}
+
+void TestRecordFile::wholeNumbersRoundHalfToEven()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(int, expected);
+    RecordReader r(field + "\r\n");
+    QCOMPARE(int(r.readInt16()), expected);
+}
+
+void TestRecordFile::conversionErrorsNameFileAndLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("kind"); // 0 int16, 1 int32, 2 bool, 3 date
+    QTest::addColumn<int>("code");
+    QTest::newRow("40000 into 16 bits") << QByteArray("1\r\n40000\r\n") << 0 << int(RecordFileError::Overflow);
+    QTest::newRow("text for a number") << QByteArray("1\r\nabc\r\n") << 0 << int(RecordFileError::TypeMismatch);
+    QTest::newRow("too large for 32 bits") << QByteArray("1\r\n3000000000\r\n") << 1 << int(RecordFileError::Overflow);
+    QTest::newRow("not a Boolean") << QByteArray("1\r\nyes\r\n") << 2 << int(RecordFileError::TypeMismatch);
+    QTest::newRow("not a date") << QByteArray("1\r\n\"31-Feb-26\"\r\n") << 3 << int(RecordFileError::TypeMismatch);
+}
+
+void TestRecordFile::conversionErrorsNameFileAndLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, kind);
+    QFETCH(int, code);
+    RecordReader r(bytes, "/data/Log.txt");
+    r.readInt16();
+    try {
+        switch (kind) {
+        case 0: r.readInt16(); break;
+        case 1: r.readInt32(); break;
+        case 2: r.readBool(); break;
+        default: r.readDate(); break;
+        }
+        QFAIL("no error");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(int(e.code()), code);
+        QCOMPARE(e.line(), 2);
+        QVERIFY2(e.message().contains("Log.txt"), qPrintable(e.message()));
+    }
+}
+
+void TestRecordFile::generalValuesKeepTheirKind()
+{
+    RecordReader r("\"12\",12,#TRUE#,#2026-01-02#,,\"\"\r\n");
+    QCOMPARE(r.readValue(), RecordValue::text("12"));
+    QCOMPARE(r.readValue(), RecordValue::dbl(12));
+    QCOMPARE(r.readValue(), RecordValue::boolean(true));
+    QCOMPARE(r.readValue(), RecordValue::date(QDate(2026, 1, 2)));
+    QCOMPARE(r.readValue(), RecordValue());
+    QCOMPARE(r.readValue(), RecordValue::text(QString()));
+    QVERIFY(r.atEnd());
+}
+
+void TestRecordFile::everyByteRoundTrips()
+{
+    // Every byte but the quote and the line ends, inside a text field.
+    QByteArray inner;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '"' && b != '\r' && b != '\n')
+            inner.append(char(b));
+    }
+    const QByteArray bytes = '"' + inner + "\"\r\n";
+    RecordReader r(bytes);
+    const QString text = r.readText();
+    QCOMPARE(RecordWriter::line({RecordValue::text(text)}), bytes);
+    QCOMPARE(text.at(inner.indexOf('\x80')), QChar(0x20AC)); // 0x80 is the euro sign
+}
+
+void TestRecordFile::missingFileReadsAsEmpty()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, "Nothing.txt");
+    QCOMPARE(RecordFile::read(path), QByteArray());
+    try {
+        RecordFile::readExisting(path);
+        QFAIL("no error");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(e.number(), 53);
+    }
+}
+
+void TestRecordFile::appendStartsANewLine()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, "List.txt");
+    RecordFile::append(path, RecordWriter::line({RecordValue::text("a")}));
+    TestEnvironment::writeFile(folder, "List.txt", TestEnvironment::readFile(folder, "List.txt") + "\"b\"");
+    RecordFile::append(path, RecordWriter::line({RecordValue::text("c")}));
+    QCOMPARE(TestEnvironment::readFile(folder, "List.txt"), QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\r\n"));
+}
+
+void TestRecordFile::failedRewriteLeavesTheFileAlone()
+{
+    // A file-size limit makes the write itself fail, which permissions can
+    // not do for root.
+    const QString folder = TestEnvironment::freshFolder();
+    const QByteArray old = RecordWriter::line({RecordValue::text("old"), RecordValue::whole(1)});
+    TestEnvironment::writeFile(folder, "Log.txt", old);
+    const QString path = RecordFile::path(folder, "Log.txt");
+
+    struct rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 64;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    bool failed = false;
+    QString message;
+    try {
+        RecordFile::write(path, QByteArray(4096, 'x'));
+    } catch (const RecordFileError &e) {
+        failed = e.code() == RecordFileError::WriteFailed;
+        message = e.message();
+    }
+    const auto size = QFileInfo(path).size();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    QVERIFY2(failed, qPrintable(QString::number(size)));
+    QVERIFY(message.contains("Log.txt"));
+    QCOMPARE(TestEnvironment::readFile(folder, "Log.txt"), old);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Log.txt"}); // no temporary left
+}
+
+PULSAR_TEST_MAIN_CORE(TestRecordFile)
 #include "tst_recordfile.moc"
