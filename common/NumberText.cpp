@@ -112,33 +112,50 @@ QString NumberText::whole(qint64 value)
 
 std::optional<double> NumberText::parse(QStringView text)
 {
-    const QString t = text.trimmed().toString();
+    if (text.size() > 400)
+        return std::nullopt;
+    QByteArray ascii;
+    ascii.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() >= 128)
+            return std::nullopt;
+        ascii.append(char(c.unicode()));
+    }
+    return parse(QByteArrayView(ascii));
+}
+
+std::optional<double> NumberText::parse(QByteArrayView ascii)
+{
+    const QByteArrayView t = ascii.trimmed();
     if (t.isEmpty())
         return std::nullopt;
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     // Only a sign, digits, one point and an exponent are allowed.
     qsizetype i = 0;
-    if (t[i] == u'-' || t[i] == u'+')
+    const bool negative = t[0] == '-';
+    if (t[i] == '-' || t[i] == '+')
         ++i;
+    const qsizetype numberStart = i;
     bool digits = false;
-    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+    while (i < t.size() && isDigit(t[i])) {
         ++i;
         digits = true;
     }
-    if (i < t.size() && t[i] == u'.') {
+    if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        while (i < t.size() && isDigit(t[i])) {
             ++i;
             digits = true;
         }
     }
     if (!digits)
         return std::nullopt;
-    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
-        if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        if (i < t.size() && (t[i] == '-' || t[i] == '+'))
             ++i;
         bool expDigits = false;
-        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        while (i < t.size() && isDigit(t[i])) {
             ++i;
             expDigits = true;
         }
@@ -147,18 +164,19 @@ std::optional<double> NumberText::parse(QStringView text)
     }
     if (i != t.size())
         return std::nullopt;
-    QByteArray latin = t.toLatin1();
-    if (latin.startsWith('+'))
-        latin.remove(0, 1);
-    // from_chars wants a digit before the point; ".05" and "-.05" are fine
-    // numbers in the data files.
-    if (latin.startsWith('.'))
-        latin.prepend('0');
-    else if (latin.startsWith("-."))
-        latin.insert(1, '0');
-    double v = 0;
-    const auto res = std::from_chars(latin.constData(), latin.constData() + latin.size(), v);
-    if (res.ec != std::errc() || res.ptr != latin.constData() + latin.size() || !std::isfinite(v))
+    // from_chars wants a digit before the point and no "+" anywhere but in
+    // the exponent; ".05" and "+3" are fine numbers in the data files.
+    char buf[512];
+    qsizetype len = 0;
+    if (t.size() - numberStart + 2 > qsizetype(sizeof buf))
         return std::nullopt;
-    return v;
+    if (t[numberStart] == '.')
+        buf[len++] = '0';
+    for (qsizetype k = numberStart; k < t.size(); ++k)
+        buf[len++] = t[k];
+    double v = 0;
+    const auto res = std::from_chars(buf, buf + len, v);
+    if (res.ec != std::errc() || res.ptr != buf + len || !std::isfinite(v))
+        return std::nullopt;
+    return negative ? -v : v;
 }

@@ -25,5 +25,6 @@ QString whole(qint64 value);
 // Reads a number written with "." ("35", "-3", "0.05", ".05", "1E+10").
 // Blanks around it are allowed; anything else gives no value.
 std::optional<double> parse(QStringView text);
+std::optional<double> parse(QByteArrayView ascii);
 
 } // namespace NumberText

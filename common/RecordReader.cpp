@@ -29,6 +29,13 @@ void RecordReader::fail(RecordFileError::Code code, const QString &detail, int l
 
 RecordReader::Field RecordReader::readField()
 {
+    bool quoted = false;
+    const QByteArrayView v = nextField(quoted);
+    return Field{v.toByteArray(), quoted};
+}
+
+QByteArrayView RecordReader::nextField(bool &quoted)
+{
     if (atEnd())
         fail(RecordFileError::PastEnd, QStringLiteral("input past end of file"), m_line);
     const qsizetype n = m_bytes.size();
@@ -36,14 +43,16 @@ RecordReader::Field RecordReader::readField()
     while (m_pos < n && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
         ++m_pos;
 
-    Field f;
+    QByteArrayView f;
+    quoted = false;
+    const char *data = m_bytes.constData();
     if (m_pos < n && m_bytes[m_pos] == '"') {
-        f.quoted = true;
+        quoted = true;
         const qsizetype start = m_pos + 1;
         qsizetype close = m_bytes.indexOf('"', start);
         if (close < 0)
             close = n;
-        f.bytes = m_bytes.mid(start, close - start);
+        f = QByteArrayView(data + start, close - start);
         for (qsizetype i = start; i < close; ++i)
             if (m_bytes[i] == '\n')
                 ++m_line;
@@ -58,7 +67,7 @@ RecordReader::Field RecordReader::readField()
         qsizetype end = m_pos;
         while (end > start && (m_bytes[end - 1] == ' ' || m_bytes[end - 1] == '\t'))
             --end;
-        f.bytes = m_bytes.mid(start, end - start);
+        f = QByteArrayView(data + start, end - start);
     }
 
     if (m_pos < n) {
@@ -80,20 +89,21 @@ RecordReader::Field RecordReader::readField()
 
 QString RecordReader::readText()
 {
-    return Windows1252::decode(readField().bytes);
+    bool quoted = false;
+    return Windows1252::decode(nextField(quoted));
 }
 
 double RecordReader::readNumber(const char *kind, int &line)
 {
     line = m_line;
-    const Field f = readField();
-    const QString text = Windows1252::decode(f.bytes);
-    if (text.trimmed().isEmpty())
+    bool quoted = false;
+    const QByteArrayView f = nextField(quoted);
+    if (f.trimmed().isEmpty())
         return 0;
-    const auto v = NumberText::parse(text);
+    const auto v = NumberText::parse(f);
     if (!v)
         fail(RecordFileError::TypeMismatch,
-             QStringLiteral("\"%1\" is not a %2").arg(text, QLatin1String(kind)), line);
+             QStringLiteral("\"%1\" is not a %2").arg(Windows1252::decode(f), QLatin1String(kind)), line);
     return *v;
 }
 

@@ -43,6 +43,7 @@ public:
     const QString &fileName() const { return m_fileName; }
 
 private:
+    QByteArrayView nextField(bool &quoted);
     [[noreturn]] void fail(RecordFileError::Code code, const QString &detail, int line) const;
     double readNumber(const char *kind, int &line);
 
