@@ -1,0 +1,229 @@
+#include "common/RecordFile.h"
+#include "common/SettingKeys.h"
+#include "common/Settings.h"
+#include "profile/PersonalProfile.h"
+#include "profile/WeightHistory.h"
+#include "support/TestEnvironment.h"
+
+#include <QtTest>
+
+// The body-weight history file and the profile kept in the settings.
+class TestWeightHistory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void entryTakesWholeParts_data();
+    void entryTakesWholeParts();
+    void newRecordGoesFirstWhateverItsDate();
+    void missingHistoryIsCreated();
+    void trailingBlankLinesEndTheHistory();
+    void damagedHistoryStaysAsItWas_data();
+    void damagedHistoryStaysAsItWas();
+    void readerKeepsWhatItCouldRead();
+    void closingStoresNearestWholeNumbers();
+    void unusableBoxKeepsTheStoredValue();
+    void storedProfileAndItsDefaults();
+
+private:
+    static const QByteArray kPlaceholder;
+};
+
+const QByteArray TestWeightHistory::kPlaceholder = "\"Initializer\",0,0,0\r\n";
+
+void TestWeightHistory::entryTakesWholeParts_data()
+{
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("feet");
+    QTest::addColumn<QString>("inches");
+    QTest::addColumn<int>("recordAge");
+    QTest::addColumn<int>("recordWeight");
+    QTest::addColumn<int>("recordHeight");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("150.7 pounds, 5 ft 11 in") << "30" << "150.7" << "5" << "11" << 30 << 150 << 71 << "";
+    QTest::newRow("5.9 feet count as 5") << "30.9" << "150" << "5.9" << "0" << 30 << 150 << 60 << "";
+    QTest::newRow("largest height") << "0" << "0" << "2730" << "7" << 0 << 0 << 32767 << "";
+    QTest::newRow("weight no number") << "30" << "abc" << "5" << "11" << 0 << 0 << 0
+                                      << "Your weight must be a number from 0 to 32767.";
+    QTest::newRow("empty age") << "" << "150" << "5" << "11" << 0 << 0 << 0
+                               << "Your age must be a number from 0 to 32767.";
+    QTest::newRow("weight too large") << "30" << "40000" << "5" << "11" << 0 << 0 << 0
+                                      << "Your weight must be a number from 0 to 32767.";
+    QTest::newRow("negative inches") << "30" << "150" << "5" << "-0.5" << 0 << 0 << 0
+                                     << "Your height in inches must be a number from 0 to 32767.";
+    QTest::newRow("height over 32767 inches") << "30" << "150" << "2730" << "8" << 0 << 0 << 0
+                                              << "Your height must be at most 32767 inches in all.";
+}
+
+void TestWeightHistory::entryTakesWholeParts()
+{
+    QFETCH(QString, age);
+    QFETCH(QString, weight);
+    QFETCH(QString, feet);
+    QFETCH(QString, inches);
+    QFETCH(QString, problem);
+    ProfileBoxes boxes;
+    boxes.age = age;
+    boxes.weight = weight;
+    boxes.feet = feet;
+    boxes.inches = inches;
+    const auto entry = boxes.historyEntry();
+    QCOMPARE(entry.problem, problem);
+    if (entry.ok()) {
+        QTEST(int(entry.age), "recordAge");
+        QTEST(int(entry.weight), "recordWeight");
+        QTEST(int(entry.height), "recordHeight");
+    }
+}
+
+void TestWeightHistory::newRecordGoesFirstWhateverItsDate()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName, kPlaceholder);
+    const WeightHistory history(folder);
+    history.addFirst(QDate(2026, 12, 14), 30, 151, 71);
+    history.addFirst(QDate(2026, 12, 14), 30, 150, 71); // same day, later save
+    history.addFirst(QDate(2026, 12, 7), 30, 149, 71);  // a week back
+    QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName),
+             QByteArray("\"07-Dec-26\",30,149,71\r\n"
+                        "\"14-Dec-26\",30,150,71\r\n"
+                        "\"14-Dec-26\",30,151,71\r\n")
+                 + kPlaceholder);
+
+    const auto contents = history.read();
+    QVERIFY(!contents.error);
+    QCOMPARE(contents.records.size(), 4);
+    QCOMPARE(contents.records[0].day(), std::optional<QDate>(QDate(2026, 12, 7)));
+    QVERIFY(!contents.records[0].isPlaceholder());
+    QVERIFY(contents.records[3].isPlaceholder());
+    QCOMPARE(contents.records[3].day(), std::nullopt);
+}
+
+void TestWeightHistory::missingHistoryIsCreated()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    WeightHistory(folder).addFirst(QDate(2026, 1, 5), 41, 180, 70);
+    QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName),
+             QByteArray("\"05-Jan-26\",41,180,70\r\n"));
+}
+
+void TestWeightHistory::trailingBlankLinesEndTheHistory()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName, kPlaceholder + "\r\n \r\n\r\n");
+    const WeightHistory history(folder);
+    QCOMPARE(history.read().records.size(), 1);
+    QVERIFY(!history.read().error);
+    history.addFirst(QDate(2026, 1, 5), 41, 180, 70);
+    QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName),
+             QByteArray("\"05-Jan-26\",41,180,70\r\n") + kPlaceholder);
+}
+
+void TestWeightHistory::damagedHistoryStaysAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("code");
+    QTest::newRow("ends inside a record")
+        << QByteArray("\"14-Dec-26\",30,150,71\r\n\"07-Dec-26\",30,149\r\n") << int(RecordFileError::PastEnd);
+    QTest::newRow("weight too large")
+        << QByteArray("\"14-Dec-26\",30,40000,71\r\n") << int(RecordFileError::Overflow);
+    QTest::newRow("age no number")
+        << QByteArray("\"14-Dec-26\",thirty,150,71\r\n") << int(RecordFileError::TypeMismatch);
+    QTest::newRow("quote inside a date")
+        << QByteArray("14-Dec\"26,30,150,71\r\n") << int(RecordFileError::TypeMismatch);
+}
+
+void TestWeightHistory::damagedHistoryStaysAsItWas()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, code);
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName, bytes);
+    try {
+        WeightHistory(folder).addFirst(QDate(2026, 12, 21), 30, 148, 71);
+        QFAIL("a damaged history was rewritten");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(int(e.code()), code);
+        QVERIFY2(e.message().contains("PersonalInformation.txt"), qPrintable(e.message()));
+    }
+    QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName), bytes);
+}
+
+void TestWeightHistory::readerKeepsWhatItCouldRead()
+{
+    // A record may span lines; reading stops at the first damaged record.
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName,
+                               "\"14-Dec-26\",30\r\n150.5,71\r\n\"07-Dec-26\",30,x,71\r\n" + kPlaceholder);
+    const auto contents = WeightHistory(folder).read();
+    QCOMPARE(contents.records.size(), 1);
+    QCOMPARE(contents.records[0].weight, 150.5);
+    QCOMPARE(contents.records[0].height, 71.0);
+    QVERIFY(contents.error);
+    QCOMPARE(contents.error->code(), RecordFileError::TypeMismatch);
+    QCOMPARE(contents.error->line(), 3);
+
+    QVERIFY(WeightHistory(TestEnvironment::freshFolder()).read().records.isEmpty());
+}
+
+void TestWeightHistory::closingStoresNearestWholeNumbers()
+{
+    Settings settings(TestEnvironment::freshFolder() + "/s.ini");
+    ProfileBoxes boxes{"Ada", "Byron", "36.5", "150.7", "5.9", "10.5", "Female"};
+    QVERIFY(boxes.save(settings).isEmpty());
+    using namespace SettingKeys;
+    QCOMPARE(settings.get(PersonalInformation, FirstName, ""), QString("Ada"));
+    QCOMPARE(settings.get(PersonalInformation, LastName, ""), QString("Byron"));
+    QCOMPARE(settings.get(PersonalInformation, Weight, ""), QString("151"));
+    QCOMPARE(settings.get(PersonalInformation, Age, ""), QString("36"));
+    QCOMPARE(settings.get(PersonalInformation, HFeet, ""), QString("6"));
+    QCOMPARE(settings.get(PersonalInformation, HInches, ""), QString("10"));
+    QCOMPARE(settings.get(PersonalInformation, Sex, ""), QString("Female"));
+}
+
+void TestWeightHistory::unusableBoxKeepsTheStoredValue()
+{
+    Settings settings(TestEnvironment::freshFolder() + "/s.ini");
+    using namespace SettingKeys;
+    settings.set(PersonalInformation, Weight, "160");
+    settings.set(PersonalInformation, Age, "40");
+    ProfileBoxes boxes{"Ada", "Byron", "99999", "15O", "5", "11", "Female"};
+    const QStringList kept = boxes.save(settings);
+    QCOMPARE(kept.size(), 2);
+    QVERIFY(kept[0].contains("weight"));
+    QVERIFY(kept[1].contains("age"));
+    QCOMPARE(settings.get(PersonalInformation, Weight, ""), QString("160"));
+    QCOMPARE(settings.get(PersonalInformation, Age, ""), QString("40"));
+    QCOMPARE(settings.get(PersonalInformation, HFeet, ""), QString("5"));
+    QCOMPARE(settings.get(PersonalInformation, FirstName, ""), QString("Ada"));
+}
+
+void TestWeightHistory::storedProfileAndItsDefaults()
+{
+    Settings settings(TestEnvironment::freshFolder() + "/s.ini");
+    PersonalProfile first = PersonalProfile::load(settings);
+    QCOMPARE(first.firstName, QString("Enter First Name"));
+    QCOMPARE(first.lastName, QString("Enter Last Name"));
+    QCOMPARE(first.weight, qint16(95));
+    QCOMPARE(first.age, qint16(15));
+    QCOMPARE(first.feet, qint16(2));
+    QCOMPARE(first.inches, qint16(1));
+    QCOMPARE(first.sex, QString("M"));
+    QCOMPARE(first.windowCaption(), QString("Personal Information"));
+
+    using namespace SettingKeys;
+    settings.set(PersonalInformation, FirstName, "Ada");
+    settings.set(PersonalInformation, Weight, "450");
+    settings.set(PersonalInformation, Age, "old");
+    const PersonalProfile p = PersonalProfile::load(settings);
+    QCOMPARE(p.weight, qint16(450));
+    QCOMPARE(p.age, qint16(15));
+    QCOMPARE(PersonalProfile::storedWeight(settings), qint16(450));
+    QCOMPARE(p.windowCaption(),
+             QString("Ada's Personal Information - Remember To Update Your Weight"));
+}
+
+PULSAR_TEST_MAIN_CORE(TestWeightHistory)
+#include "tst_weighthistory.moc"
