@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class FileBatch;
+
+// One record of a calorie journal: the day's Date text and its calories.
+struct CalorieJournalEntry
+{
+    QString dateText; // "07-Dec-26"
+    QDate date;       // the same, read as a date
+    double calories = 0;
+    int line = 0; // the line of the file the record starts on
+
+    bool operator==(const CalorieJournalEntry &) const = default;
+};
+
+// A calorie journal: ExerciseCalories.txt (calories burned, written by the
+// workout saves) and FoodEnergy.txt (calories eaten, written by the food
+// windows) share this layout and insertion rule. Records stand latest date
+// first; several records may share a date; nothing is ever merged.
+class CalorieJournal
+{
+public:
+    static const QString kExerciseFileName; // "ExerciseCalories.txt"
+
+    // Every record of the bytes; throws RecordFileError naming the file and
+    // line when a record is incomplete, its calories are no number or its
+    // date text is no date.
+    static QList<CalorieJournalEntry> parse(const QByteArray &bytes, const QString &fileName);
+    // The journal at `path`; a missing file holds no records.
+    static QList<CalorieJournalEntry> read(const QString &path);
+
+    // Where a record of `date` goes: before the first record dated on or
+    // before it (so before the records of its own date, after every later
+    // one), else at the end.
+    static qsizetype insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date);
+
+    // The journal's new contents with the record (date, calories) inserted:
+    // the new record keeps its fraction (single precision, 142.5), every
+    // other record is written back as a whole number (halves to even, 32
+    // bits). Throws RecordFileError when an old value does not fit.
+    static QByteArray inserted(const QList<CalorieJournalEntry> &entries, const QString &fileName,
+                               const QDate &date, float calories);
+
+    // Stages the insertion into the journal at `path` in `batch` (the
+    // journal is read and every record converted now; throws RecordFileError
+    // naming the file when that fails, and nothing is staged).
+    static void stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories);
+    // The same, written at once (atomically).
+    static void insert(const QString &path, const QDate &date, float calories);
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One set of a weight-training workout.
+struct SetResult
+{
+    qint16 weight = 0; // pounds
+    qint16 reps = 0;
+    bool operator==(const SetResult &) const = default;
+};
+
+// One workout of a weight-training exercise's log: its Date text and one
+// (weight, repetitions) pair per set of the exercise.
+struct ExerciseLogEntry
+{
+    QString dateText; // "07-Dec-26"
+    QList<SetResult> sets;
+
+    // The day the Date text names; none when it names no date.
+    std::optional<QDate> date() const;
+    bool operator==(const ExerciseLogEntry &) const = default;
+};
+
+// The log of a weight-training exercise (named by ExerciseLogName): its
+// entries in the order they were entered, the latest first, whatever their
+// dates. Each entry is the Date text followed by `sets` pairs (weight,
+// repetitions), whole numbers of 16 bits; `sets` is the exercise's
+// WeightExercise::setCount().
+class ExerciseLog
+{
+public:
+    // Every entry of the bytes; throws RecordFileError naming the file and
+    // line when an entry is incomplete or a number is no whole number of 16
+    // bits. With `complete` given it does not throw: it gives the entries
+    // before the failing one and sets *complete.
+    static QList<ExerciseLogEntry> parse(const QByteArray &bytes, const QString &fileName, qint16 sets,
+                                         bool *complete = nullptr);
+
+    // The log's new contents with `entry` first: the new entry as its Date
+    // text on a line of its own and one "weight,reps" line per set, then
+    // every older entry as one line of all its fields.
+    static QByteArray withFirst(const ExerciseLogEntry &entry, const QList<ExerciseLogEntry> &older);
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// Names of the per-exercise logs and the checks on the names and texts the
+// user gives to exercises and activities of their own.
+class ExerciseLogName
+{
+public:
+    // The log of an exercise or activity: its category code and its name run
+    // together, blanks kept, then ".txt" ("Bi" + "Barbell Curl" gives
+    // "BiBarbell Curl.txt", "In" + "Squash " gives "InSquash .txt").
+    static QString fileName(const QString &code, const QString &name);
+    static QString path(const QString &dataFolder, const QString &code, const QString &name);
+
+    // Whether a name can be a catalogue field and part of a log's file name:
+    // not empty after trimming, no double quote, "/", "\" or control
+    // character, and only characters the data files' code page holds.
+    static bool usableName(const QString &name);
+    // Whether a free text (a description) can be a record field: no double
+    // quote, no control character but line breaks and tabs, and only
+    // characters the data files' code page holds.
+    static bool usableText(const QString &text);
+
+    // The refusal of a name that already has its log in either catalogue:
+    // "You've already created a database for <name>.  Go to ...".
+    static QString alreadyCreated(const QString &name);
+};
