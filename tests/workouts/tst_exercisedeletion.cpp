@@ -1,0 +1,165 @@
+#include "support/TestEnvironment.h"
+#include "workouts/AerobicCatalogue.h"
+#include "workouts/ExerciseDeletion.h"
+#include "workouts/WeightCatalogue.h"
+#include "FolderSnapshot.h"
+
+#include <QtTest>
+
+// Deleting exercises and activities from their catalogues with their logs.
+class TestExerciseDeletion : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void listShowsTheCategorysEntries();
+    void deletingSquashTakesOnlyItsRecordAndLog();
+    void aNameInTwoGroupsGoesOnlyFromTheChosenOne();
+    void missingLogIsNoError();
+    void nothingChosenChangesNothing();
+    void damagedCatalogueStaysByteIdentical_data();
+    void damagedCatalogueStaysByteIdentical();
+
+private:
+    QString m_folder;
+};
+
+using Entry = ExerciseDeletion::Entry;
+using Category = ExerciseDeletion::Category;
+
+namespace {
+
+const QByteArray kAerobic = "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n"
+                            "\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                            "\"In\",\"Squash\",#TRUE#,#FALSE#,#FALSE#\r\n"
+                            "\"Xx\",\"Hidden\",#TRUE#,#FALSE#,#FALSE#\r\n"
+                            "\"Aq\",\"Swimming\",#TRUE#,#TRUE#,#TRUE#\r\n";
+// Sets written both ways: as a text by the standard install, bare by the
+// custom exercise.
+const QByteArray kWeights = "\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n"
+                            "\"Ch\",\"Curl\",\"Mine\",2\r\n"
+                            "\"Le\",\"Curl\",\"Leg curl\",4\r\n"
+                            "\"Ba\",\"Seated Row\",\"Row\",\"2\"\r\n";
+
+QString logOf(const QString &folder, const char *name)
+{
+    return QDir(folder).filePath(QLatin1String(name));
+}
+
+} // namespace
+
+void TestExerciseDeletion::init()
+{
+    m_folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(m_folder, AerobicCatalogue::kFileName, kAerobic);
+    TestEnvironment::writeFile(m_folder, WeightCatalogue::kFileName, kWeights);
+    for (const char *log : {"OuRunning.txt", "InSquash .txt", "InSquash.txt", "AqSwimming.txt",
+                            "BiBarbell Curl.txt", "ChCurl.txt", "LeCurl.txt", "BaSeated Row.txt"})
+        TestEnvironment::writeFile(m_folder, QLatin1String(log), "\"07-Dec-26\",30\r\n");
+}
+
+void TestExerciseDeletion::listShowsTheCategorysEntries()
+{
+    QCOMPARE(ExerciseDeletion::entries(m_folder, Category::Cardio),
+             (QList<Entry>{{"Ou", "Running"}, {"In", "Squash "}, {"In", "Squash"}, {"Aq", "Swimming"}}));
+    QCOMPARE(ExerciseDeletion::entries(m_folder, Category::Weightlifting),
+             (QList<Entry>{{"Bi", "Barbell Curl"}, {"Ch", "Curl"}, {"Le", "Curl"}, {"Ba", "Seated Row"}}));
+    // The list and the deletion read the same catalogue, chosen or not.
+    QCOMPARE(ExerciseDeletion::categoryOf(QStringLiteral("Weightlifting")), Category::Weightlifting);
+    QCOMPARE(ExerciseDeletion::categoryOf(QStringLiteral("Cardio")), Category::Cardio);
+    QCOMPARE(ExerciseDeletion::categoryOf(QString()), Category::Cardio);
+
+    // A damaged record ends the list; what stands before it is shown.
+    TestEnvironment::writeFile(m_folder, AerobicCatalogue::kFileName,
+                               "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n\"In\",\"Squash \",#TRUE#,x,#FALSE#\r\n");
+    QCOMPARE(ExerciseDeletion::entries(m_folder, Category::Cardio), (QList<Entry>{{"Ou", "Running"}}));
+    QFile::remove(QDir(m_folder).filePath(AerobicCatalogue::kFileName));
+    QVERIFY(ExerciseDeletion::entries(m_folder, Category::Cardio).isEmpty());
+}
+
+void TestExerciseDeletion::deletingSquashTakesOnlyItsRecordAndLog()
+{
+    const QString error = ExerciseDeletion::remove(m_folder, Category::Cardio,
+                                                   {Entry{"In", "Squash "}, Entry{"Aq", "Swimming"}});
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName),
+             QByteArray("\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n"
+                        "\"In\",\"Squash\",#TRUE#,#FALSE#,#FALSE#\r\n"
+                        "\"Xx\",\"Hidden\",#TRUE#,#FALSE#,#FALSE#\r\n"));
+    QVERIFY(!QFile::exists(logOf(m_folder, "InSquash .txt")));
+    QVERIFY(!QFile::exists(logOf(m_folder, "AqSwimming.txt")));
+    QVERIFY(QFile::exists(logOf(m_folder, "InSquash.txt")));
+    QVERIFY(QFile::exists(logOf(m_folder, "OuRunning.txt")));
+    QCOMPARE(TestEnvironment::readFile(m_folder, WeightCatalogue::kFileName), kWeights);
+}
+
+void TestExerciseDeletion::aNameInTwoGroupsGoesOnlyFromTheChosenOne()
+{
+    const QString error = ExerciseDeletion::remove(m_folder, Category::Weightlifting, {Entry{"Ch", "Curl"}});
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    // The others stay in their order, each with all four fields in quotes.
+    QCOMPARE(TestEnvironment::readFile(m_folder, WeightCatalogue::kFileName),
+             QByteArray("\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n"
+                        "\"Le\",\"Curl\",\"Leg curl\",\"4\"\r\n"
+                        "\"Ba\",\"Seated Row\",\"Row\",\"2\"\r\n"));
+    QVERIFY(!QFile::exists(logOf(m_folder, "ChCurl.txt")));
+    QVERIFY(QFile::exists(logOf(m_folder, "LeCurl.txt")));
+    QCOMPARE(TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName), kAerobic);
+}
+
+void TestExerciseDeletion::missingLogIsNoError()
+{
+    QFile::remove(logOf(m_folder, "OuRunning.txt"));
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"Ou", "Running"}}), QString());
+    QVERIFY(!TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName).contains("Running"));
+}
+
+void TestExerciseDeletion::nothingChosenChangesNothing()
+{
+    const auto before = folderSnapshot(m_folder);
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {}), QString());
+    // An entry the file no longer holds (deleted meanwhile) changes nothing.
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"Ou", "Biking"}}), QString());
+    QCOMPARE(folderSnapshot(m_folder), before);
+}
+
+void TestExerciseDeletion::damagedCatalogueStaysByteIdentical_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("flag no Boolean") << int(Category::Cardio)
+                                     << QByteArray("\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                                                   "\"Ou\",\"Golf\",#TRUE#,maybe,#FALSE#\r\n")
+                                     << "The file AerobicDescription.txt is damaged: a value has the wrong kind "
+                                        "(line 2) (\"maybe\" is not a Boolean).";
+    QTest::newRow("aerobic record cut short") << int(Category::Cardio)
+                                              << QByteArray("\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                                                            "\"Ou\",\"Golf\"\r\n")
+                                              << "The file AerobicDescription.txt is damaged: it ends inside a "
+                                                 "record (line 3).";
+    QTest::newRow("weight record cut short") << int(Category::Weightlifting)
+                                             << QByteArray("\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n"
+                                                           "\"Ch\",\"Curl\"\r\n")
+                                             << "The file ExerciseDescription.txt is damaged: it ends inside a "
+                                                "record (line 3).";
+}
+
+void TestExerciseDeletion::damagedCatalogueStaysByteIdentical()
+{
+    QFETCH(int, category);
+    QFETCH(QByteArray, bytes);
+    const auto cat = Category(category);
+    TestEnvironment::writeFile(m_folder,
+                               cat == Category::Cardio ? AerobicCatalogue::kFileName : WeightCatalogue::kFileName,
+                               bytes);
+    const auto before = folderSnapshot(m_folder);
+    const Entry squash = cat == Category::Cardio ? Entry{"In", "Squash "} : Entry{"Bi", "Barbell Curl"};
+    QTEST(ExerciseDeletion::remove(m_folder, cat, {squash}), "message");
+    QCOMPARE(folderSnapshot(m_folder), before);
+}
+
+PULSAR_TEST_MAIN_CORE(TestExerciseDeletion)
+#include "tst_exercisedeletion.moc"

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "AerobicCatalogue.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// One workout of an aerobic activity's log. Which fields a record holds
+// follows the activity's catalogue flags (see AerobicLog::layoutOf).
+struct AerobicLogEntry
+{
+    QString dateText; // the Date text as stored ("07-Dec-26")
+    QDate date;       // the same, read as a date
+    qint16 minutes = 0;
+    qint16 distance = 0; // whole miles
+    QString terrain;     // a terrain text, or "Select Terrain Type"
+
+    bool operator==(const AerobicLogEntry &) const = default;
+};
+
+// The Per-exercise log of an aerobic activity: its records newest first, a
+// new one standing before the first record dated on or before its own.
+class AerobicLog
+{
+public:
+    enum class Layout {
+        DateMinutes,         // time only, or a terrain without a distance
+        DateMinutesDistance, // time and distance
+        Full,                // time, distance and terrain
+    };
+
+    // The terrain text stored when none was chosen.
+    static const QString kNoTerrain; // "Select Terrain Type"
+
+    // Time only (or terrain without distance): Date, Minutes. Time and
+    // distance: Date, Minutes, Distance. Time, distance and terrain, and any
+    // record without time: Date, Minutes, Distance, Terrain.
+    static Layout layoutOf(bool hasTime, bool hasDistance, bool hasTerrain);
+    static Layout layoutOf(const AerobicActivity &activity);
+
+    // Every record of the bytes, each read by the layout; throws
+    // RecordFileError naming the file when a record is incomplete, a number
+    // does not fit 16 bits or a date cannot be read.
+    static QList<AerobicLogEntry> parse(const QByteArray &bytes, const QString &fileName, Layout layout);
+
+    // Where a record of `date` goes: before the first record dated on or
+    // before it (so before the records of its own date), else at the end.
+    static qsizetype insertionIndex(const QList<AerobicLogEntry> &entries, const QDate &date);
+
+    // One record as one line, by the layout.
+    static QByteArray line(const AerobicLogEntry &entry, Layout layout);
+    static QByteArray bytes(const QList<AerobicLogEntry> &entries, Layout layout);
+};

@@ -1,0 +1,104 @@
+#include "ExerciseDeletion.h"
+
+#include "AerobicCatalogue.h"
+#include "ExerciseLogName.h"
+#include "WeightCatalogue.h"
+
+#include "common/RecordFile.h"
+#include "common/RecordFileError.h"
+
+#include <QFileInfo>
+
+const QString ExerciseDeletion::kDone =
+    QStringLiteral("The exercises you wished to be deleted have been done so.");
+
+namespace {
+
+QString catalogueFile(ExerciseDeletion::Category category)
+{
+    return category == ExerciseDeletion::Category::Weightlifting ? WeightCatalogue::kFileName
+                                                                 : AerobicCatalogue::kFileName;
+}
+
+} // namespace
+
+ExerciseDeletion::Category ExerciseDeletion::categoryOf(const QString &choice)
+{
+    return choice == QLatin1String("Weightlifting") ? Category::Weightlifting : Category::Cardio;
+}
+
+QList<ExerciseDeletion::Entry> ExerciseDeletion::entries(const QString &dataFolder, Category category)
+{
+    QList<Entry> out;
+    const QString path = RecordFile::path(dataFolder, catalogueFile(category));
+    QByteArray bytes;
+    try {
+        bytes = RecordFile::read(path);
+    } catch (const RecordFileError &) {
+        return out;
+    }
+    bool complete = true;
+    if (category == Category::Weightlifting) {
+        for (const WeightExercise &e : WeightCatalogue::parse(bytes, path, &complete)) {
+            if (WeightCatalogue::isGroupCode(e.code))
+                out.append(Entry{e.code, e.name});
+        }
+    } else {
+        for (const AerobicActivity &a : AerobicCatalogue::parse(bytes, path, &complete)) {
+            if (AerobicClass::isClassCode(a.code))
+                out.append(Entry{a.code, a.name});
+        }
+    }
+    return out;
+}
+
+QString ExerciseDeletion::remove(const QString &dataFolder, Category category, const QList<Entry> &chosen)
+{
+    if (chosen.isEmpty())
+        return QString();
+    const QString path = RecordFile::path(dataFolder, catalogueFile(category));
+    // Every record not chosen is written back as it was read (a bare number
+    // of sets as the same digits in quotes).
+    QByteArray kept;
+    QList<Entry> gone;
+    auto sort = [&](const QString &code, const QString &name, const QByteArray &line) {
+        if (chosen.contains(Entry{code, name}))
+            gone.append(Entry{code, name});
+        else
+            kept += line;
+    };
+    try {
+        const QByteArray bytes = RecordFile::readExisting(path);
+        if (category == Category::Weightlifting) {
+            for (const WeightExercise &e : WeightCatalogue::parse(bytes, path))
+                sort(e.code, e.name, WeightCatalogue::line(e, WeightCatalogue::SetsAs::Text));
+        } else {
+            for (const AerobicActivity &a : AerobicCatalogue::parse(bytes, path))
+                sort(a.code, a.name, AerobicCatalogue::line(a));
+        }
+        if (gone.isEmpty())
+            return QString();
+        RecordFile::write(path, kept);
+    } catch (const RecordFileError &e) {
+        return e.message();
+    }
+
+    // The catalogue no longer names them: their logs go now. A log that is
+    // already gone is fine.
+    QStringList failed;
+    QString why;
+    for (const Entry &e : gone) {
+        const QString log = ExerciseLogName::path(dataFolder, e.code, e.name);
+        try {
+            RecordFile::remove(log);
+        } catch (const RecordFileError &err) {
+            if (!failed.contains(QFileInfo(log).fileName()))
+                failed.append(QFileInfo(log).fileName());
+            why = err.detail();
+        }
+    }
+    if (!failed.isEmpty())
+        return QStringLiteral("The exercises were removed from %1, but the log %2 could not be deleted: %3.")
+            .arg(catalogueFile(category), failed.join(QStringLiteral(", ")), why);
+    return QString();
+}
