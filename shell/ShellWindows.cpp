@@ -1,0 +1,8 @@
+#include "ShellWindows.h"
+
+#include "WindowRegistry.h"
+
+void registerShellWindows(WindowRegistry &registry)
+{
+    Q_UNUSED(registry);
+}

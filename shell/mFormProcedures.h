@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+class Settings;
+class Shell;
+class WorkingWindow;
+class QWidget;
+
+// The look and feel every working window shares: the open and close
+// animations with their sounds, the blue gradient background, the common
+// font of the controls and the click sound of the label-buttons. Each
+// procedure acts on every loaded working window of the attached shell, in
+// the order the windows were loaded.
+namespace mFormProcedures {
+
+// The sounds of the program (Qt resources).
+inline const QString kOpenSound = QStringLiteral(":/sounds/open.wav");
+inline const QString kCloseSound = QStringLiteral(":/sounds/close.wav");
+inline const QString kClickSound = QStringLiteral(":/sounds/click.wav");
+
+// The common font name, as the windows have always spelled it; the system's
+// font substitution supplies a sans-serif face.
+inline const QString kFontName = QStringLiteral("Helvatica");
+// The common font: kFontName, the given size, bold, not italic.
+QFont commonFont(qreal pointSize = 10);
+
+// The main window attaches itself; the procedures then act on its loaded
+// windows and read its settings. Null detaches.
+void attach(Shell *shell);
+Shell *attachedShell();
+
+// Pauses that make the pressed look of a label-button and each animation
+// step visible. Tests set both to zero. Defaults: 100 ms and 8 ms.
+void setPauses(int clickMs, int stepMs);
+int clickPauseMs();
+int stepPauseMs();
+
+// The animation switch of Help > Scrolling: "Fitness"/"Scrolling", on when
+// missing; "False" (any letter case) or a number that is zero switches it
+// off; any other text counts as on.
+bool scrollingOn(const Settings &settings);
+bool scrollingOn(const QString &storedValue);
+
+// Plays a wave file (a path or a ":/" resource) without waiting for it; a
+// new sound cuts off the one still playing. A missing file, or no audio
+// device, plays nothing. True when the sound was started.
+bool PlayWav(const QString &fileName, bool async = true);
+
+// Opening sound, then every normal-state window grows by 100 twips a step
+// while it is below finalHeight (animation on), or is set to finalHeight at
+// once (off).
+void OpenForm(qint16 &finalHeight);
+inline void OpenForm(int finalHeight)
+{
+    qint16 h = qint16(finalHeight);
+    OpenForm(h);
+}
+// Closing sound, then (animation on) every normal-state window shrinks by
+// 100 twips a step while it is above 405 twips.
+void CloseForm();
+// The blue gradient background on every normal-state window.
+void PaintForms();
+// The common font on every control of every shown window; labels white,
+// "lblEnter" black; a shape "Shape2" gets a light grey border of width 1.
+void FormatControls();
+// Formats the controls of one window as FormatControls does.
+void formatWindow(QWidget *window);
+// Click sound, then a short visible pause (the pressed look).
+void ClickSound();
+
+// One visible step of an animation: repaints and pauses stepPauseMs().
+void animationStep();
+// Processes paint events (no user input) for `ms` milliseconds.
+void pause(int ms);
+
+// The gradient's blue component at x (0..1000): x / 4 + 50, halves to
+// even, at most 255.
+int gradientBlue(int x);
+QColor gradientColour(int x);
+// The gradient drawn over a client area of the given size, x from 0 to 1000
+// across its width.
+QPixmap gradientPixmap(const QSize &size);
+
+} // namespace mFormProcedures
