@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include <QLabel>
-class Shape;
+#include "Shape.h"
 
 // A label-button: a caption label lying on a front shape, with a back shape
 // of the same size a little offset as its shadow. A click moves the label
