@@ -24,7 +24,8 @@ AerobicLog::Layout AerobicLog::layoutOf(const AerobicActivity &activity)
     return layoutOf(activity.hasTime, activity.hasDistance, activity.hasTerrain);
 }
 
-QList<AerobicLogEntry> AerobicLog::parse(const QByteArray &bytes, const QString &fileName, Layout layout)
+QList<AerobicLogEntry> AerobicLog::parse(const QByteArray &bytes, const QString &fileName, Layout layout,
+                                         bool *complete)
 {
     return readRecords<AerobicLogEntry>(bytes, fileName, [&](RecordReader &r) {
         AerobicLogEntry e;
@@ -41,7 +42,7 @@ QList<AerobicLogEntry> AerobicLog::parse(const QByteArray &bytes, const QString 
         if (layout == Layout::Full)
             e.terrain = r.readText();
         return e;
-    });
+    }, complete);
 }
 
 qsizetype AerobicLog::insertionIndex(const QList<AerobicLogEntry> &entries, const QDate &date)

@@ -42,8 +42,11 @@ public:
 
     // Every record of the bytes, each read by the layout; throws
     // RecordFileError naming the file when a record is incomplete, a number
-    // does not fit 16 bits or a date cannot be read.
-    static QList<AerobicLogEntry> parse(const QByteArray &bytes, const QString &fileName, Layout layout);
+    // does not fit 16 bits or a date cannot be read. With `complete` given it
+    // does not throw: it gives the records before the failing one and sets
+    // *complete.
+    static QList<AerobicLogEntry> parse(const QByteArray &bytes, const QString &fileName, Layout layout,
+                                        bool *complete = nullptr);
 
     // Where a record of `date` goes: before the first record dated on or
     // before it (so before the records of its own date), else at the end.
