@@ -1,0 +1,214 @@
+#include "ProgressSampling.h"
+
+#include "common/DateText.h"
+#include "common/RecordFile.h"
+#include "common/RecordFileError.h"
+#include "common/RecordReader.h"
+#include "workouts/AerobicCatalogue.h"
+#include "workouts/ExerciseLogName.h"
+#include "workouts/RecordList.h"
+#include "workouts/WeightCatalogue.h"
+
+#include <QFileInfo>
+
+namespace ProgressSampling {
+
+QList<qsizetype> shownPositions(qsizetype count, int step)
+{
+    const qsizetype by = qMax(step, 1);
+    QList<qsizetype> out;
+    for (qsizetype p = 0; p < count && out.size() < kMostGroups; p += by)
+        out.append(p);
+    return out;
+}
+
+WeightGraph weightGraph(const QString &dataFolder, const QString &code, const QString &name, int step)
+{
+    WeightGraph g;
+    try {
+        bool complete = true;
+        const QList<WeightExercise> catalogue = WeightCatalogue::parse(
+            RecordFile::read(WeightCatalogue::path(dataFolder)), WeightCatalogue::kFileName, &complete);
+        const auto exercise = WeightCatalogue::find(catalogue, code, name);
+        if (!exercise)
+            return g;
+        g.found = true;
+        g.sets = exercise->setCount();
+        const QString log = ExerciseLogName::path(dataFolder, code, name);
+        const QList<ExerciseLogEntry> entries =
+            ExerciseLog::parse(RecordFile::read(log), QFileInfo(log).fileName(), g.sets, &complete);
+        for (const qsizetype p : shownPositions(entries.size(), step))
+            g.groups.append({int(g.groups.size()) + 1, entries[p].dateText, entries[p].sets});
+    } catch (const RecordFileError &e) {
+        g.problem = e.message();
+    }
+    return g;
+}
+
+float convertedDistance(qint16 miles, DistanceUnit unit)
+{
+    const float x = miles;
+    switch (unit) {
+    case DistanceUnit::Yards:
+        return x * 1760.0f;
+    case DistanceUnit::Meters:
+        return x * 1609.344f;
+    case DistanceUnit::Miles:
+        return x;
+    case DistanceUnit::Kilometers:
+        return x * 1.6f;
+    case DistanceUnit::None:
+        break;
+    }
+    return 0;
+}
+
+namespace {
+
+float timeValue(qint16 minutes, TimeUnit unit)
+{
+    switch (unit) {
+    case TimeUnit::Minutes:
+        return float(minutes);
+    case TimeUnit::Hours:
+        return float(minutes) / 60.0f;
+    case TimeUnit::None:
+        break;
+    }
+    return 1;
+}
+
+QString distanceCaption(DistanceUnit unit)
+{
+    switch (unit) {
+    case DistanceUnit::Yards:
+        return QStringLiteral("Yards");
+    case DistanceUnit::Meters:
+        return QStringLiteral("Meters");
+    case DistanceUnit::Miles:
+        return QStringLiteral("Miles");
+    case DistanceUnit::Kilometers:
+        return QStringLiteral("Kilometers");
+    case DistanceUnit::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+float aerobicValue(const AerobicLogEntry &entry, const AerobicUnits &units, bool *timeAlone)
+{
+    const float d = units.distanceChecked ? convertedDistance(entry.distance, units.distance) : 0.0f;
+    const float t = timeValue(entry.minutes, units.time);
+    // No time (zero minutes) measures nothing: the value is 0, like a
+    // workout without a distance, and falls back to that time.
+    const float value = t == 0 ? 0.0f : d / t;
+    if (timeAlone)
+        *timeAlone = value == 0;
+    return value == 0 ? t : value;
+}
+
+qint16 aerobicScaleCode(float firstValue)
+{
+    if (firstValue <= 1)
+        return 1;
+    if (firstValue <= 25)
+        return 2;
+    if (firstValue <= 500)
+        return 3;
+    return 4;
+}
+
+AxisCaption aerobicCaption(const AerobicUnits &units, bool someTimeAlone)
+{
+    AxisCaption c;
+    if (units.distanceChecked && units.distance != DistanceUnit::None)
+        c.distance = distanceCaption(units.distance);
+    if (units.time == TimeUnit::None) {
+        c.per.clear();
+        c.time.clear();
+    } else {
+        c.time = units.time == TimeUnit::Hours ? QStringLiteral("Hour") : QStringLiteral("Minute");
+    }
+    // A value that is the time alone has no distance to name; a chosen
+    // distance unit names all three parts.
+    if (someTimeAlone)
+        c.distanceShown = false;
+    if (units.distance != DistanceUnit::None) {
+        c.distanceShown = true;
+        c.perShown = true;
+        c.timeShown = true;
+    }
+    return c;
+}
+
+AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const QString &name, int step,
+                          const AerobicUnits &units)
+{
+    AerobicGraph g;
+    bool someTimeAlone = false;
+    try {
+        bool complete = true;
+        const QList<AerobicActivity> catalogue = AerobicCatalogue::parse(
+            RecordFile::read(AerobicCatalogue::path(dataFolder)), AerobicCatalogue::kFileName, &complete);
+        const auto activity = AerobicCatalogue::find(catalogue, code, name);
+        if (activity) {
+            g.found = true;
+            const QString log = ExerciseLogName::path(dataFolder, code, name);
+            const QList<AerobicLogEntry> entries =
+                AerobicLog::parse(RecordFile::read(log), QFileInfo(log).fileName(),
+                                  AerobicLog::layoutOf(*activity), &complete);
+            for (const qsizetype p : shownPositions(entries.size(), step)) {
+                bool timeAlone = false;
+                const float value = aerobicValue(entries[p], units, &timeAlone);
+                someTimeAlone = someTimeAlone || timeAlone;
+                if (g.points.isEmpty())
+                    g.scaleCode = aerobicScaleCode(value);
+                g.points.append({int(g.points.size()) + 1, entries[p].dateText, value, entries[p].terrain});
+            }
+        }
+    } catch (const RecordFileError &e) {
+        g.problem = e.message();
+    }
+    g.caption = aerobicCaption(units, someTimeAlone);
+    return g;
+}
+
+QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fileName)
+{
+    bool complete = true;
+    return readRecords<AbdominalEntry>(
+        bytes, fileName,
+        [](RecordReader &r) {
+            AbdominalEntry e;
+            e.dateText = r.readText();
+            e.upper = r.readInt16();
+            e.lower = r.readInt16();
+            e.oblique = r.readInt16();
+            return e;
+        },
+        &complete);
+}
+
+AbdominalGraph abdominalGraph(const QString &dataFolder, int step)
+{
+    AbdominalGraph g;
+    try {
+        const QList<AbdominalEntry> entries =
+            parseAbdominal(RecordFile::read(RecordFile::path(dataFolder, kAbdominalFile)), kAbdominalFile);
+        for (const qsizetype p : shownPositions(entries.size(), step))
+            g.groups.append({int(g.groups.size()) + 1, entries[p]});
+    } catch (const RecordFileError &e) {
+        g.problem = e.message();
+    }
+    return g;
+}
+
+QString dateLabel(const QString &dateText)
+{
+    const auto date = DateText::parseMedium(dateText.trimmed());
+    return date ? DateText::dayMonth(*date) : dateText;
+}
+
+} // namespace ProgressSampling
