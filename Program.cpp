@@ -1,7 +1,29 @@
 #include "Program.h"
 
-// Filled in by the shell.
+#include "common/DataFolder.h"
+#include "common/Settings.h"
+#include "shell/MDIFitness.h"
+#include "shell/MsgBox.h"
+#include "shell/ShellWindows.h"
+#include "shell/WindowRegistry.h"
+
+#include <QStringList>
+
 MDIFitness *createProgram()
 {
-    return nullptr;
+    // Every start copies in the shipped files the data folder lacks.
+    const QString folder = DataFolder::location();
+    const QStringList failed = DataFolder::seed(DataFolder::shipped(), folder);
+
+    WindowRegistry registry;
+    registerShellWindows(registry);
+
+    auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    if (!failed.isEmpty()) {
+        MsgBox::show(QStringLiteral("These files could not be copied into the data folder %1: %2.")
+                         .arg(folder, failed.join(QStringLiteral(", "))));
+    }
+    main->start();
+    return main;
 }

@@ -11,6 +11,10 @@
 #include "common/Settings.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
 #include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -37,6 +41,23 @@ struct MDIFitness::MenuEntry {
 namespace {
 
 using Entry = MDIFitness::MenuEntry;
+
+// The program's icon: a pulse line on a blue tile.
+QIcon programIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 200));
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    painter.setPen(QPen(QColor(255, 210, 90), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPointF line[] = {{4, 18}, {11, 18}, {14, 8}, {18, 26}, {21, 15}, {24, 18}, {28, 18}};
+    painter.drawPolyline(line, 7);
+    painter.end();
+    return QIcon(pixmap);
+}
 
 const QString kIntroPage = QStringLiteral("frmIntroPage");
 const QString kScrollingItem = QStringLiteral("itmScrolling");
@@ -181,6 +202,8 @@ MDIFitness::MDIFitness(std::unique_ptr<Settings> settings, QString dataFolder, W
     setCentralWidget(m_area);
     connect(m_area, &QMdiArea::subWindowActivated, this, &MDIFitness::subWindowActivated);
     menuBar()->setNativeMenuBar(false);
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(programIcon());
     buildMenus();
     mFormProcedures::attach(this);
 }
@@ -354,8 +377,11 @@ void MDIFitness::ShowIntroPage()
 
 void MDIFitness::start()
 {
-    // The window's width is 12000 twips until it is maximised.
+    // The window's width is 12000 twips until it is maximised; it takes the
+    // screen at once, so the start-up page is centred on the final area.
     resize(Twips::toPixels(12000), height() > 100 ? height() : 600);
+    if (QScreen *s = screen())
+        setGeometry(s->availableGeometry());
     showMaximized();
     ShowIntroPage();
 }
@@ -544,11 +570,26 @@ void MDIFitness::closeEvent(QCloseEvent *event)
 
 void MDIFitness::keepMaximised()
 {
-    if (m_closed)
+    if (m_closed || !isVisible())
         return;
     const Qt::WindowStates state = windowState();
-    if (isVisible() && !(state & Qt::WindowMinimized) && !(state & Qt::WindowMaximized))
+    if (state & Qt::WindowMinimized)
+        return;
+    if (!(state & Qt::WindowMaximized))
         setWindowState((state & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
+    // Without a window manager nobody acts on the maximised state; the
+    // window then takes the screen itself.
+    QTimer::singleShot(200, this, &MDIFitness::fillScreen);
+}
+
+void MDIFitness::fillScreen()
+{
+    if (m_closed || !isVisible() || (windowState() & Qt::WindowMinimized) || !screen())
+        return;
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.width() < available.width() - 16 || frame.height() < available.height() - 48)
+        setGeometry(available);
 }
 
 void MDIFitness::changeEvent(QEvent *event)

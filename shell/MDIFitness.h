@@ -93,6 +93,7 @@ private:
     void chooseFoodsReport(WorkingWindow *window);
     void unloadAll(const QStringList &order);
     void keepMaximised();
+    void fillScreen();
     void subWindowActivated(QMdiSubWindow *frame);
 
     std::unique_ptr<Settings> m_settings;

@@ -46,23 +46,6 @@ bool scrollingSetting()
     return g_shell ? scrollingOn(g_shell->settings()) : true;
 }
 
-// One step of a window's animation: shows it only when the window is on
-// screen and its pixel height has changed.
-void step(WorkingWindow *window, int pixelsBefore)
-{
-    if (!window->isShownWindow())
-        return;
-    const QWidget *frame = window->frame();
-    if (frame && frame->height() == pixelsBefore)
-        return;
-    animationStep();
-}
-
-int framePixels(const WorkingWindow *window)
-{
-    return window->frame() ? window->frame()->height() : window->height();
-}
-
 void installSubstitution()
 {
     static bool done = false;
@@ -185,11 +168,8 @@ void OpenForm(qint16 &finalHeight)
         if (!w->isNormalState())
             continue;
         if (on) {
-            while (w->heightTwips() < target) {
-                const int before = framePixels(w);
-                w->setHeightTwips(w->heightTwips() + 100);
-                step(w, before);
-            }
+            while (w->heightTwips() < target)
+                stepHeight(w, w->heightTwips() + 100);
         } else {
             w->setHeightTwips(target);
         }
@@ -205,11 +185,8 @@ void CloseForm()
     for (WorkingWindow *w : windows) {
         if (!w->isNormalState())
             continue;
-        while (w->heightTwips() > 405) {
-            const int before = framePixels(w);
-            w->setHeightTwips(w->heightTwips() - 100);
-            step(w, before);
-        }
+        while (w->heightTwips() > 405)
+            stepHeight(w, w->heightTwips() - 100);
     }
 }
 
@@ -268,6 +245,15 @@ void ClickSound()
 void animationStep()
 {
     pause(g_stepMs);
+}
+
+void stepHeight(WorkingWindow *window, int heightTwips)
+{
+    const QWidget *frame = window->frame() ? static_cast<const QWidget *>(window->frame()) : window;
+    const int before = frame->height();
+    window->setHeightTwips(heightTwips);
+    if (window->isShownWindow() && frame->height() != before)
+        animationStep();
 }
 
 void pause(int ms)
