@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class LabelButton;
+class QLabel;
+class QScrollBar;
+class QWidget;
+class WorkingWindow;
+
+// Controls the profile and goal windows build alike.
+namespace ProfileControls {
+
+// A label showing `text` as plain text.
+QLabel *label(QWidget *parent, const QString &name, const QString &text);
+
+// A vertical scroll bar for a spinner.
+QScrollBar *bar(QWidget *parent, const QString &name);
+
+// The windows' Enter label-button: the label lblEnter, its caption 66 blanks
+// and "Enter Information", on the front shape Shape1 with the shadow Shape2,
+// placed at left/top (twips) with the shadow offset by 60 twips; at most
+// about 3600 twips wide, so that the caption's words wrap below its blanks.
+LabelButton *enterButton(QWidget *parent, int left, int top, int width, int height);
+
+// The usual opening of a working window: 40 twips tall and `width` wide,
+// centred over the main window at an eighth of its free height, shown, grown
+// to `finalHeight` by the open animation, painted and formatted.
+void openWindow(WorkingWindow *window, int width, int finalHeight);
+
+} // namespace ProfileControls
