@@ -334,9 +334,10 @@ QString drawChart(DrawingSurface &surface, Medium medium, const QString &dataFol
         problem = taken.problem;
         const auto goal = storedGoal(settings);
         if (goal && !taken.points.isEmpty()) {
+            // At x = 700 unless the text would run off the chart's right edge.
+            const QString text = QStringLiteral("Desirable Weight -%1 %2").arg(QChar(0xBB)).arg(*goal);
             surface.setForeColour(kGoalLabel);
-            printAt(surface, 700, 945,
-                    QStringLiteral("Desirable Weight -%1 %2").arg(QChar(0xBB)).arg(*goal));
+            printAt(surface, qMin(700.0, 990 - surface.textWidth(text)), 945, text);
         }
     } else {
         problem = kProperDateMessage;

@@ -37,6 +37,10 @@ enum class Medium { Screen, Paper };
 // "BMI Chart"/preXOne: the line's previous X, left "0" after every chart.
 inline const QString kPreXOneKey = QStringLiteral("preXOne");
 
+// "BMI Info"/AbTimeChecked: the period text the abdominal chart shows,
+// stored by the options dialog in abdominal mode.
+inline const QString kAbTimeCheckedKey = QStringLiteral("AbTimeChecked");
+
 inline const QString kProperDateMessage = QStringLiteral("You must choose a proper date");
 
 // One record the chart draws.
