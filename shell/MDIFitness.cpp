@@ -239,8 +239,12 @@ void MDIFitness::buildMenus()
         } else {
             QMenu *menu = menus.value(QLatin1String(e.parent));
             action = new QAction(caption, menu);
-            if (e.kind == MenuEntry::Separator)
+            if (e.kind == MenuEntry::Separator) {
+                // A separator is drawn as a line; its "-" caption would be
+                // drawn beside it.
                 action->setSeparator(true);
+                action->setText(QString());
+            }
             menu->addAction(action);
         }
         action->setObjectName(name);
@@ -459,6 +463,10 @@ WorkingWindow *MDIFitness::loadForm(const QString &name)
     m_loaded << window;
 
     QPointer<WorkingWindow> guard(window);
+    QPointer<WorkingWindow> outerLoading = m_loading;
+    const bool outerActivate = m_activateAfterLoad;
+    m_loading = window;
+    m_activateAfterLoad = false;
     QString failure;
     try {
         window->Form_Load();
@@ -467,6 +475,9 @@ WorkingWindow *MDIFitness::loadForm(const QString &name)
     } catch (const std::exception &error) {
         failure = QString::fromLocal8Bit(error.what());
     }
+    const bool activate = m_activateAfterLoad;
+    m_loading = outerLoading;
+    m_activateAfterLoad = outerActivate;
     if (!failure.isEmpty()) {
         MsgBox::show(failure);
         if (guard)
@@ -477,6 +488,8 @@ WorkingWindow *MDIFitness::loadForm(const QString &name)
         return nullptr; // it unloaded itself while loading
     if (frame->isHidden())
         window->showWindow();
+    if (activate && m_active == window && !window->isUnloading())
+        window->Form_Activate();
     return window;
 }
 
@@ -622,13 +635,19 @@ bool MDIFitness::eventFilter(QObject *watched, QEvent *event)
 
 void MDIFitness::subWindowActivated(QMdiSubWindow *frame)
 {
+    // No active sub-window means the program lost the focus (a message box,
+    // another program); that is no change between working windows.
     WorkingWindow *window = frame ? qobject_cast<WorkingWindow *>(frame->widget()) : nullptr;
-    if (window == m_active)
+    if (!window || window == m_active)
         return;
     QPointer<WorkingWindow> previous = m_active;
     m_active = window;
     if (previous && !previous->isUnloading() && m_loaded.contains(previous))
         previous->Form_Deactivate();
-    if (window && !window->isUnloading() && m_loaded.contains(window))
+    // A window that shows itself in its load handler is activated once the
+    // handler is done.
+    if (window == m_loading)
+        m_activateAfterLoad = true;
+    else if (!window->isUnloading() && m_loaded.contains(window))
         window->Form_Activate();
 }

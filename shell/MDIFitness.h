@@ -105,5 +105,7 @@ private:
     QStringList m_itemOrder;
     QList<WorkingWindow *> m_loaded;
     QPointer<WorkingWindow> m_active;
+    QPointer<WorkingWindow> m_loading;
+    bool m_activateAfterLoad = false;
     bool m_closed = false;
 };

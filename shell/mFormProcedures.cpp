@@ -252,8 +252,12 @@ void stepHeight(WorkingWindow *window, int heightTwips)
     const QWidget *frame = window->frame() ? static_cast<const QWidget *>(window->frame()) : window;
     const int before = frame->height();
     window->setHeightTwips(heightTwips);
-    if (window->isShownWindow() && frame->height() != before)
-        animationStep();
+    const int moved = qAbs(frame->height() - before);
+    if (!window->isShownWindow() || moved == 0 || g_stepMs == 0)
+        return;
+    // Every animation moves at the same pace: the pause of a 100-twip step
+    // (about 7 pixels) for each 7 pixels of change.
+    pause(qMax(1, g_stepMs * moved / 7));
 }
 
 void pause(int ms)

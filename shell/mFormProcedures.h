@@ -74,8 +74,9 @@ void ClickSound();
 
 // One visible step of an animation: repaints and pauses stepPauseMs().
 void animationStep();
-// One step of a window's own growth or shrinking: sets its height and,
-// when the window is on screen and its pixel height changed, shows the step.
+// One step of a window's growth or shrinking: sets its height and, when the
+// window is on screen and its pixel height changed, shows the step with a
+// pause in proportion to the change, so every animation has the same pace.
 void stepHeight(WorkingWindow *window, int heightTwips);
 // Processes paint events (no user input) for `ms` milliseconds.
 void pause(int ms);

@@ -113,6 +113,24 @@ private:
     QStringList *m_log;
 };
 
+// Writes its load, activation and deactivation into the log.
+class ActivationWitness : public WorkingWindow
+{
+public:
+    ActivationWitness(Shell &shell, QStringList *log) : WorkingWindow(shell), m_log(log) {}
+    void Form_Load() override
+    {
+        *m_log << "load " + objectName();
+        showWindow();
+        *m_log << "loaded " + objectName();
+    }
+    void Form_Activate() override { *m_log << "activate " + objectName(); }
+    void Form_Deactivate() override { *m_log << "deactivate " + objectName(); }
+
+private:
+    QStringList *m_log;
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -476,6 +494,26 @@ private Q_SLOTS:
         QCOMPARE(w->leftTwips(), (fixture.main().mainWidthTwips() - 6000) / 2);
         QCOMPARE(w->topTwips(), (fixture.main().mainHeightTwips() - 40) / 8);
         QCOMPARE(fixture.main().mainWidthTwips(), fixture.main().workArea()->viewport()->width() * 15);
+    }
+
+    void activationFollowsTheLoad()
+    {
+        QStringList log;
+        ShellFixture fixture({[&log](WindowRegistry &r) {
+            for (const char *name : {"frmChartInfo", "frmFitnessGraph"})
+                r.add(name, [&log](Shell &s) { return new ActivationWitness(s, &log); });
+        }});
+        fixture.click("itmWeight");
+        QCOMPARE(log, (QStringList{"load frmChartInfo", "loaded frmChartInfo", "activate frmChartInfo"}));
+        log.clear();
+        // The choice dialog hides itself and loads its result window.
+        fixture.window("frmChartInfo")->hideWindow();
+        fixture.main().loadForm("frmFitnessGraph");
+        QCOMPARE(log, (QStringList{"load frmFitnessGraph", "deactivate frmChartInfo", "loaded frmFitnessGraph",
+                                   "activate frmFitnessGraph"}));
+        log.clear();
+        fixture.window("frmChartInfo")->showWindow();
+        QCOMPARE(log, (QStringList{"deactivate frmFitnessGraph", "activate frmChartInfo"}));
     }
 
     void theMainWindowStaysMaximised()
