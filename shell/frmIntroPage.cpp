@@ -101,6 +101,8 @@ void frmIntroPage::Form_Load()
     // silently.
     while (heightTwips() < kTargetHeight)
         mFormProcedures::stepHeight(this, heightTwips() + 16);
+    if (isUnloading())
+        return; // the program closed while the page grew
     mFormProcedures::PaintForms();
     Timer1->start();
 }
