@@ -249,9 +249,11 @@ void frmChartBMI::lblEnter_Click()
         mFormProcedures::OpenForm(kFinalHeight);
         return;
     }
-    chart->showChart(m_periodText, m_chartKind, m_chartType);
+    // The caption first, so that a message about the history stands over
+    // the window it speaks of.
     chart->setWindowTitle((Combo2->currentText() == mBMI::kWeightOnly
                                ? QStringLiteral("Body Weight For Your ")
                                : QStringLiteral("Body Mass Index (BMI) For Your "))
                           + Combo1_2->currentText());
+    chart->showChart(m_periodText, m_chartKind, m_chartType);
 }

@@ -28,10 +28,9 @@ ImageSurface &PictureBox::surface()
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), m_back);
     if (m_surface)
         painter.drawImage(QPoint(0, 0), m_surface->image());
-    else
-        painter.fillRect(rect(), m_back);
 }
 
 void PictureBox::changeEvent(QEvent *event)
