@@ -164,7 +164,8 @@ void TestAerobicCatalogue::damagedCatalogueIsLeftAlone()
 void TestAerobicCatalogue::catalogueReadsBackWhatItWrote()
 {
     // A hand-edited file: a record split over lines, no final line end.
-    const QByteArray bytes = "\"In\",\"Squash \",#TRUE#\r\n#FALSE#,#FALSE#\r\n\"Aq\",\"Swimming\",#TRUE#,#TRUE#,#TRUE#";
+    const QByteArray bytes =
+        "\"In\",\"Squash \",#TRUE#\r\n#FALSE#,#FALSE#\r\n\"Aq\",\"Swimming\",#TRUE#,#TRUE#,#TRUE#";
     const auto list = AerobicCatalogue::parse(bytes, QStringLiteral("AerobicDescription.txt"));
     QCOMPARE(list.size(), 2);
     QCOMPARE(list[0], (AerobicActivity{QStringLiteral("In"), QStringLiteral("Squash "), true, false, false}));

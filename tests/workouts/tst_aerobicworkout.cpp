@@ -152,7 +152,8 @@ void TestAerobicWorkout::boxesGiveMinutesAndMiles_data()
                                  << "The hours must be a whole number of 0 or more.";
     QTest::newRow("negative minutes") << boxes("1", "-5") << 0 << 0
                                       << "The minutes must be a number of 0 or more.";
-    QTest::newRow("too long") << boxes("546", "8") << 0 << 0 << "A workout can be at most 32767 minutes long.";
+    QTest::newRow("too long") << boxes("546", "8") << 0 << 0
+                              << "A workout can be at most 32767 minutes long.";
     QTest::newRow("negative distance") << boxes("0", "5", "-1") << 0 << 0
                                        << "The distance must be a number from 0 to 32767 miles.";
     QTest::newRow("distance a word") << boxes("0", "5", "far") << 0 << 0
@@ -235,14 +236,15 @@ void TestAerobicWorkout::refusalsAndDamagedFilesWriteNothing_data()
                                                       << AerobicWorkout::kPickOne;
     QTest::newRow("fractional hours") << "Running" << "" << QByteArray() << boxes("0.5", "0", "3")
                                       << "The hours must be a whole number of 0 or more.";
-    QTest::newRow("damaged log") << "Running" << "OuRunning.txt" << QByteArray("\"07-Dec-26\",30,x,\"Hilly \"\r\n")
-                                 << good
+    QTest::newRow("damaged log") << "Running"
+                                 << "OuRunning.txt" << QByteArray("\"07-Dec-26\",30,x,\"Hilly \"\r\n") << good
                                  << "The file OuRunning.txt is damaged: a value has the wrong kind (line 1) "
                                     "(\"x\" is not a whole number).";
-    QTest::newRow("log date no date") << "Running" << "OuRunning.txt"
-                                      << QByteArray("\"someday\",30,3,\"Hilly \"\r\n") << good
-                                      << "The file OuRunning.txt is damaged: a value has the wrong kind (line 1) "
-                                         "(\"someday\" is not a date).";
+    QTest::newRow("log date no date")
+        << "Running"
+        << "OuRunning.txt" << QByteArray("\"someday\",30,3,\"Hilly \"\r\n") << good
+        << "The file OuRunning.txt is damaged: a value has the wrong kind (line 1) "
+           "(\"someday\" is not a date).";
     QTest::newRow("log minutes beyond 16 bits") << "Running" << "OuRunning.txt"
                                                 << QByteArray("\"07-Dec-26\",40000,3,\"Hilly \"\r\n") << good
                                                 << "The file OuRunning.txt is damaged: a number is too large "
@@ -250,10 +252,11 @@ void TestAerobicWorkout::refusalsAndDamagedFilesWriteNothing_data()
     QTest::newRow("damaged journal") << "Running" << "ExerciseCalories.txt" << QByteArray("\"07-Dec-26\"\r\n")
                                      << good << "The file ExerciseCalories.txt is damaged: it ends inside a "
                                                 "record (line 2).";
-    QTest::newRow("damaged catalogue") << "Running" << "AerobicDescription.txt"
-                                       << QByteArray("\"Ou\",\"Running\",#TRUE#\r\n") << good
-                                       << "The file AerobicDescription.txt is damaged: it ends inside a record "
-                                          "(line 2).";
+    QTest::newRow("damaged catalogue")
+        << "Running"
+        << "AerobicDescription.txt" << QByteArray("\"Ou\",\"Running\",#TRUE#\r\n") << good
+        << "The file AerobicDescription.txt is damaged: it ends inside a record "
+           "(line 2).";
 }
 
 void TestAerobicWorkout::refusalsAndDamagedFilesWriteNothing()
@@ -265,7 +268,8 @@ void TestAerobicWorkout::refusalsAndDamagedFilesWriteNothing()
     if (!file.isEmpty())
         TestEnvironment::writeFile(m_folder, file, bytes);
     const auto before = folderSnapshot(m_folder);
-    const auto outcome = AerobicWorkout::save(m_folder, *m_settings, QStringLiteral("Ou"), name, kDec7, input);
+    const auto outcome =
+        AerobicWorkout::save(m_folder, *m_settings, QStringLiteral("Ou"), name, kDec7, input);
     QTEST(outcome.refusal, "refusal");
     QCOMPARE(folderSnapshot(m_folder), before);
 }

@@ -112,7 +112,8 @@ void TestCustomAerobic::addWritesRecordLogAndFactor()
     QVERIFY(CustomAerobic::add(folder, settings, rowing).added());
     QVERIFY(TestEnvironment::readFile(folder, AerobicCatalogue::kFileName)
                 .endsWith("\"In\",\"Rowing machine\",#TRUE#,#FALSE#,#TRUE#\r\n"));
-    QVERIFY(TestEnvironment::readFile(folder, CalorieFactors::kFileName).endsWith("\"Rowing machine\",0.3\r\n"));
+    QVERIFY(
+        TestEnvironment::readFile(folder, CalorieFactors::kFileName).endsWith("\"Rowing machine\",0.3\r\n"));
 }
 
 void TestCustomAerobic::addKeepsAnExistingLog()
@@ -183,7 +184,8 @@ void TestCustomAerobic::refusalsWriteNothing()
 {
     QFETCH(CustomAerobic::Input, input);
     QFETCH(QString, weight);
-    Settings settings(TestEnvironment::root() + QStringLiteral("/refuse-%1.ini").arg(QTest::currentDataTag()));
+    Settings settings(TestEnvironment::root() +
+                      QStringLiteral("/refuse-%1.ini").arg(QTest::currentDataTag()));
     const QString folder = preparedFolder(settings, weight);
     const auto before = folderSnapshot(folder);
     const auto outcome = CustomAerobic::add(folder, settings, input);

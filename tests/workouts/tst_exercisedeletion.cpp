@@ -71,8 +71,9 @@ void TestExerciseDeletion::listShowsTheCategorysEntries()
     QCOMPARE(ExerciseDeletion::categoryOf(QString()), Category::Cardio);
 
     // A damaged record ends the list; what stands before it is shown.
-    TestEnvironment::writeFile(m_folder, AerobicCatalogue::kFileName,
-                               "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n\"In\",\"Squash \",#TRUE#,x,#FALSE#\r\n");
+    TestEnvironment::writeFile(
+        m_folder, AerobicCatalogue::kFileName,
+        "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n\"In\",\"Squash \",#TRUE#,x,#FALSE#\r\n");
     QCOMPARE(ExerciseDeletion::entries(m_folder, Category::Cardio), (QList<Entry>{{"Ou", "Running"}}));
     QFile::remove(QDir(m_folder).filePath(AerobicCatalogue::kFileName));
     QVERIFY(ExerciseDeletion::entries(m_folder, Category::Cardio).isEmpty());
@@ -130,21 +131,24 @@ void TestExerciseDeletion::damagedCatalogueStaysByteIdentical_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("flag no Boolean") << int(Category::Cardio)
-                                     << QByteArray("\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
-                                                   "\"Ou\",\"Golf\",#TRUE#,maybe,#FALSE#\r\n")
-                                     << "The file AerobicDescription.txt is damaged: a value has the wrong kind "
-                                        "(line 2) (\"maybe\" is not a Boolean).";
-    QTest::newRow("aerobic record cut short") << int(Category::Cardio)
-                                              << QByteArray("\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
-                                                            "\"Ou\",\"Golf\"\r\n")
-                                              << "The file AerobicDescription.txt is damaged: it ends inside a "
-                                                 "record (line 3).";
-    QTest::newRow("weight record cut short") << int(Category::Weightlifting)
-                                             << QByteArray("\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n"
-                                                           "\"Ch\",\"Curl\"\r\n")
-                                             << "The file ExerciseDescription.txt is damaged: it ends inside a "
-                                                "record (line 3).";
+    QTest::newRow("flag no Boolean")
+        << int(Category::Cardio)
+        << QByteArray("\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                      "\"Ou\",\"Golf\",#TRUE#,maybe,#FALSE#\r\n")
+        << "The file AerobicDescription.txt is damaged: a value has the wrong kind "
+           "(line 2) (\"maybe\" is not a Boolean).";
+    QTest::newRow("aerobic record cut short")
+        << int(Category::Cardio)
+        << QByteArray("\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                      "\"Ou\",\"Golf\"\r\n")
+        << "The file AerobicDescription.txt is damaged: it ends inside a "
+           "record (line 3).";
+    QTest::newRow("weight record cut short")
+        << int(Category::Weightlifting)
+        << QByteArray("\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n"
+                      "\"Ch\",\"Curl\"\r\n")
+        << "The file ExerciseDescription.txt is damaged: it ends inside a "
+           "record (line 3).";
 }
 
 void TestExerciseDeletion::damagedCatalogueStaysByteIdentical()
@@ -152,9 +156,8 @@ void TestExerciseDeletion::damagedCatalogueStaysByteIdentical()
     QFETCH(int, category);
     QFETCH(QByteArray, bytes);
     const auto cat = Category(category);
-    TestEnvironment::writeFile(m_folder,
-                               cat == Category::Cardio ? AerobicCatalogue::kFileName : WeightCatalogue::kFileName,
-                               bytes);
+    TestEnvironment::writeFile(
+        m_folder, cat == Category::Cardio ? AerobicCatalogue::kFileName : WeightCatalogue::kFileName, bytes);
     const auto before = folderSnapshot(m_folder);
     const Entry squash = cat == Category::Cardio ? Entry{"In", "Squash "} : Entry{"Bi", "Barbell Curl"};
     QTEST(ExerciseDeletion::remove(m_folder, cat, {squash}), "message");
