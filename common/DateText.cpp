@@ -35,18 +35,37 @@ QString DateText::medium(const QDate &date)
 
 std::optional<QDate> DateText::parseMedium(QStringView text)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,2})-([A-Za-z]{3})-(\\d{2}|\\d{4})\\s*$"));
-    const auto m = re.match(text.toString());
-    if (!m.hasMatch())
+    // By hand rather than by a regular expression: every journal and log
+    // record goes through here when its file is read.
+    text = text.trimmed();
+    auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    auto isLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    qsizetype i = 0;
+    while (i < text.size() && i < 3 && isDigit(text[i]))
+        ++i;
+    const qsizetype dayDigits = i;
+    if (dayDigits < 1 || dayDigits > 2 || text.size() - i < 7 || text[i] != u'-' || text[i + 4] != u'-')
         return std::nullopt;
+    const QStringView monthText = text.sliced(i + 1, 3);
+    for (QChar c : monthText) {
+        if (!isLetter(c))
+            return std::nullopt;
+    }
+    const QStringView yearText = text.sliced(i + 5);
+    if (yearText.size() != 2 && yearText.size() != 4)
+        return std::nullopt;
+    for (QChar c : yearText) {
+        if (!isDigit(c))
+            return std::nullopt;
+    }
     int month = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (m.capturedView(2).compare(QLatin1String(kMonths[i]), Qt::CaseInsensitive) == 0)
-            month = i + 1;
+    for (int m = 0; m < 12 && month == 0; ++m) {
+        if (monthText.compare(QLatin1String(kMonths[m]), Qt::CaseInsensitive) == 0)
+            month = m + 1;
     }
     if (month == 0)
         return std::nullopt;
-    const QDate d(yearOf(m.capturedView(3)), month, m.capturedView(1).toInt());
+    const QDate d(yearOf(yearText), month, text.first(dayDigits).toInt());
     if (!d.isValid())
         return std::nullopt;
     return d;

@@ -24,6 +24,9 @@ public:
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Empty; }
     QString toText() const;      // the text, or the characters of the value
+    // The text of a Text value, the number of a Whole value, without a copy.
+    QStringView textView() const { return std::get<QString>(m_value); }
+    qint64 wholeValue() const { return std::get<qint64>(m_value); }
     double toDouble() const;     // numbers; 0 for anything else
     bool toBool() const { return m_kind == Boolean && std::get<bool>(m_value); }
     QDate toDate() const;

@@ -20,7 +20,7 @@ public:
     // Collects lines for one file.
     RecordWriter &write(const QList<RecordValue> &values)
     {
-        m_bytes += line(values);
+        appendLine(m_bytes, values);
         return *this;
     }
     RecordWriter &writeRaw(const QByteArray &bytes)
@@ -31,5 +31,7 @@ public:
     const QByteArray &bytes() const { return m_bytes; }
 
 private:
+    static void appendLine(QByteArray &out, const QList<RecordValue> &values);
+
     QByteArray m_bytes;
 };

@@ -29,6 +29,12 @@ QByteArray Windows1252::encode(QStringView text)
 {
     QByteArray out;
     out.reserve(text.size());
+    appendEncoded(out, text);
+    return out;
+}
+
+void Windows1252::appendEncoded(QByteArray &out, QStringView text)
+{
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
@@ -44,5 +50,4 @@ QByteArray Windows1252::encode(QStringView text)
         }
         out.append(byte);
     }
-    return out;
 }

@@ -9,4 +9,6 @@
 namespace Windows1252 {
 QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
+// encode(text) added at the end of `out`.
+void appendEncoded(QByteArray &out, QStringView text);
 }

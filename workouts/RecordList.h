@@ -17,6 +17,9 @@ QList<Record> readRecords(const QByteArray &bytes, const QString &fileName, Read
                           bool *complete = nullptr)
 {
     QList<Record> out;
+    // About one record a line: growing the list record by record would copy
+    // every record again and again.
+    out.reserve(bytes.count('\n') + 1);
     RecordReader r(bytes, fileName);
     try {
         while (!r.atEndOrBlank())
