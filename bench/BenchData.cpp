@@ -1,0 +1,109 @@
+#include "BenchData.h"
+
+#include "common/DateText.h"
+#include "common/RecordWriter.h"
+#include "common/SettingKeys.h"
+
+#include <QFile>
+
+namespace BenchData {
+
+QByteArray exerciseLog(int entries, int sets)
+{
+    RecordWriter w;
+    for (int i = 0; i < entries; ++i) {
+        QList<RecordValue> fields{RecordValue::text(DateText::medium(kNewest.addDays(-i)))};
+        for (int k = 0; k < sets; ++k) {
+            fields.append(RecordValue::whole(100 + (i + 5 * k) % 150));
+            fields.append(RecordValue::whole(6 + (i + k) % 10));
+        }
+        w.write(fields);
+    }
+    return w.bytes();
+}
+
+QByteArray aerobicLog(int entries)
+{
+    static const char *const terrains[] = {"Hilly ", "Flat - Indoor", "Flat - Outdoor", "Select Terrain Type"};
+    RecordWriter w;
+    for (int i = 0; i < entries; ++i) {
+        w.write({RecordValue::text(DateText::medium(kNewest.addDays(-i))), RecordValue::whole(20 + i % 70),
+                 RecordValue::whole(1 + i % 12), RecordValue::text(QString::fromLatin1(terrains[i % 4]))});
+    }
+    return w.bytes();
+}
+
+QByteArray journal(int records)
+{
+    RecordWriter w;
+    for (int i = 0; i < records; ++i) {
+        w.write({RecordValue::text(DateText::medium(kNewest.addDays(-i / 3))),
+                 RecordValue::whole(120 + (i * 37) % 900)});
+    }
+    return w.bytes();
+}
+
+QByteArray history(int records)
+{
+    RecordWriter w;
+    for (int i = 0; i < records; ++i) {
+        w.write({RecordValue::text(DateText::medium(kNewest.addDays(-i))), RecordValue::whole(40),
+                 RecordValue::whole(150 + i % 40), RecordValue::whole(70)});
+    }
+    w.write({RecordValue::text(QStringLiteral("Initializer")), RecordValue::whole(0), RecordValue::whole(0),
+             RecordValue::whole(0)});
+    return w.bytes();
+}
+
+QByteArray weightCatalogue(int records)
+{
+    static const char *const codes[] = {"Tr", "Sh", "Ba", "Ch", "Le"};
+    RecordWriter w;
+    for (int i = 0; i < records; ++i) {
+        const bool curl = i < 7;
+        w.write({RecordValue::text(curl ? QStringLiteral("Bi") : QString::fromLatin1(codes[i % 5])),
+                 RecordValue::text(curl ? QStringLiteral("Curl %1").arg(i + 1) : QStringLiteral("Exercise %1").arg(i)),
+                 RecordValue::text(QStringLiteral("Stand with the feet apart, lift slowly, lower slowly.")),
+                 RecordValue::text(curl ? QStringLiteral("5") : QString::number(1 + i % 5))});
+    }
+    return w.bytes();
+}
+
+QByteArray aerobicCatalogue(int records)
+{
+    static const char *const codes[] = {"Ou", "In", "Aq"};
+    RecordWriter w;
+    for (int i = 0; i < records; ++i) {
+        w.write({RecordValue::text(QString::fromLatin1(codes[i % 3])),
+                 RecordValue::text(i == 0 ? QStringLiteral("Running") : QStringLiteral("Activity %1").arg(i)),
+                 RecordValue::boolean(true), RecordValue::boolean(i % 2 == 0), RecordValue::boolean(i % 4 == 0)});
+    }
+    return w.bytes();
+}
+
+QByteArray factors(int records)
+{
+    RecordWriter w;
+    for (int i = 0; i < records; ++i) {
+        const QString name = i == 0 ? QStringLiteral("Weight training")
+                             : i == 1 ? QStringLiteral("Running")
+                                      : QStringLiteral("Activity %1").arg(i);
+        w.write({RecordValue::text(name), RecordValue::dbl(i == 0 ? 0.05 : 0.0278 + 0.0001 * (i % 500))});
+    }
+    return w.bytes();
+}
+
+Folder::Folder()
+{
+    m_settings = std::make_unique<Settings>(m_dir.filePath(QStringLiteral("Pulsar.ini")));
+    m_settings->set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
+}
+
+void Folder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(f.fileName()));
+}
+
+} // namespace BenchData
