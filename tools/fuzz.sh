@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for a
 # bounded time (default 60 s each):  tools/fuzz.sh [seconds] [target...]
+# (with no target named, every target of tests/fuzz/CMakeLists.txt)
 # New inputs go to a scratch corpus; a crash leaves its input in
 # build-fuzz/artifacts, which then belongs in the target's seed corpus.
 set -euo pipefail
@@ -13,7 +14,7 @@ targets=("$@")
 if ((${#targets[@]} == 0)); then
   mapfile -t targets < <(sed -n 's/^pulsar_fuzz_target(\([a-z_]*\) .*/\1/p' tests/fuzz/CMakeLists.txt)
 fi
-cmake --build build-fuzz --target "${targets[@]}"
+cmake --build build-fuzz -j "${PULSAR_JOBS:-4}" --target "${targets[@]}"
 mkdir -p build-fuzz/artifacts
 status=0
 for t in "${targets[@]}"; do

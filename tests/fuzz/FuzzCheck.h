@@ -1,0 +1,55 @@
+#pragma once
+
+// What the fuzz targets check beyond "no crash": a property that fails
+// prints what failed and aborts, so libFuzzer keeps the input and the
+// corpus replay test fails.
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);    \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+namespace Fuzz {
+
+// A data folder for the targets that act on files, made once per run; in
+// memory where the machine has such a folder, since every save flushes its
+// file to the disk.
+inline QString folder()
+{
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/pulsar-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/pulsar-fuzz-XXXXXX"));
+    return dir.path();
+}
+
+// Empties the folder and writes one file into it.
+inline void putOnly(const QString &name, const QByteArray &bytes)
+{
+    QDir dir(folder());
+    for (const QString &f : dir.entryList(QDir::Files | QDir::Hidden))
+        dir.remove(f);
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::abort();
+}
+
+inline QByteArray contents(const QString &name)
+{
+    QFile file(QDir(folder()).filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+} // namespace Fuzz

@@ -1,0 +1,47 @@
+// The calorie journal: any bytes either fail to read with a RecordFileError
+// or give records; an insertion into records that read gives a file that
+// reads back as the same records, each with its calories made whole, and the
+// new one in its place.
+#include "FuzzCheck.h"
+
+#include "common/NumberText.h"
+#include "common/RecordFileError.h"
+#include "workouts/CalorieJournal.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString name = QStringLiteral("ExerciseCalories.txt");
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QList<CalorieJournalEntry> entries;
+    try {
+        entries = CalorieJournal::parse(bytes, name);
+    } catch (const RecordFileError &e) {
+        FUZZ_CHECK(!e.message().isEmpty());
+        return 0;
+    }
+    // A date the journal holds, so the new record lands among the old ones.
+    const QDate date = entries.isEmpty() ? QDate(2026, 12, 7) : entries[qsizetype(size) % entries.size()].date;
+    QByteArray rewritten;
+    try {
+        rewritten = CalorieJournal::inserted(entries, name, date, 142.5f);
+    } catch (const RecordFileError &e) {
+        FUZZ_CHECK(e.code() == RecordFileError::Overflow);
+        return 0;
+    }
+    const QList<CalorieJournalEntry> back = CalorieJournal::parse(rewritten, name);
+    FUZZ_CHECK(back.size() == entries.size() + 1);
+    const qsizetype at = CalorieJournal::insertionIndex(entries, date);
+    for (qsizetype i = 0, j = 0; i < back.size(); ++i) {
+        if (i == at) {
+            FUZZ_CHECK(back[i].date == date && back[i].calories == 142.5);
+            continue;
+        }
+        FUZZ_CHECK(back[i].dateText == entries[j].dateText);
+        FUZZ_CHECK(back[i].calories == NumberText::roundHalfEven(entries[j].calories));
+        ++j;
+    }
+    return 0;
+}
