@@ -1,0 +1,220 @@
+#include "CrashSaves.h"
+
+#include "common/RecordFile.h"
+#include "common/SettingKeys.h"
+#include "common/Settings.h"
+#include "support/TestEnvironment.h"
+#include "workouts/AerobicCatalogue.h"
+#include "workouts/AerobicLog.h"
+#include "workouts/CalorieJournal.h"
+#include "workouts/ExerciseLog.h"
+#include "workouts/ExerciseLogName.h"
+#include "workouts/WeightCatalogue.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <optional>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// A process killed in the middle of saving workouts leaves every data file
+// whole: each holds either what it held before the interrupted save or what
+// that save gave it, never a mixture or a cut-off file.
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void killsDuringSavesLeaveEveryFileWhole();
+
+private:
+    // The data files of a folder with their bytes; a missing file is absent.
+    using Files = QMap<QString, QByteArray>;
+    static Files dataFiles(const QString &folder);
+    static void restore(const QString &folder, const Files &files);
+    static void checkReadsWhole(const QString &folder);
+
+    struct Child
+    {
+        pid_t pid = -1;
+        int pipe = -1; // reads what the child reports
+    };
+    // A child process that saves workouts on `folder` one after another
+    // until it is killed. It reports "r" once it runs and "s" after every
+    // save that returned, straight into a pipe, so the test knows how many
+    // saves ended before the kill. Returns once the child runs.
+    static Child startSaving(const QString &folder, const Settings &settings);
+    static bool waitForSaves(int fd, int saves);
+    static QByteArray readAll(int fd);
+};
+
+TestCrashSafety::Child TestCrashSafety::startSaving(const QString &folder, const Settings &settings)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (::write(fds[1], "r", 1) != 1)
+            ::_exit(1);
+        for (;;) {
+            CrashSaves::saveNext(folder, settings);
+            if (::write(fds[1], "s", 1) != 1)
+                ::_exit(1);
+        }
+    }
+    ::close(fds[1]);
+    char ready = 0;
+    if (pid < 0 || ::read(fds[0], &ready, 1) != 1 || ready != 'r') {
+        ::close(fds[0]);
+        return {};
+    }
+    return {pid, fds[0]};
+}
+
+bool TestCrashSafety::waitForSaves(int fd, int saves)
+{
+    for (int i = 0; i < saves; ++i) {
+        char c = 0;
+        if (::read(fd, &c, 1) != 1 || c != 's')
+            return false;
+    }
+    return true;
+}
+
+QByteArray TestCrashSafety::readAll(int fd)
+{
+    QByteArray out;
+    char buf[256];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0)
+            break;
+        out.append(buf, n);
+    }
+    ::close(fd);
+    return out;
+}
+
+TestCrashSafety::Files TestCrashSafety::dataFiles(const QString &folder)
+{
+    Files out;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files))
+        out.insert(name, RecordFile::readExisting(dir.filePath(name)));
+    return out;
+}
+
+void TestCrashSafety::restore(const QString &folder, const Files &files)
+{
+    QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files))
+        QVERIFY(dir.remove(name));
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        TestEnvironment::writeFile(folder, it.key(), it.value());
+}
+
+void TestCrashSafety::checkReadsWhole(const QString &folder)
+{
+    const QList<WeightExercise> weights = WeightCatalogue::read(folder);
+    for (const WeightExercise &e : weights)
+        ExerciseLog::parse(RecordFile::read(ExerciseLogName::path(folder, e.code, e.name)), e.name, e.setCount());
+    for (const AerobicActivity &a : AerobicCatalogue::read(folder))
+        AerobicLog::parse(RecordFile::read(ExerciseLogName::path(folder, a.code, a.name)), a.name,
+                          AerobicLog::layoutOf(a));
+    CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName));
+}
+
+void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
+{
+    // In memory where the machine has it: the saves flush every file to the
+    // disk, which would make each kill wait for the disk.
+    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : TestEnvironment::root();
+    QTemporaryDir root(base + QStringLiteral("/pulsar-crash-XXXXXX"));
+    QVERIFY(root.isValid());
+    const QString folder = root.filePath(QStringLiteral("data"));
+    const QString replay = root.filePath(QStringLiteral("replay"));
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(replay));
+    const QString ini = root.filePath(QStringLiteral("Pulsar.ini"));
+    Settings settings(ini);
+    settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
+    settings.sync();
+    CrashSaves::prepare(folder);
+
+    constexpr int kKills = 210;
+    QRandomGenerator random(20261207);
+    int interruptedMidway = 0; // kills after which the files stood at different saves
+    int savesDone = 0;
+    QElapsedTimer clock;
+    clock.start();
+    for (int kill = 0; kill < kKills; ++kill) {
+        const Files start = dataFiles(folder);
+        const Child child = startSaving(folder, settings);
+        QVERIFY2(child.pid > 0, "the saving child could not be started");
+        // A few saves in, then at a random moment: most kills land inside a
+        // save, whatever the load of the machine.
+        const int waited = int(random.bounded(2));
+        QVERIFY(waitForSaves(child.pipe, waited));
+        QThread::usleep(random.bounded(2000));
+        int status = 0;
+        ::kill(child.pid, SIGKILL);
+        QCOMPARE(::waitpid(child.pid, &status, 0), child.pid);
+        // Killed, not ended by a failed save.
+        QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL, "the saving child ended by itself");
+        const QByteArray out = readAll(child.pipe);
+        const int completed = int(out.count('s')) + waited;
+        savesDone += completed;
+
+        // The states before and after the interrupted save, by the same
+        // saves on a copy of the folder as it was when the child started.
+        restore(replay, start);
+        for (int i = 0; i < completed; ++i)
+            CrashSaves::saveNext(replay, settings);
+        const Files before = dataFiles(replay);
+        CrashSaves::saveNext(replay, settings);
+        const Files after = dataFiles(replay);
+
+        const Files now = dataFiles(folder);
+        QStringList names = before.keys() + after.keys() + now.keys();
+        names.removeDuplicates();
+        bool sawBefore = false, sawAfter = false;
+        for (const QString &name : names) {
+            const std::optional<QByteArray> got =
+                now.contains(name) ? std::optional<QByteArray>(now[name]) : std::nullopt;
+            const std::optional<QByteArray> b =
+                before.contains(name) ? std::optional<QByteArray>(before[name]) : std::nullopt;
+            const std::optional<QByteArray> a =
+                after.contains(name) ? std::optional<QByteArray>(after[name]) : std::nullopt;
+            QVERIFY2(got == b || got == a,
+                     qPrintable(QStringLiteral("kill %1 after %2 saves: %3 is neither as before nor as after "
+                                               "the interrupted save")
+                                    .arg(kill)
+                                    .arg(completed)
+                                    .arg(name)));
+            if (a != b) {
+                sawBefore = sawBefore || got == b;
+                sawAfter = sawAfter || got == a;
+            }
+        }
+        if (sawBefore && sawAfter)
+            ++interruptedMidway;
+        checkReadsWhole(folder);
+    }
+    qInfo("%d kills in %lld ms, %d saves completed, %d kills stopped a save between two of its files",
+          kKills, qlonglong(clock.elapsed()), savesDone, interruptedMidway);
+    // The kills must have hit saves, or the test shows nothing.
+    QVERIFY(savesDone > kKills / 4);
+}
+
+PULSAR_TEST_MAIN_CORE(TestCrashSafety)
+#include "tst_crashsafety.moc"
