@@ -6,6 +6,8 @@
 #include "shell/MsgBox.h"
 #include "shell/ShellWindows.h"
 #include "shell/WindowRegistry.h"
+#include "profile/BMIChartWindows.h"
+#include "profile/ProfileWindows.h"
 
 #include <QStringList>
 
@@ -17,6 +19,8 @@ MDIFitness *createProgram()
 
     WindowRegistry registry;
     registerShellWindows(registry);
+    registerProfileWindows(registry);
+    registerBMIChartWindows(registry);
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);
