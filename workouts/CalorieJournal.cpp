@@ -1,6 +1,7 @@
 #include "CalorieJournal.h"
 
 #include "FileBatch.h"
+#include "NewestFirst.h"
 #include "RecordList.h"
 
 #include "common/DateText.h"
@@ -36,11 +37,7 @@ QList<CalorieJournalEntry> CalorieJournal::read(const QString &path)
 
 qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date)
 {
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries[i].date <= date)
-            return i;
-    }
-    return entries.size();
+    return NewestFirst::insertionIndex(entries, date);
 }
 
 QByteArray CalorieJournal::inserted(const QList<CalorieJournalEntry> &entries, const QString &fileName,

@@ -24,6 +24,11 @@ const QList<Standard> &all();
 // The shipped (name, description) pairs; the program never writes it.
 inline const QString kTextFileName = QStringLiteral("Exercise.txt");
 
+// The caption of the catalogue windows' Create button: runs of blanks wrap
+// its three words onto lines of their own in the middle of the circle.
+inline const QString kCreateCaption = QString(30, u' ') + QStringLiteral("Create") + QString(20, u' ')
+    + QStringLiteral("Exercise") + QString(20, u' ') + QStringLiteral("Table");
+
 // The confirmation the window shows after an install.
 inline const QString kDone = QStringLiteral("The exercise(s) you have selected where made.");
 

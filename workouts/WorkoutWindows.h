@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Adds the exercise catalogue and workout windows to the registry.
+void registerWorkoutWindows(WindowRegistry &registry);
