@@ -1,6 +1,5 @@
 #include "ProfileWindows.h"
 
-#include "BMIChartWindows.h"
 #include "frmGoals.h"
 #include "frmPersonalInformation.h"
 
@@ -11,5 +10,4 @@ void registerProfileWindows(WindowRegistry &registry)
     registry.add(QStringLiteral("frmPersonalInformation"),
                  [](Shell &shell) { return new frmPersonalInformation(shell); });
     registry.add(QStringLiteral("frmGoals"), [](Shell &shell) { return new frmGoals(shell); });
-    registerBMIChartWindows(registry);
 }

@@ -2,6 +2,6 @@
 
 class WindowRegistry;
 
-// Registers every window of the profile subsystem with the shell:
-// frmPersonalInformation, frmGoals and the body-weight chart windows.
+// Registers the profile windows with the shell: frmPersonalInformation and
+// frmGoals.
 void registerProfileWindows(WindowRegistry &registry);
