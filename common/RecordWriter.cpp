@@ -1,5 +1,6 @@
 #include "RecordWriter.h"
 
+#include "RecordFileError.h"
 #include "Windows1252.h"
 
 #include <charconv>
@@ -47,4 +48,11 @@ QByteArray RecordWriter::line(const QList<RecordValue> &values)
     QByteArray out;
     appendLine(out, values);
     return out;
+}
+
+void RecordWriter::requireWritable(const QString &text, const QString &fileName, int line)
+{
+    if (text.contains(u'"'))
+        throw RecordFileError(RecordFileError::TypeMismatch, fileName,
+                              QStringLiteral("the text \"%1\" holds a double quote").arg(text), line);
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 // Writes records in the data files' layout: fields separated by ",", each
 // record one line ending in CR LF, texts between double quotes, numbers with
@@ -14,6 +15,11 @@ class RecordWriter
 public:
     static QByteArray field(const RecordValue &value);
     static QByteArray line(const QList<RecordValue> &values);
+    // A text read from a file and about to be written back: one holding a
+    // double quote would not read back as it was, so it is the TypeMismatch
+    // error naming the file (and the line, when known) instead.
+    static void requireWritable(const QString &text, const QString &fileName, int line = 0);
+
     // An empty line: CR LF alone.
     static QByteArray emptyLine() { return QByteArrayLiteral("\r\n"); }
 

@@ -11,6 +11,7 @@
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "common/RecordWriter.h"
 
 #include <cmath>
 #include <limits>
@@ -76,6 +77,8 @@ AerobicWorkout::Outcome AerobicWorkout::save(const QString &dataFolder, const Se
 
         const QString logPath = ExerciseLogName::path(dataFolder, code, name);
         QList<AerobicLogEntry> log = AerobicLog::parse(batch.read(logPath), logPath, layout);
+        for (const AerobicLogEntry &old : log)
+            RecordWriter::requireWritable(old.terrain, logPath);
         log.insert(AerobicLog::insertionIndex(log, date), e);
         batch.write(logPath, AerobicLog::bytes(log, layout));
 

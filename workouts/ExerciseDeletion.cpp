@@ -5,6 +5,7 @@
 #include "WeightCatalogue.h"
 
 #include "common/RecordFile.h"
+#include "common/RecordWriter.h"
 #include "common/RecordFileError.h"
 
 #include <QFileInfo>
@@ -61,20 +62,25 @@ QString ExerciseDeletion::remove(const QString &dataFolder, Category category, c
     // of sets as the same digits in quotes).
     QByteArray kept;
     QList<Entry> gone;
-    auto sort = [&](const QString &code, const QString &name, const QByteArray &line) {
-        if (chosen.contains(Entry{code, name}))
+    auto sort = [&](const QString &code, const QString &name, const QStringList &texts, const QByteArray &line) {
+        if (chosen.contains(Entry{code, name})) {
             gone.append(Entry{code, name});
-        else
-            kept += line;
+            return;
+        }
+        // A text that could not be written back stops the deletion.
+        for (const QString &text : texts)
+            RecordWriter::requireWritable(text, path);
+        kept += line;
     };
     try {
         const QByteArray bytes = RecordFile::readExisting(path);
         if (category == Category::Weightlifting) {
             for (const WeightExercise &e : WeightCatalogue::parse(bytes, path))
-                sort(e.code, e.name, WeightCatalogue::line(e, WeightCatalogue::SetsAs::Text));
+                sort(e.code, e.name, {e.code, e.name, e.description, e.sets},
+                     WeightCatalogue::line(e, WeightCatalogue::SetsAs::Text));
         } else {
             for (const AerobicActivity &a : AerobicCatalogue::parse(bytes, path))
-                sort(a.code, a.name, AerobicCatalogue::line(a));
+                sort(a.code, a.name, {a.code, a.name}, AerobicCatalogue::line(a));
         }
         if (gone.isEmpty())
             return QString();

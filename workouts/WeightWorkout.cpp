@@ -12,6 +12,7 @@
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "common/RecordWriter.h"
 
 #include <optional>
 
@@ -109,6 +110,8 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
             const QString logPath = ExerciseLogName::path(dataFolder, exercise->code, exercise->name);
             const QList<ExerciseLogEntry> older =
                 ExerciseLog::parse(batch.read(logPath), logPath, exercise->setCount());
+            for (const ExerciseLogEntry &e : older)
+                RecordWriter::requireWritable(e.dateText, logPath);
             batch.write(logPath, ExerciseLog::withFirst(ExerciseLogEntry{dateText, s.sets}, older));
             setsPerRow.append(int(s.sets.size()));
             outcome.saved.append(exercise->name);

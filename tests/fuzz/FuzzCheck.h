@@ -33,15 +33,21 @@ inline QString folder()
     return dir.path();
 }
 
+// Writes one file into the folder.
+inline void put(const QString &name, const QByteArray &bytes)
+{
+    QFile file(QDir(folder()).filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::abort();
+}
+
 // Empties the folder and writes one file into it.
 inline void putOnly(const QString &name, const QByteArray &bytes)
 {
     QDir dir(folder());
     for (const QString &f : dir.entryList(QDir::Files | QDir::Hidden))
         dir.remove(f);
-    QFile file(dir.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        std::abort();
+    put(name, bytes);
 }
 
 inline QByteArray contents(const QString &name)

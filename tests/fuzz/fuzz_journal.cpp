@@ -4,6 +4,7 @@
 // new one in its place.
 #include "FuzzCheck.h"
 
+#include "common/DateText.h"
 #include "common/NumberText.h"
 #include "common/RecordFileError.h"
 #include "workouts/CalorieJournal.h"
@@ -22,8 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!e.message().isEmpty());
         return 0;
     }
-    // A date the journal holds, so the new record lands among the old ones.
-    const QDate date = entries.isEmpty() ? QDate(2026, 12, 7) : entries[qsizetype(size) % entries.size()].date;
+    // A date the journal holds, so the new record lands among the old ones;
+    // new records come from the date pickers, so within their years.
+    QDate date = entries.isEmpty() ? QDate(2026, 12, 7) : entries[qsizetype(size) % entries.size()].date;
+    if (date < DateText::kFirstDate || date > DateText::kLastDate)
+        date = QDate(2026, 12, 7);
     QByteArray rewritten;
     try {
         rewritten = CalorieJournal::inserted(entries, name, date, 142.5f);

@@ -1,38 +1,59 @@
-// The per-exercise logs. The first byte chooses the log: a weight-training
-// log of 1 to 5 sets, or an aerobic log of one of the three layouts. Bytes
-// either fail to read with a RecordFileError or give entries; a save into a
-// log that read gives a file that reads back as the new entry followed by
-// (weight training) or merged with (aerobic) exactly the old ones.
+// The per-exercise logs, through the saves that rewrite them. The first
+// byte chooses the log: a weight-training log of 1 to 5 sets, or an aerobic
+// log of one of the three layouts; the rest is the log's bytes. The save
+// either refuses with a message and leaves the log byte-identical, or leaves
+// a log that reads back as the new entry first (weight training) or in its
+// date's place (aerobic), and every old entry exactly as it read before.
 #include "FuzzCheck.h"
 
 #include "common/DateText.h"
 #include "common/RecordFileError.h"
+#include "common/RecordWriter.h"
+#include "common/Settings.h"
+#include "workouts/AerobicCatalogue.h"
 #include "workouts/AerobicLog.h"
+#include "workouts/AerobicWorkout.h"
 #include "workouts/ExerciseLog.h"
+#include "workouts/WeightCatalogue.h"
+#include "workouts/WeightWorkout.h"
 
 #include <cstddef>
 #include <cstdint>
 
 namespace {
 
-const QString kName = QStringLiteral("BiBarbell Curl.txt");
+const Settings &settings()
+{
+    static QTemporaryDir dir;
+    static const Settings s(dir.filePath(QStringLiteral("Pulsar.ini")));
+    return s;
+}
 
 void weightLog(const QByteArray &bytes, qint16 sets)
 {
-    QList<ExerciseLogEntry> older;
-    try {
-        older = ExerciseLog::parse(bytes, kName, sets);
-    } catch (const RecordFileError &e) {
-        FUZZ_CHECK(!e.message().isEmpty());
+    const QString log = QStringLiteral("BiBarbell Curl.txt");
+    Fuzz::putOnly(log, bytes);
+    Fuzz::put(WeightCatalogue::kFileName,
+              RecordWriter::line({RecordValue::text(QStringLiteral("Bi")), RecordValue::text(QStringLiteral("Barbell Curl")),
+                                  RecordValue::text(QString()), RecordValue::whole(sets)}));
+    bool complete = false;
+    const QList<ExerciseLogEntry> older = ExerciseLog::parse(bytes, log, sets, &complete);
+
+    WeightWorkout::Row row{QStringLiteral("Bi"), QStringLiteral("Barbell Curl"), {}, {}};
+    ExerciseLogEntry entry{QStringLiteral("07-Dec-26"), {}};
+    for (qint16 k = 0; k < sets; ++k) {
+        entry.sets.append(SetResult{qint16(100 + k), qint16(10 - k)});
+        row.weights.append(QString::number(100 + k));
+        row.reps.append(QString::number(10 - k));
+    }
+    const WeightWorkout::Outcome o = WeightWorkout::save(Fuzz::folder(), settings(), QDate(2026, 12, 7), {row});
+    const QByteArray after = Fuzz::contents(log);
+    if (!o.ok()) {
+        FUZZ_CHECK(after == bytes);
         return;
     }
-    bool complete = false;
-    FUZZ_CHECK(ExerciseLog::parse(bytes, kName, sets, &complete) == older && complete);
-    ExerciseLogEntry entry{QStringLiteral("07-Dec-26"), {}};
-    for (qint16 k = 0; k < sets; ++k)
-        entry.sets.append(SetResult{qint16(100 + k), qint16(10 - k)});
-    const QByteArray rewritten = ExerciseLog::withFirst(entry, older);
-    const QList<ExerciseLogEntry> back = ExerciseLog::parse(rewritten, kName, sets);
+    FUZZ_CHECK(complete);
+    const QList<ExerciseLogEntry> back = ExerciseLog::parse(after, log, sets);
     FUZZ_CHECK(back.size() == older.size() + 1);
     FUZZ_CHECK(back.first() == entry);
     FUZZ_CHECK(back.mid(1) == older);
@@ -40,25 +61,39 @@ void weightLog(const QByteArray &bytes, qint16 sets)
 
 void aerobicLog(const QByteArray &bytes, AerobicLog::Layout layout)
 {
-    QList<AerobicLogEntry> log;
-    try {
-        log = AerobicLog::parse(bytes, kName, layout);
-    } catch (const RecordFileError &e) {
-        FUZZ_CHECK(!e.message().isEmpty());
-        return;
-    }
+    const QString log = QStringLiteral("OuRunning.txt");
+    const AerobicActivity activity{QStringLiteral("Ou"), QStringLiteral("Running"), true,
+                                   layout != AerobicLog::Layout::DateMinutes, layout == AerobicLog::Layout::Full};
+    Fuzz::putOnly(log, bytes);
+    Fuzz::put(AerobicCatalogue::kFileName, AerobicCatalogue::line(activity));
+    bool complete = false;
+    QList<AerobicLogEntry> expected = AerobicLog::parse(bytes, log, layout, &complete);
+
     AerobicLogEntry entry;
-    entry.date = log.isEmpty() ? QDate(2026, 12, 7) : log[log.size() / 2].date;
+    entry.date = expected.isEmpty() ? QDate(2026, 12, 7) : expected[expected.size() / 2].date;
+    if (entry.date < DateText::kFirstDate || entry.date > DateText::kLastDate)
+        entry.date = QDate(2026, 12, 7);
     entry.dateText = DateText::medium(entry.date);
     entry.minutes = 75;
+    AerobicWorkout::Boxes boxes;
+    boxes.hours = QStringLiteral("1");
+    boxes.minutes = QStringLiteral("15");
+    boxes.distance = QStringLiteral("7");
+    boxes.terrain = QStringLiteral("Hilly ");
     if (layout != AerobicLog::Layout::DateMinutes)
         entry.distance = 7;
     if (layout == AerobicLog::Layout::Full)
-        entry.terrain = QStringLiteral("Hilly ");
-    QList<AerobicLogEntry> saved = log;
-    saved.insert(AerobicLog::insertionIndex(saved, entry.date), entry);
-    const QList<AerobicLogEntry> back = AerobicLog::parse(AerobicLog::bytes(saved, layout), kName, layout);
-    FUZZ_CHECK(back == saved);
+        entry.terrain = boxes.terrain;
+    const AerobicWorkout::Outcome o = AerobicWorkout::save(Fuzz::folder(), settings(), activity.code,
+                                                           activity.name, entry.date, boxes);
+    const QByteArray after = Fuzz::contents(log);
+    if (!o.saved()) {
+        FUZZ_CHECK(after == bytes);
+        return;
+    }
+    FUZZ_CHECK(complete);
+    expected.insert(AerobicLog::insertionIndex(expected, entry.date), entry);
+    FUZZ_CHECK(AerobicLog::parse(after, log, layout) == expected);
 }
 
 } // namespace
