@@ -40,6 +40,7 @@ private Q_SLOTS:
     void makeOwnAddsAnExercise();
     void makeOwnRefusesAndWritesNothing();
     void entryShowsTheGroupsExercises();
+    void entryWithADamagedCatalogue();
     void entryTakesTheFirstCheckedGroup();
     void firstSetFillsTheRow();
     void spinnerSteps_data();
@@ -283,6 +284,8 @@ void TestWorkoutWindows::entryShowsTheGroupsExercises()
     QCOMPARE(w->setsOf(6), 5);
     QVERIFY(w->box(6, frmEnterData::Weight, 4)->isVisible());
     QCOMPARE(w->box(1, frmEnterData::Weight, 0)->objectName(), QStringLiteral("txtExTwoWeight(0)"));
+    // Activation formats the controls: the text boxes at 9 points.
+    QCOMPARE(w->box(3, frmEnterData::Reps, 2)->font().pointSizeF(), 9.0);
     QCOMPARE(w->bar(6, frmEnterData::Reps, 4)->objectName(), QStringLiteral("vsExSevenRep(4)"));
 
     // A group without exercises: no rows, the separators keep their length.
@@ -293,6 +296,21 @@ void TestWorkoutWindows::entryShowsTheGroupsExercises()
     QCOMPARE(w->windowTitle(), QStringLiteral("Please Enter Exercises for Triceps"));
     QVERIFY(!w->exercise(0)->isVisible());
     QCOMPARE(Twips::height(w->separator(0)), 600);
+}
+
+void TestWorkoutWindows::entryWithADamagedCatalogue()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    // The third record is cut short: the rows before it are shown, and the
+    // user hears which file is damaged.
+    writeCatalogue(f, "\"Bi\",\"Curl\",\"\",\"2\"\r\n\"Bi\",\"Hammer\",\"\",3\r\n\"Bi\",\"Cut\"\r\n");
+    frmEnterData *w = openEntry(f);
+    QVERIFY(w);
+    QVERIFY(w->exercise(1)->isVisible());
+    QVERIFY(!w->exercise(2)->isVisible());
+    const QStringList messages = f.takeMessages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages[0].contains(QStringLiteral("ExerciseDescription.txt")));
 }
 
 void TestWorkoutWindows::entryTakesTheFirstCheckedGroup()
