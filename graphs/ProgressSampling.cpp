@@ -22,14 +22,62 @@ QList<qsizetype> shownPositions(qsizetype count, int step)
     return out;
 }
 
+namespace {
+
+// The records of a catalogue that can be read: a missing file has none, a
+// damaged one those before the damage.
+QList<WeightExercise> weightCatalogue(const QString &dataFolder)
+{
+    bool complete = true;
+    return WeightCatalogue::parse(RecordFile::read(WeightCatalogue::path(dataFolder)), WeightCatalogue::kFileName,
+                                  &complete);
+}
+
+QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder)
+{
+    bool complete = true;
+    return AerobicCatalogue::parse(RecordFile::read(AerobicCatalogue::path(dataFolder)),
+                                   AerobicCatalogue::kFileName, &complete);
+}
+
+} // namespace
+
+QStringList exerciseNames(const QString &dataFolder, const QString &code)
+{
+    QStringList out;
+    try {
+        for (const WeightExercise &e : WeightCatalogue::ofGroup(weightCatalogue(dataFolder), code))
+            out.append(e.name);
+    } catch (const RecordFileError &) {
+        // An unreadable catalogue lists nothing.
+    }
+    return out;
+}
+
+QStringList activityNames(const QString &dataFolder, const QString &code)
+{
+    try {
+        return AerobicCatalogue::namesOf(aerobicCatalogue(dataFolder), code);
+    } catch (const RecordFileError &) {
+        return {};
+    }
+}
+
+std::optional<AerobicActivity> activity(const QString &dataFolder, const QString &code, const QString &name)
+{
+    try {
+        return AerobicCatalogue::find(aerobicCatalogue(dataFolder), code, name);
+    } catch (const RecordFileError &) {
+        return std::nullopt;
+    }
+}
+
 WeightGraph weightGraph(const QString &dataFolder, const QString &code, const QString &name, int step)
 {
     WeightGraph g;
     try {
         bool complete = true;
-        const QList<WeightExercise> catalogue = WeightCatalogue::parse(
-            RecordFile::read(WeightCatalogue::path(dataFolder)), WeightCatalogue::kFileName, &complete);
-        const auto exercise = WeightCatalogue::find(catalogue, code, name);
+        const auto exercise = WeightCatalogue::find(weightCatalogue(dataFolder), code, name);
         if (!exercise)
             return g;
         g.found = true;
@@ -150,15 +198,13 @@ AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const 
     bool someTimeAlone = false;
     try {
         bool complete = true;
-        const QList<AerobicActivity> catalogue = AerobicCatalogue::parse(
-            RecordFile::read(AerobicCatalogue::path(dataFolder)), AerobicCatalogue::kFileName, &complete);
-        const auto activity = AerobicCatalogue::find(catalogue, code, name);
-        if (activity) {
+        const auto record = AerobicCatalogue::find(aerobicCatalogue(dataFolder), code, name);
+        if (record) {
             g.found = true;
             const QString log = ExerciseLogName::path(dataFolder, code, name);
             const QList<AerobicLogEntry> entries =
                 AerobicLog::parse(RecordFile::read(log), QFileInfo(log).fileName(),
-                                  AerobicLog::layoutOf(*activity), &complete);
+                                  AerobicLog::layoutOf(*record), &complete);
             for (const qsizetype p : shownPositions(entries.size(), step)) {
                 bool timeAlone = false;
                 const float value = aerobicValue(entries[p], units, &timeAlone);

@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // What a progress graph shows of a log: the entries it takes, newest first,
 // and the value of each. The screen and the printed graph both take their
@@ -138,6 +140,14 @@ QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fil
 
 // Abdominal.txt sampled by `step`; a missing file shows nothing.
 AbdominalGraph abdominalGraph(const QString &dataFolder, int step);
+
+// The names the chart options list for a category code, in catalogue
+// order: the weight-training exercises, or the aerobic activities. As many
+// as can be read.
+QStringList exerciseNames(const QString &dataFolder, const QString &code);
+QStringList activityNames(const QString &dataFolder, const QString &code);
+// The aerobic activity of that class code and name.
+std::optional<AerobicActivity> activity(const QString &dataFolder, const QString &code, const QString &name);
 
 // The day-and-month label of an entry ("7-Dec"); a date text that names no
 // date is shown as it stands.
