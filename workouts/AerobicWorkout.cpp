@@ -84,6 +84,8 @@ AerobicWorkout::Outcome AerobicWorkout::save(const QString &dataFolder, const Se
 
         const double factor = CalorieFactors::lookup(CalorieFactors::read(dataFolder), name.trimmed());
         const float calories = float(double(e.minutes) * (double(BodyWeight::pounds(settings)) * factor));
+        if (!std::isfinite(calories))
+            return Outcome{CalorieFactors::tooLarge(name.trimmed())};
         CalorieJournal::stageInsert(batch, RecordFile::path(dataFolder, CalorieJournal::kExerciseFileName),
                                     date, calories);
         batch.commit();

@@ -38,6 +38,11 @@ double CalorieFactors::lookup(const QList<Pair> &pairs, const QString &name)
     return 0;
 }
 
+QString CalorieFactors::tooLarge(const QString &name)
+{
+    return QStringLiteral("The calorie factor of %1 in %2 is too large.").arg(name, kFileName);
+}
+
 QByteArray CalorieFactors::line(const QString &name, double factor)
 {
     return RecordWriter::line({RecordValue::text(name), RecordValue::dbl(factor)});

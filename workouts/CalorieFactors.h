@@ -34,6 +34,10 @@ public:
     // blanks count); 0 when no pair has it.
     static double lookup(const QList<Pair> &pairs, const QString &name);
 
+    // The refusal of a save whose calories the factor of `name` makes too
+    // large for any number the journal holds; it names the file.
+    static QString tooLarge(const QString &name);
+
     // One pair as one line: "Curl",0.05
     static QByteArray line(const QString &name, double factor);
 };

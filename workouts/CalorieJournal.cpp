@@ -10,6 +10,7 @@
 #include "common/RecordFileError.h"
 #include "common/RecordWriter.h"
 
+#include <cmath>
 #include <limits>
 
 const QString CalorieJournal::kExerciseFileName = QStringLiteral("ExerciseCalories.txt");
@@ -43,6 +44,9 @@ qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entri
 QByteArray CalorieJournal::inserted(const QList<CalorieJournalEntry> &entries, const QString &fileName,
                                     const QDate &date, float calories)
 {
+    // A value no reader could take back would make the journal unreadable.
+    if (!std::isfinite(calories))
+        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
     const qsizetype at = insertionIndex(entries, date);
     RecordWriter out;
     for (qsizetype i = 0; i <= entries.size(); ++i) {

@@ -14,6 +14,7 @@
 #include "common/RecordFileError.h"
 #include "common/RecordWriter.h"
 
+#include <cmath>
 #include <optional>
 
 const QString WeightWorkout::kEntered = QStringLiteral("You're Information has been entered");
@@ -121,6 +122,8 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
         const float factor =
             float(CalorieFactors::lookup(CalorieFactors::read(dataFolder), CalorieFactors::kWeightTraining));
         outcome.calories = calories(setsPerRow, factor, BodyWeight::pounds(settings));
+        if (!std::isfinite(outcome.calories))
+            return Outcome{CalorieFactors::tooLarge(CalorieFactors::kWeightTraining), {}, 0, 0};
         CalorieJournal::stageInsert(batch, RecordFile::path(dataFolder, CalorieJournal::kExerciseFileName),
                                     date, outcome.calories);
         batch.commit();

@@ -1,0 +1,255 @@
+#include "common/RecordFile.h"
+#include "common/RecordFileError.h"
+#include "common/SettingKeys.h"
+#include "common/Settings.h"
+#include "profile/WeightHistory.h"
+#include "support/TestEnvironment.h"
+#include "workouts/AerobicCatalogue.h"
+#include "workouts/AerobicLog.h"
+#include "workouts/AerobicWorkout.h"
+#include "workouts/CalorieFactors.h"
+#include "workouts/CalorieJournal.h"
+#include "workouts/ExerciseLog.h"
+#include "workouts/WeightCatalogue.h"
+#include "workouts/WeightWorkout.h"
+
+#include <QDir>
+#include <QMap>
+#include <QtTest>
+
+// Every data file the program reads, damaged in the ways hand editing, a
+// full disk or another program damage files: the action that reads it
+// either refuses with a message (naming the file when the file is at fault)
+// and leaves every file byte-identical, or goes through and leaves files
+// that read back whole. Nothing crashes.
+class TestMalformedFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Outcome {
+        FileError, // a message naming the damaged file; every file unchanged
+        Refused,   // the action's own message; every file unchanged
+        Saved,     // the action went through
+    };
+    Q_ENUM(Outcome)
+
+private Q_SLOTS:
+    void actionsOnDamagedFiles_data();
+    void actionsOnDamagedFiles();
+
+private:
+    static void prepare(const QString &folder);
+    // Runs the action that reads `file`: the message it gives, or empty.
+    static QString actOn(const QString &file, const QString &folder, const Settings &settings);
+    static void checkReadsWhole(const QString &folder);
+};
+
+namespace {
+
+// The names as they stand in the data folder (the classes' own constants
+// are not yet set while these are).
+const QString kHistory = QStringLiteral("PersonalInformation.txt");
+const QString kWeightCatalogue = QStringLiteral("ExerciseDescription.txt");
+const QString kAerobicCatalogue = QStringLiteral("AerobicDescription.txt");
+const QString kWeightLog = QStringLiteral("BiBarbell Curl.txt");
+const QString kAerobicLog = QStringLiteral("OuRunning.txt");
+const QString kJournal = QStringLiteral("ExerciseCalories.txt");
+const QString kFactors = QStringLiteral("BurnnedCalories.txt");
+
+// Each file as the program writes it.
+const QMap<QString, QByteArray> &soundFiles()
+{
+    static const QMap<QString, QByteArray> files = {
+        {kHistory, "\"08-Dec-26\",40,160,70\r\n\"Initializer\",0,0,0\r\n"},
+        {kWeightCatalogue, "\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"2\"\r\n\"Tr\",\"Dip\",\"Dip down\",1\r\n"},
+        {kWeightLog, "\"07-Dec-26\",100,10,105,8\r\n\"06-Dec-26\",95,10,100,8\r\n"},
+        {kAerobicCatalogue, "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"},
+        {kAerobicLog, "\"07-Dec-26\",30,3,\"Hilly \"\r\n\"05-Dec-26\",45,5,\"Flat - Outdoor\"\r\n"},
+        {kJournal, "\"07-Dec-26\",40\r\n\"06-Dec-26\",142.5\r\n"},
+        {kFactors, "\"Weight training\",0.05\r\n\"Running\",0.0659\r\n"},
+    };
+    return files;
+}
+
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> out;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+        out.insert(name, RecordFile::readExisting(dir.filePath(name)));
+    return out;
+}
+
+// The file's sound bytes with every CR LF made a lone CR.
+QByteArray loneCR(const QString &file)
+{
+    return QByteArray(soundFiles()[file]).replace("\r\n", "\r");
+}
+
+} // namespace
+
+void TestMalformedFiles::prepare(const QString &folder)
+{
+    for (auto it = soundFiles().cbegin(); it != soundFiles().cend(); ++it)
+        TestEnvironment::writeFile(folder, it.key(), it.value());
+}
+
+QString TestMalformedFiles::actOn(const QString &file, const QString &folder, const Settings &settings)
+{
+    const QDate date(2026, 12, 6);
+    if (file == kHistory) {
+        const WeightHistory history(folder);
+        (void)history.read(); // what the chart reads: records up to a damaged one
+        try {
+            history.addFirst(date, 40, 161, 70);
+        } catch (const RecordFileError &e) {
+            return e.message();
+        }
+        return QString();
+    }
+    if (file == kWeightCatalogue || file == kWeightLog || file == kJournal) {
+        const WeightWorkout::Row row{QStringLiteral("Bi"), QStringLiteral("Barbell Curl"),
+                                     {QStringLiteral("110"), QStringLiteral("115")},
+                                     {QStringLiteral("10"), QStringLiteral("8")}};
+        return WeightWorkout::save(folder, settings, date, {row}).refusal;
+    }
+    AerobicWorkout::Boxes boxes;
+    boxes.hours = QStringLiteral("1");
+    boxes.minutes = QStringLiteral("5");
+    boxes.distance = QStringLiteral("6");
+    boxes.terrain = QStringLiteral("Hilly ");
+    return AerobicWorkout::save(folder, settings, QStringLiteral("Ou"), QStringLiteral("Running"), date, boxes).refusal;
+}
+
+void TestMalformedFiles::checkReadsWhole(const QString &folder)
+{
+    QVERIFY(!WeightHistory(folder).read().error);
+    for (const WeightExercise &e : WeightCatalogue::read(folder))
+        ExerciseLog::parse(RecordFile::read(RecordFile::path(folder, e.code + e.name + ".txt")), e.name, e.setCount());
+    for (const AerobicActivity &a : AerobicCatalogue::read(folder))
+        AerobicLog::parse(RecordFile::read(RecordFile::path(folder, a.code + a.name + ".txt")), a.name,
+                          AerobicLog::layoutOf(a));
+    CalorieJournal::read(RecordFile::path(folder, kJournal));
+    CalorieFactors::read(folder);
+}
+
+void TestMalformedFiles::actionsOnDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Outcome>("outcome");
+    const QByteArray binary("\x00\x81\xff\xfe\x01\x9d\x7f\r\n", 9);
+    const QByteArray blank("\r\n\r\n");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, Outcome outcome) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << outcome;
+    };
+    auto sound = [](const QString &file) { return soundFiles()[file]; };
+
+    // The body-weight history, read whole before every new weighing.
+    row(kHistory, "cut-off record", "\"08-Dec-26\",40,160\r\n", FileError);
+    row(kHistory, "text for a number", "\"08-Dec-26\",forty,160,70\r\n", FileError);
+    row(kHistory, "number too large", "\"08-Dec-26\",40,99999,70\r\n", FileError);
+    row(kHistory, "date that is no date", "\"31-Feb-26\",40,160,70\r\n", Saved); // kept; the chart skips it
+    row(kHistory, "double quote in the date", "08-Dec\"-26,40,160,70\r\n", FileError);
+    row(kHistory, "lone CR", loneCR(kHistory), Saved);
+    row(kHistory, "binary bytes", sound(kHistory) + binary, FileError);
+    row(kHistory, "empty file", "", Saved);
+    row(kHistory, "blank last line", sound(kHistory) + blank, Saved);
+
+    // The weight-training catalogue: any sets text counts as a number of sets
+    // (5 when it is none), so the window's two sets no longer match.
+    row(kWeightCatalogue, "cut-off record", "\"Bi\",\"Barbell Curl\",\"Curl the bar\"\r\n", FileError);
+    row(kWeightCatalogue, "text for the sets", "\"Bi\",\"Barbell Curl\",\"Curl\",\"two\"\r\n", FileError);
+    row(kWeightCatalogue, "sets too large", "\"Bi\",\"Barbell Curl\",\"Curl\",99999\r\n", FileError);
+    row(kWeightCatalogue, "lone CR", loneCR(kWeightCatalogue), Saved);
+    row(kWeightCatalogue, "binary bytes", sound(kWeightCatalogue) + binary, FileError);
+    row(kWeightCatalogue, "empty file", "", FileError);
+    row(kWeightCatalogue, "blank last line", sound(kWeightCatalogue) + blank, Saved);
+
+    // A weight-training log of two sets, rewritten by the save.
+    row(kWeightLog, "cut-off record", "\"07-Dec-26\",100,10,105\r\n", FileError);
+    row(kWeightLog, "text for a number", "\"07-Dec-26\",heavy,10,105,8\r\n", FileError);
+    row(kWeightLog, "number too large", "\"07-Dec-26\",100000,10,105,8\r\n", FileError);
+    row(kWeightLog, "date that is no date", "\"31-Feb-26\",100,10,105,8\r\n", Saved); // kept as entered
+    row(kWeightLog, "double quote in the date", "07-Dec\"-26,100,10,105,8\r\n", FileError);
+    row(kWeightLog, "lone CR", loneCR(kWeightLog), Saved);
+    row(kWeightLog, "binary bytes", sound(kWeightLog) + binary, FileError);
+    row(kWeightLog, "empty file", "", Saved);
+    row(kWeightLog, "blank last line", sound(kWeightLog) + blank, Saved);
+
+    // The aerobic catalogue.
+    row(kAerobicCatalogue, "cut-off record", "\"Ou\",\"Running\",#TRUE#,#TRUE#\r\n", FileError);
+    row(kAerobicCatalogue, "text for a flag", "\"Ou\",\"Running\",#TRUE#,yes,#TRUE#\r\n", FileError);
+    row(kAerobicCatalogue, "number for a flag", "\"Ou\",\"Running\",#TRUE#,99999,#TRUE#\r\n", FileError);
+    row(kAerobicCatalogue, "lone CR", loneCR(kAerobicCatalogue), Saved);
+    row(kAerobicCatalogue, "binary bytes", sound(kAerobicCatalogue) + binary, FileError);
+    row(kAerobicCatalogue, "empty file", "", Refused); // no such activity
+    row(kAerobicCatalogue, "blank last line", sound(kAerobicCatalogue) + blank, Saved);
+
+    // An aerobic log of time, distance and terrain, in date order.
+    row(kAerobicLog, "cut-off record", "\"07-Dec-26\",30,3\r\n", FileError);
+    row(kAerobicLog, "text for a number", "\"07-Dec-26\",thirty,3,\"Hilly \"\r\n", FileError);
+    row(kAerobicLog, "number too large", "\"07-Dec-26\",40000,3,\"Hilly \"\r\n", FileError);
+    row(kAerobicLog, "date that is no date", "\"31-Feb-26\",30,3,\"Hilly \"\r\n", FileError);
+    row(kAerobicLog, "double quote in the terrain", "\"07-Dec-26\",30,3,Hill\"y\r\n", FileError);
+    row(kAerobicLog, "lone CR", loneCR(kAerobicLog), Saved);
+    row(kAerobicLog, "binary bytes", sound(kAerobicLog) + binary, FileError);
+    row(kAerobicLog, "empty file", "", Saved);
+    row(kAerobicLog, "blank last line", sound(kAerobicLog) + blank, Saved);
+
+    // The exercise-calorie journal, rewritten by every save.
+    row(kJournal, "cut-off record", "\"07-Dec-26\",40\r\n\"06-Dec-26\"", FileError);
+    row(kJournal, "text for a number", "\"07-Dec-26\",lots\r\n", FileError);
+    row(kJournal, "number too large", "\"07-Dec-26\",1e20\r\n", FileError);
+    row(kJournal, "date that is no date", "\"31-Feb-26\",40\r\n", FileError);
+    row(kJournal, "lone CR", loneCR(kJournal), Saved);
+    row(kJournal, "binary bytes", sound(kJournal) + binary, FileError);
+    row(kJournal, "empty file", "", Saved);
+    row(kJournal, "blank last line", sound(kJournal) + blank, Saved);
+
+    // The calorie factors.
+    row(kFactors, "cut-off record", "\"Weight training\",0.05\r\n\"Running\"", FileError);
+    row(kFactors, "text for a number", "\"Running\",fast\r\n", FileError);
+    row(kFactors, "number too large", "\"Running\",1e300\r\n", FileError);
+    row(kFactors, "lone CR", loneCR(kFactors), Saved);
+    row(kFactors, "binary bytes", sound(kFactors) + binary, FileError);
+    row(kFactors, "empty file", "", Saved); // no factor: no calories
+    row(kFactors, "blank last line", sound(kFactors) + blank, Saved);
+}
+
+void TestMalformedFiles::actionsOnDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Outcome, outcome);
+    const QString folder = TestEnvironment::freshFolder();
+    prepare(folder);
+    TestEnvironment::writeFile(folder, file, bytes);
+    Settings settings;
+    settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
+    const QMap<QString, QByteArray> before = snapshot(folder);
+
+    const QString message = actOn(file, folder, settings);
+
+    switch (outcome) {
+    case FileError:
+        QVERIFY2(message.contains(file), qPrintable(message));
+        QCOMPARE(snapshot(folder), before);
+        break;
+    case Refused:
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(snapshot(folder), before);
+        break;
+    case Saved:
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        checkReadsWhole(folder);
+        // What the action only reads stays as it was.
+        for (const QString &readOnly : {kWeightCatalogue, kAerobicCatalogue, kFactors})
+            QCOMPARE(snapshot(folder)[readOnly], before[readOnly]);
+        break;
+    }
+}
+
+PULSAR_TEST_MAIN_CORE(TestMalformedFiles)
+#include "tst_malformedfiles.moc"
