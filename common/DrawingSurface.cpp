@@ -139,6 +139,7 @@ public:
             m_painter = &m_own;
     }
     QPainter *operator->() const { return m_painter; }
+    QPainter &operator*() const { return *m_painter; }
     explicit operator bool() const { return m_painter != nullptr; }
 
 private:
@@ -149,6 +150,15 @@ private:
 QPointF PainterSurface::device(QPointF logical) const
 {
     return toPixels(logical) + m_area.topLeft();
+}
+
+double PainterSurface::penPixels(const QPainter &painter, int width) const
+{
+    // A cosmetic pen's width counts the device's own pixels, of which a
+    // high-density screen image has several to each of the painter's.
+    const QPaintDevice *target = painter.device();
+    const double ratio = target ? target->devicePixelRatioF() : 1.0;
+    return width * m_pixelSize * (ratio > 0 ? ratio : 1.0);
 }
 
 namespace {
@@ -174,7 +184,7 @@ void PainterSurface::paintLine(QPointF from, QPointF to, const QColor &colour, i
     Active p(*this);
     if (!p)
         return;
-    p->setPen(cosmeticPen(colour, width * m_pixelSize));
+    p->setPen(cosmeticPen(colour, penPixels(*p, width)));
     p->drawLine(device(from), device(to));
 }
 
@@ -197,7 +207,7 @@ void PainterSurface::paintBox(QPointF corner, QPointF opposite, const QColor &co
     if (width > 1) {
         // The edge is drawn like a line of the draw width, half of it
         // outside the box.
-        p->setPen(cosmeticPen(colour, width * m_pixelSize));
+        p->setPen(cosmeticPen(colour, penPixels(*p, width)));
         p->setBrush(Qt::NoBrush);
         p->drawRect(box);
     }

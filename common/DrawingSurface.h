@@ -145,6 +145,8 @@ protected:
 private:
     class Active;
     QPointF device(QPointF logical) const;
+    // A draw width as the width of a cosmetic pen of `painter`.
+    double penPixels(const QPainter &painter, int width) const;
 
     QPainter *m_painter = nullptr;
     QPaintDevice *m_device = nullptr;

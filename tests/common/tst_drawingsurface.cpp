@@ -107,26 +107,32 @@ void TestDrawingSurface::drawWidthIsInPixelsWhateverTheScale_data()
 {
     QTest::addColumn<double>("units");
     QTest::addColumn<int>("width");
-    QTest::newRow("10 units, width 1") << 10.0 << 1;
-    QTest::newRow("10 units, width 4") << 10.0 << 4;
-    QTest::newRow("100000 units, width 4") << 100000.0 << 4;
-    QTest::newRow("100000 units, width 3") << 100000.0 << 3;
+    QTest::addColumn<double>("ratio"); // the screen's device pixels to a pixel
+    QTest::newRow("10 units, width 1") << 10.0 << 1 << 1.0;
+    QTest::newRow("10 units, width 4") << 10.0 << 4 << 1.0;
+    QTest::newRow("100000 units, width 4") << 100000.0 << 4 << 1.0;
+    QTest::newRow("100000 units, width 3") << 100000.0 << 3 << 1.0;
+    QTest::newRow("double density, width 1") << 1000.0 << 1 << 2.0;
+    QTest::newRow("double density, width 3") << 1000.0 << 3 << 2.0;
 }
 
 void TestDrawingSurface::drawWidthIsInPixelsWhateverTheScale()
 {
     QFETCH(double, units);
     QFETCH(int, width);
-    ImageSurface s(QSize(100, 100));
+    QFETCH(double, ratio);
+    ImageSurface s(QSize(100, 100), Qt::white, ratio);
     s.scale(0, units, units, 0);
     s.setDrawWidth(width);
     s.line(QPointF(units * 0.2, units / 2), QPointF(units * 0.8, units / 2), Qt::black);
-    // Measured in the middle of the line, away from its round ends.
+    // Measured in the middle of the line, away from its round ends, in the
+    // image's own pixels: a line is as thick as a filled box that wide.
+    const QImage &image = s.image();
     int thickness = 0;
-    for (int y = 0; y < 100; ++y)
-        if (s.image().pixelColor(50, y) != Qt::white)
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(image.width() / 2, y) != Qt::white)
             ++thickness;
-    QCOMPARE(thickness, width);
+    QCOMPARE(thickness, int(width * ratio));
 }
 
 void TestDrawingSurface::filledBoxCoversItsCorners()
