@@ -8,6 +8,8 @@
 #include "shell/WindowRegistry.h"
 #include "profile/BMIChartWindows.h"
 #include "profile/ProfileWindows.h"
+#include "workouts/WorkoutWindows.h"
+#include "graphs/GraphWindows.h"
 
 #include <QStringList>
 
@@ -21,6 +23,8 @@ MDIFitness *createProgram()
     registerShellWindows(registry);
     registerProfileWindows(registry);
     registerBMIChartWindows(registry);
+    registerWorkoutWindows(registry);
+    registerGraphWindows(registry);
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);
