@@ -32,10 +32,12 @@ void WorkArea::paintEvent(QPaintEvent *event)
     const QSize target = m_picture.size().scaled(area->size(), Qt::KeepAspectRatio);
     if (target.isEmpty())
         return;
-    if (m_scaled.size() != target)
-        m_scaled = m_picture.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Scaled as it is drawn, only where the region asks: a scaled copy of
+    // the whole picture would cost a screen-sized image at start-up and at
+    // every change of size.
     QPainter painter(area);
     painter.setClipRegion(event->region());
-    const QPoint at((area->width() - m_scaled.width()) / 2, (area->height() - m_scaled.height()) / 2);
-    painter.drawPixmap(at, m_scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPoint at((area->width() - target.width()) / 2, (area->height() - target.height()) / 2);
+    painter.drawPixmap(QRect(at, target), m_picture);
 }

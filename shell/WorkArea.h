@@ -22,5 +22,4 @@ protected:
 
 private:
     QPixmap m_picture;
-    QPixmap m_scaled;
 };
