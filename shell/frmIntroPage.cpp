@@ -39,7 +39,7 @@ frmIntroPage::frmIntroPage(Shell &shell, DrawFunction draw)
     p2.setColor(QPalette::WindowText, QColor(255, 255, 0));
     Label2->setPalette(p2);
     QFont f2(QStringLiteral("Georgia"));
-    f2.setPointSizeF(15.75);
+    f2.setPointSizeF(kAuthorSize);
     f2.setBold(true);
     f2.setItalic(true);
     Label2->setFont(f2);
@@ -64,11 +64,23 @@ int frmIntroPage::intervalFor(int characters)
 
 void frmIntroPage::placeAuthor()
 {
-    // The author line is as wide as its text; a long name is moved left so
-    // that it stays on the page.
-    const int textWidth = Twips::fromPixels(QFontMetrics(Label2->font()).horizontalAdvance(Label2->text()) + 4);
+    // The author line is as wide as its text; a long name is moved left, and
+    // one too long for the page is set a little smaller, so that the whole
+    // line stays inside the page (its inner width, within the frame).
+    const int inner = width() > 0 ? Twips::fromPixels(width()) : kWidth;
+    const int room = inner - 360 - 120;
+    QFont font = Label2->font();
+    font.setPointSizeF(kAuthorSize);
+    int textWidth = 0;
+    for (;;) {
+        textWidth = Twips::fromPixels(QFontMetrics(font).horizontalAdvance(Label2->text()) + 4);
+        if (textWidth <= room || font.pointSizeF() <= kSmallestAuthorSize)
+            break;
+        font.setPointSizeF(qMax(kSmallestAuthorSize, font.pointSizeF() - 0.75));
+    }
+    Label2->setFont(font);
     const int width = qMax(885, textWidth);
-    const int left = qMax(360, qMin(2400, kWidth - 240 - width));
+    const int left = qMax(360, qMin(2400, inner - 120 - width));
     Twips::place(Label2, left, 3480, width, 405);
 }
 
@@ -90,13 +102,13 @@ void frmIntroPage::Form_Load()
     QFont font = Label1->font();
     font.setFamily(mFormProcedures::commonFont().family());
     Label1->setFont(font);
-    placeAuthor();
 
     setHeightTwips(40);
     setWidthTwips(kWidth);
     setTopTwips((shell().mainHeightTwips() - kTargetHeight) / 2);
     setLeftTwips((shell().mainWidthTwips() - widthTwips()) / 2);
     showWindow();
+    placeAuthor();
     // The page grows by itself, whatever Help > Scrolling says, and
     // silently.
     while (heightTwips() < kTargetHeight)

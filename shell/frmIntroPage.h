@@ -24,6 +24,10 @@ public:
     static constexpr int kWidth = 6000;
     static constexpr int kTargetHeight = 4590;
     static constexpr int kMaxInterval = 65535;
+    // The author line's size; a line too long for the page goes down to the
+    // smallest size in steps.
+    static constexpr qreal kAuthorSize = 15.75;
+    static constexpr qreal kSmallestAuthorSize = 9;
 
     void Form_Load() override;
     void Form_Unload() override;

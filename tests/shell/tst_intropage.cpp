@@ -112,6 +112,21 @@ private Q_SLOTS:
         }
     }
 
+    // However long the author's name, the whole author line stands inside
+    // the page.
+    void everyAuthorLineFitsThePage()
+    {
+        for (int draw = 0; draw < mQuotes::kCount; ++draw) {
+            ShellFixture fixture({introPage(draw)}, named("Ann"));
+            frmIntroPage *page = openPage(fixture);
+            const QLabel *author = page->Label2;
+            const QString where = QStringLiteral("draw %1: %2").arg(draw).arg(author->text());
+            QVERIFY2(page->rect().contains(author->geometry()), qPrintable(where));
+            QVERIFY2(author->fontMetrics().horizontalAdvance(author->text()) <= author->width(), qPrintable(where));
+            QVERIFY2(author->font().pointSizeF() >= 9, qPrintable(where));
+        }
+    }
+
     void theFirstNameIsPlainText()
     {
         ShellFixture fixture({introPage(32)}, named("<b>Ann</b>"));
