@@ -38,6 +38,15 @@ const QStringList kMarks = {
     "itmGL",
 };
 
+// Every window the main window closes by name, in an order that is none of
+// its closing orders.
+const QStringList kLoadOrder = {
+    "frmWebBrowser", "frmRTF",       "frmPickOwn",      "frmFoodPieChart", "frmFitnessBMI",  "frmDelete",
+    "frmAbout",      "frmIntroPage", "frmMakeOwnAero",  "frmFoodEntry",    "frmChartBMI",    "frmGoals",
+    "frmFood",       "frmEnterData", "frmPrintPreview", "frmPickAero",     "frmEnterAero",   "frmFoodDelete",
+    "frmMakeOwn",    "frmCalDate",   "frmFitnessGraph", "frmChartInfo",    "frmPersonalInformation",
+};
+
 // The start-up page with a fixed draw.
 WindowRegistry::Registrar introPage(int draw = 5)
 {
@@ -344,6 +353,62 @@ private Q_SLOTS:
         QCOMPARE(log->events, (QStringList{"unload frmChartInfo", "unload frmFood"}));
         QVERIFY(fixture.loadedNames().isEmpty());
         QVERIFY(!fixture.main().isVisible());
+    }
+
+    // Every working window loaded at once (in an order of their own), then
+    // closed: UnloadForm and the main window's closing each go by their fixed
+    // order, File > Exit by the order the windows were loaded.
+    void windowsCloseInTheirOrder_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("UnloadForm") << "UnloadForm"
+                                    << QStringList{"frmFood",         "frmEnterData",    "frmIntroPage",
+                                                   "frmMakeOwn",      "frmPersonalInformation",
+                                                   "frmPickOwn",      "frmChartInfo",    "frmEnterAero",
+                                                   "frmFitnessGraph", "frmChartBMI",     "frmFitnessBMI",
+                                                   "frmFoodEntry",    "frmMakeOwnAero",  "frmPickAero",
+                                                   "frmCalDate",      "frmPrintPreview", "frmRTF",
+                                                   "frmAbout",        "frmGoals",        "frmDelete",
+                                                   "frmFoodPieChart", "frmWebBrowser",   "frmFoodDelete"};
+        QTest::newRow("closing the main window")
+            << "close"
+            << QStringList{"frmEnterData",    "frmIntroPage",   "frmMakeOwn",      "frmPersonalInformation",
+                           "frmPickOwn",      "frmChartInfo",   "frmEnterAero",    "frmFitnessGraph",
+                           "frmChartBMI",     "frmFitnessBMI",  "frmFoodEntry",    "frmMakeOwnAero",
+                           "frmPickAero",     "frmCalDate",     "frmFoodPieChart", "frmPrintPreview",
+                           "frmRTF",          "frmAbout",       "frmGoals",        "frmDelete",
+                           "frmFoodDelete",   "frmWebBrowser"};
+        QTest::newRow("File > Exit") << "itmExit" << kLoadOrder;
+    }
+    void windowsCloseInTheirOrder()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, expected);
+        auto log = std::make_shared<FakeLog>();
+        ShellFixture fixture({fakeWindows(log, kLoadOrder)});
+        for (const QString &name : kLoadOrder)
+            QVERIFY(fixture.main().loadForm(name));
+        log->events.clear();
+
+        if (how == "UnloadForm")
+            fixture.main().unloadForm();
+        else if (how == "close")
+            fixture.main().close();
+        else
+            QVERIFY(fixture.trigger(how));
+
+        QStringList unloaded;
+        for (const QString &event : log->events) {
+            QVERIFY2(event.startsWith("unload "), qPrintable(event));
+            unloaded << event.mid(7);
+        }
+        // The main window's own list leaves frmFood to the closing of its
+        // child windows; it only has to go exactly once.
+        if (!expected.contains("frmFood"))
+            QCOMPARE(unloaded.removeAll("frmFood"), 1);
+        QCOMPARE(unloaded, expected);
+        QVERIFY(fixture.loadedNames().isEmpty());
     }
 
     void closingTheMainWindowUnloadsWhileItIsWhole()
