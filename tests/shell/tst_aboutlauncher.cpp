@@ -92,7 +92,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
 
         const QString broken = TestEnvironment::freshFolder(QStringLiteral("broken"));
-        makeProgram(broken, QStringLiteral("hardinfo"), QByteArray("\x7f\x01\x02 not a program", 20));
+        makeProgram(broken, QStringLiteral("hardinfo"), QByteArray("\x7f\x01\x02 not a program"));
         QVERIFY(!SystemInfoLauncher({broken}).find().isEmpty());
         QVERIFY(!SystemInfoLauncher({broken}).launch());
     }
