@@ -69,7 +69,7 @@ void collectControls(QWidget *parent, QList<QWidget *> &controls)
         controls << w;
         const QByteArray cls = w->metaObject()->className();
         const bool container = cls == "QWidget" || cls == "QFrame" || qobject_cast<QGroupBox *>(w)
-                               || w->property("pulsarContainer").toBool();
+                               || w->property(kContainerProperty).toBool();
         if (container)
             collectControls(w, controls);
     }
@@ -86,7 +86,7 @@ bool takesFont(const QWidget *control)
             return false; // an image
     }
     // Up-down spinners, lines and images a window marks as such.
-    return !control->property("pulsarNoFont").toBool();
+    return !control->property(kNoFontProperty).toBool();
 }
 
 void setTextColour(QWidget *control, const QColor &colour)

@@ -66,7 +66,14 @@ void CloseForm();
 void PaintForms();
 // The common font on every control of every shown window; labels white,
 // "lblEnter" black; a shape "Shape2" gets a light grey border of width 1.
+// Vertical scroll bars, shapes and labels showing a picture keep their font;
+// so does any control whose property kNoFontProperty is true (an up-down
+// spinner, a line). The controls inside plain QWidget/QFrame holders and
+// group boxes are formatted too, and inside any widget whose property
+// kContainerProperty is true.
 void FormatControls();
+inline constexpr const char *kNoFontProperty = "pulsarNoFont";
+inline constexpr const char *kContainerProperty = "pulsarContainer";
 // Formats the controls of one window as FormatControls does.
 void formatWindow(QWidget *window);
 // Click sound, then a short visible pause (the pressed look).

@@ -23,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -221,8 +222,11 @@ private Q_SLOTS:
         auto *front = new Shape(w, "Shape1");
         front->setBorderColor(Qt::red);
         front->setBorderWidth(3);
+        auto *upDown = new QSpinBox(w);
+        upDown->setProperty(kNoFontProperty, true);
         const QFont barFont = bar->font();
         const QFont imageFont = image->font();
+        const QFont upDownFont = upDown->font();
 
         // A hidden window keeps its own styling.
         WorkingWindow *hidden = fixture.main().loadForm("frmHidden");
@@ -240,6 +244,7 @@ private Q_SLOTS:
         }
         QCOMPARE(bar->font(), barFont);
         QCOMPARE(image->font(), imageFont);
+        QCOMPARE(upDown->font(), upDownFont);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(inFrame->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(enter->palette().color(QPalette::WindowText), QColor(Qt::black));
