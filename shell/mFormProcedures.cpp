@@ -102,7 +102,13 @@ void setTextColour(QWidget *control, const QColor &colour)
 QFont commonFont(qreal pointSize)
 {
     installSubstitution();
+    // The name stays as the windows were designed with it; no font has that
+    // name, and fontconfig would answer with its default face, which is too
+    // wide for the designed captions. The families after it are tried in
+    // order: a Helvetica-metric face first.
     QFont font(kFontName);
+    font.setFamilies({kFontName, QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setBold(true);
     font.setItalic(false);
