@@ -9,10 +9,19 @@ namespace {
 const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-int yearOf(QStringView digits)
+// The value of a run of ASCII digits (callers check they are digits).
+int digitsValue(QStringView digits)
 {
-    const int y = digits.toInt();
-    if (digits.size() <= 2)
+    int v = 0;
+    for (QChar c : digits)
+        v = v * 10 + (c.unicode() - u'0');
+    return v;
+}
+
+// A year written with `digits` digits: two digits read in 1950-2049.
+int yearOf(int y, qsizetype digits)
+{
+    if (digits <= 2)
         return y < 50 ? 2000 + y : 1900 + y;
     return y;
 }
@@ -65,7 +74,7 @@ std::optional<QDate> DateText::parseMedium(QStringView text)
     }
     if (month == 0)
         return std::nullopt;
-    const QDate d(yearOf(yearText), month, text.first(dayDigits).toInt());
+    const QDate d(yearOf(digitsValue(yearText), yearText.size()), month, digitsValue(text.first(dayDigits)));
     if (!d.isValid())
         return std::nullopt;
     return d;
@@ -82,7 +91,8 @@ std::optional<QDate> DateText::parseShort(QStringView text)
     const auto m = re.match(text.toString());
     if (!m.hasMatch())
         return std::nullopt;
-    const QDate d(yearOf(m.capturedView(3)), m.capturedView(1).toInt(), m.capturedView(2).toInt());
+    const QDate d(yearOf(m.capturedView(3).toInt(), m.capturedView(3).size()), m.capturedView(1).toInt(),
+                  m.capturedView(2).toInt());
     if (!d.isValid())
         return std::nullopt;
     return d;

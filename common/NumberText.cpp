@@ -141,6 +141,7 @@ std::optional<double> NumberText::parse(QByteArrayView ascii)
         ++i;
         digits = true;
     }
+    const qsizetype wholeEnd = i;
     if (i < t.size() && t[i] == '.') {
         ++i;
         while (i < t.size() && isDigit(t[i])) {
@@ -150,6 +151,14 @@ std::optional<double> NumberText::parse(QByteArrayView ascii)
     }
     if (!digits)
         return std::nullopt;
+    // Whole numbers, nearly every number of the data files, exactly and
+    // without a conversion routine (up to 15 digits a double holds them).
+    if (wholeEnd == t.size() && wholeEnd - numberStart <= 15) {
+        double v = 0;
+        for (qsizetype k = numberStart; k < wholeEnd; ++k)
+            v = v * 10 + double(t[k] - '0');
+        return negative ? -v : v;
+    }
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
         if (i < t.size() && (t[i] == '-' || t[i] == '+'))

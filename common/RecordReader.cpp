@@ -39,14 +39,16 @@ QByteArrayView RecordReader::nextField(bool &quoted)
     if (atEnd())
         fail(RecordFileError::PastEnd, QStringLiteral("input past end of file"), m_line);
     const qsizetype n = m_bytes.size();
+    // Read through constData(): the non-const operator[] would detach, and
+    // copy the whole file when the caller still holds its bytes.
+    const char *data = m_bytes.constData();
     auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    while (m_pos < n && (m_bytes[m_pos] == ' ' || m_bytes[m_pos] == '\t'))
+    while (m_pos < n && (data[m_pos] == ' ' || data[m_pos] == '\t'))
         ++m_pos;
 
     QByteArrayView f;
     quoted = false;
-    const char *data = m_bytes.constData();
-    if (m_pos < n && m_bytes[m_pos] == '"') {
+    if (m_pos < n && data[m_pos] == '"') {
         quoted = true;
         const qsizetype start = m_pos + 1;
         qsizetype close = m_bytes.indexOf('"', start);
@@ -54,29 +56,29 @@ QByteArrayView RecordReader::nextField(bool &quoted)
             close = n;
         f = QByteArrayView(data + start, close - start);
         for (qsizetype i = start; i < close; ++i)
-            if (m_bytes[i] == '\n')
+            if (data[i] == '\n')
                 ++m_line;
         m_pos = std::min(close + 1, n);
         // Anything between the closing quote and the delimiter is dropped.
-        while (m_pos < n && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+        while (m_pos < n && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
             ++m_pos;
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < n && m_bytes[m_pos] != ',' && !isLineEnd(m_bytes[m_pos]))
+        while (m_pos < n && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
             ++m_pos;
         qsizetype end = m_pos;
-        while (end > start && (m_bytes[end - 1] == ' ' || m_bytes[end - 1] == '\t'))
+        while (end > start && (data[end - 1] == ' ' || data[end - 1] == '\t'))
             --end;
         f = QByteArrayView(data + start, end - start);
     }
 
     if (m_pos < n) {
-        const char c = m_bytes[m_pos];
+        const char c = data[m_pos];
         if (c == ',') {
             ++m_pos;
         } else if (c == '\r') {
             ++m_pos;
-            if (m_pos < n && m_bytes[m_pos] == '\n')
+            if (m_pos < n && data[m_pos] == '\n')
                 ++m_pos;
             ++m_line;
         } else if (c == '\n') {
@@ -143,14 +145,15 @@ double RecordReader::readDouble()
 bool RecordReader::readBool()
 {
     const int line = m_line;
-    const QString t = Windows1252::decode(readField().bytes).trimmed();
-    if (t.compare(QLatin1String("#TRUE#"), Qt::CaseInsensitive) == 0
-        || t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+    bool quoted = false;
+    const QByteArrayView t = nextField(quoted).trimmed();
+    // The words are plain ASCII, so the bytes compare as the characters do.
+    auto is = [&t](const char *word) { return t.compare(QByteArrayView(word), Qt::CaseInsensitive) == 0; };
+    if (is("#TRUE#") || is("True"))
         return true;
-    if (t.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0
-        || t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+    if (is("#FALSE#") || is("False"))
         return false;
-    fail(RecordFileError::TypeMismatch, QStringLiteral("\"%1\" is not a Boolean").arg(t), line);
+    fail(RecordFileError::TypeMismatch, QStringLiteral("\"%1\" is not a Boolean").arg(Windows1252::decode(t)), line);
 }
 
 namespace {

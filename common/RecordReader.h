@@ -28,6 +28,10 @@ public:
         bool quoted = false;
     };
     Field readField();
+    // The next field's bytes (without quotes) as they stand in the file,
+    // without a copy: valid while the reader lives. For readers that compare
+    // a field with the one before it before converting it.
+    QByteArrayView readRaw() { bool quoted = false; return nextField(quoted); }
 
     QString readText();
     qint16 readInt16();

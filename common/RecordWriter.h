@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <initializer_list>
+
 // Writes records in the data files' layout: fields separated by ",", each
 // record one line ending in CR LF, texts between double quotes, numbers with
 // "." as the decimal point, #TRUE#/#FALSE#, dates as #yyyy-mm-dd#. Bytes are
@@ -26,7 +28,13 @@ public:
     // Collects lines for one file.
     RecordWriter &write(const QList<RecordValue> &values)
     {
-        appendLine(m_bytes, values);
+        appendLine(m_bytes, values.constData(), values.size());
+        return *this;
+    }
+    // The same for fields given in place, without a list for each record.
+    RecordWriter &write(std::initializer_list<RecordValue> values)
+    {
+        appendLine(m_bytes, values.begin(), qsizetype(values.size()));
         return *this;
     }
     RecordWriter &writeRaw(const QByteArray &bytes)
@@ -36,8 +44,9 @@ public:
     }
     const QByteArray &bytes() const { return m_bytes; }
 
+
 private:
-    static void appendLine(QByteArray &out, const QList<RecordValue> &values);
+    static void appendLine(QByteArray &out, const RecordValue *values, qsizetype count);
 
     QByteArray m_bytes;
 };

@@ -35,10 +35,13 @@ QByteArray Windows1252::encode(QStringView text)
 
 void Windows1252::appendEncoded(QByteArray &out, QStringView text)
 {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *dst = out.data() + start;
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(char(u));
+            *dst++ = char(u);
             continue;
         }
         char byte = '?';
@@ -48,6 +51,6 @@ void Windows1252::appendEncoded(QByteArray &out, QStringView text)
                 break;
             }
         }
-        out.append(byte);
+        *dst++ = byte;
     }
 }

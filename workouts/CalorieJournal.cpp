@@ -9,26 +9,72 @@
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "common/RecordWriter.h"
+#include "common/Windows1252.h"
 
 #include <cmath>
 #include <limits>
 
 const QString CalorieJournal::kExerciseFileName = QStringLiteral("ExerciseCalories.txt");
 
-QList<CalorieJournalEntry> CalorieJournal::parse(const QByteArray &bytes, const QString &fileName)
+namespace {
+
+// Reads one record after another. Records of one day follow one another: a
+// date field that repeats the one before it shares its text and date
+// instead of being read again.
+struct EntryReading
 {
-    return readRecords<CalorieJournalEntry>(bytes, fileName, [&fileName](RecordReader &r) {
+    const QString &fileName;
+    QByteArrayView lastField;
+    CalorieJournalEntry last;
+
+    CalorieJournalEntry operator()(RecordReader &r)
+    {
         CalorieJournalEntry e;
         e.line = r.line();
-        e.dateText = r.readText();
+        const QByteArrayView field = r.readRaw();
+        const bool repeated = !lastField.isNull() && field == lastField;
+        e.dateText = repeated ? last.dateText : Windows1252::decode(field);
         e.calories = r.readDouble();
-        const auto d = DateText::parseMedium(e.dateText.trimmed());
-        if (!d)
-            throw RecordFileError(RecordFileError::TypeMismatch, fileName,
-                                  QStringLiteral("\"%1\" is not a date").arg(e.dateText), e.line);
-        e.date = *d;
+        if (repeated) {
+            e.date = last.date;
+        } else {
+            const auto d = DateText::parseMedium(e.dateText.trimmed());
+            if (!d)
+                throw RecordFileError(RecordFileError::TypeMismatch, fileName,
+                                      QStringLiteral("\"%1\" is not a date").arg(e.dateText), e.line);
+            e.date = *d;
+            lastField = field;
+            last = e;
+        }
         return e;
-    });
+    }
+};
+
+// The new record keeps its fraction; a value no reader could take back
+// would make the journal unreadable.
+void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, float calories)
+{
+    if (!std::isfinite(calories))
+        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
+    out.write({RecordValue::text(DateText::medium(date)), RecordValue::single(calories)});
+}
+
+// An old record goes back as a whole number of 32 bits.
+void writeOld(RecordWriter &out, const QString &fileName, const CalorieJournalEntry &e)
+{
+    const double whole = NumberText::roundHalfEven(e.calories);
+    if (whole < double(std::numeric_limits<qint32>::min()) || whole > double(std::numeric_limits<qint32>::max()))
+        throw RecordFileError(RecordFileError::Overflow, fileName,
+                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(e.calories)), e.line);
+    out.write({RecordValue::text(e.dateText), RecordValue::whole(qint64(whole))});
+}
+
+} // namespace
+
+QList<CalorieJournalEntry> CalorieJournal::parse(const QByteArray &bytes, const QString &fileName)
+{
+    EntryReading reading{fileName, {}, {}};
+    return readRecords<CalorieJournalEntry>(bytes, fileName, [&reading](RecordReader &r) { return reading(r); });
 }
 
 QList<CalorieJournalEntry> CalorieJournal::read(const QString &path)
@@ -44,24 +90,13 @@ qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entri
 QByteArray CalorieJournal::inserted(const QList<CalorieJournalEntry> &entries, const QString &fileName,
                                     const QDate &date, float calories)
 {
-    // A value no reader could take back would make the journal unreadable.
-    if (!std::isfinite(calories))
-        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
     const qsizetype at = insertionIndex(entries, date);
     RecordWriter out;
     for (qsizetype i = 0; i <= entries.size(); ++i) {
         if (i == at)
-            out.write({RecordValue::text(DateText::medium(date)), RecordValue::single(calories)});
-        if (i == entries.size())
-            break;
-        const CalorieJournalEntry &e = entries[i];
-        const double whole = NumberText::roundHalfEven(e.calories);
-        if (whole < double(std::numeric_limits<qint32>::min())
-            || whole > double(std::numeric_limits<qint32>::max()))
-            throw RecordFileError(RecordFileError::Overflow, fileName,
-                                  QStringLiteral("%1 does not fit").arg(NumberText::dbl(e.calories)),
-                                  e.line);
-        out.write({RecordValue::text(e.dateText), RecordValue::whole(qint64(whole))});
+            writeNew(out, fileName, date, calories);
+        if (i < entries.size())
+            writeOld(out, fileName, entries[i]);
     }
     return out.bytes();
 }

@@ -35,8 +35,10 @@ QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QList<Exe
     out.write({RecordValue::text(entry.dateText)});
     for (const SetResult &s : entry.sets)
         out.write({RecordValue::whole(s.weight), RecordValue::whole(s.reps)});
+    QList<RecordValue> fields; // one list for every entry: no allocation per entry
     for (const ExerciseLogEntry &e : older) {
-        QList<RecordValue> fields{RecordValue::text(e.dateText)};
+        fields.clear();
+        fields.append(RecordValue::text(e.dateText));
         for (const SetResult &s : e.sets) {
             fields.append(RecordValue::whole(s.weight));
             fields.append(RecordValue::whole(s.reps));
