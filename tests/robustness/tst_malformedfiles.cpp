@@ -3,6 +3,7 @@
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
 #include "profile/WeightHistory.h"
+#include "DamagedFiles.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/AerobicLog.h"
@@ -13,8 +14,6 @@
 #include "workouts/WeightCatalogue.h"
 #include "workouts/WeightWorkout.h"
 
-#include <QDir>
-#include <QMap>
 #include <QtTest>
 
 // Every data file the program reads, damaged in the ways hand editing, a
@@ -39,7 +38,6 @@ private Q_SLOTS:
     void actionsOnDamagedFiles();
 
 private:
-    static void prepare(const QString &folder);
     // Runs the action that reads `file`: the message it gives, or empty.
     static QString actOn(const QString &file, const QString &folder, const Settings &settings);
     static void checkReadsWhole(const QString &folder);
@@ -47,39 +45,7 @@ private:
 
 namespace {
 
-// The names as they stand in the data folder (the classes' own constants
-// are not yet set while these are).
-const QString kHistory = QStringLiteral("PersonalInformation.txt");
-const QString kWeightCatalogue = QStringLiteral("ExerciseDescription.txt");
-const QString kAerobicCatalogue = QStringLiteral("AerobicDescription.txt");
-const QString kWeightLog = QStringLiteral("BiBarbell Curl.txt");
-const QString kAerobicLog = QStringLiteral("OuRunning.txt");
-const QString kJournal = QStringLiteral("ExerciseCalories.txt");
-const QString kFactors = QStringLiteral("BurnnedCalories.txt");
-
-// Each file as the program writes it.
-const QMap<QString, QByteArray> &soundFiles()
-{
-    static const QMap<QString, QByteArray> files = {
-        {kHistory, "\"08-Dec-26\",40,160,70\r\n\"Initializer\",0,0,0\r\n"},
-        {kWeightCatalogue, "\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"2\"\r\n\"Tr\",\"Dip\",\"Dip down\",1\r\n"},
-        {kWeightLog, "\"07-Dec-26\",100,10,105,8\r\n\"06-Dec-26\",95,10,100,8\r\n"},
-        {kAerobicCatalogue, "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"},
-        {kAerobicLog, "\"07-Dec-26\",30,3,\"Hilly \"\r\n\"05-Dec-26\",45,5,\"Flat - Outdoor\"\r\n"},
-        {kJournal, "\"07-Dec-26\",40\r\n\"06-Dec-26\",142.5\r\n"},
-        {kFactors, "\"Weight training\",0.05\r\n\"Running\",0.0659\r\n"},
-    };
-    return files;
-}
-
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> out;
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
-        out.insert(name, RecordFile::readExisting(dir.filePath(name)));
-    return out;
-}
+using namespace DamagedFiles;
 
 // The file's sound bytes with every CR LF made a lone CR.
 QByteArray loneCR(const QString &file)
@@ -88,12 +54,6 @@ QByteArray loneCR(const QString &file)
 }
 
 } // namespace
-
-void TestMalformedFiles::prepare(const QString &folder)
-{
-    for (auto it = soundFiles().cbegin(); it != soundFiles().cend(); ++it)
-        TestEnvironment::writeFile(folder, it.key(), it.value());
-}
 
 QString TestMalformedFiles::actOn(const QString &file, const QString &folder, const Settings &settings)
 {
@@ -139,7 +99,7 @@ void TestMalformedFiles::actionsOnDamagedFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Outcome>("outcome");
-    const QByteArray binary("\x00\x81\xff\xfe\x01\x9d\x7f\r\n", 9);
+    const QByteArray binary = binaryLine();
     const QByteArray blank("\r\n\r\n");
     auto row = [](const QString &file, const char *what, const QByteArray &bytes, Outcome outcome) {
         QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << outcome;
@@ -224,7 +184,7 @@ void TestMalformedFiles::actionsOnDamagedFiles()
     QFETCH(QByteArray, bytes);
     QFETCH(Outcome, outcome);
     const QString folder = TestEnvironment::freshFolder();
-    prepare(folder);
+    writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
     Settings settings;
     settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));

@@ -1,0 +1,61 @@
+#pragma once
+
+// The data files the program reads, each as the program writes it, for the
+// tests that damage one of them.
+#include "support/TestEnvironment.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QMap>
+#include <QString>
+
+namespace DamagedFiles {
+
+inline const QString kHistory = QStringLiteral("PersonalInformation.txt");
+inline const QString kWeightCatalogue = QStringLiteral("ExerciseDescription.txt");
+inline const QString kAerobicCatalogue = QStringLiteral("AerobicDescription.txt");
+inline const QString kWeightLog = QStringLiteral("BiBarbell Curl.txt");
+inline const QString kAerobicLog = QStringLiteral("OuRunning.txt");
+inline const QString kJournal = QStringLiteral("ExerciseCalories.txt");
+inline const QString kFactors = QStringLiteral("BurnnedCalories.txt");
+
+// A two-set "Barbell Curl" with its log, "Running" (time, distance and
+// terrain) with its log, the journal, the factors and the history.
+inline const QMap<QString, QByteArray> &soundFiles()
+{
+    static const QMap<QString, QByteArray> files = {
+        {kHistory, "\"08-Dec-26\",40,160,70\r\n\"Initializer\",0,0,0\r\n"},
+        {kWeightCatalogue, "\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"2\"\r\n\"Tr\",\"Dip\",\"Dip down\",1\r\n"},
+        {kWeightLog, "\"07-Dec-26\",100,10,105,8\r\n\"06-Dec-26\",95,10,100,8\r\n"},
+        {kAerobicCatalogue, "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"},
+        {kAerobicLog, "\"07-Dec-26\",30,3,\"Hilly \"\r\n\"05-Dec-26\",45,5,\"Flat - Outdoor\"\r\n"},
+        {kJournal, "\"07-Dec-26\",40\r\n\"06-Dec-26\",142.5\r\n"},
+        {kFactors, "\"Weight training\",0.05\r\n\"Running\",0.0659\r\n"},
+    };
+    return files;
+}
+
+inline void writeSoundFiles(const QString &folder)
+{
+    for (auto it = soundFiles().cbegin(); it != soundFiles().cend(); ++it)
+        TestEnvironment::writeFile(folder, it.key(), it.value());
+}
+
+// Every file of the folder with its bytes.
+inline QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> out;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+        out.insert(name, TestEnvironment::readFile(folder, name));
+    return out;
+}
+
+// A line of bytes no writer makes: NUL, bytes the code page leaves
+// undefined, DEL.
+inline QByteArray binaryLine()
+{
+    return QByteArray("\x00\x81\xff\xfe\x01\x9d\x7f\r\n", 9);
+}
+
+} // namespace DamagedFiles
