@@ -18,6 +18,7 @@ QList<ExerciseLogEntry> ExerciseLog::parse(const QByteArray &bytes, const QStrin
         [sets](RecordReader &r) {
             ExerciseLogEntry e;
             e.dateText = r.readText();
+            e.sets.reserve(sets);
             for (qint16 k = 0; k < sets; ++k) {
                 SetResult s;
                 s.weight = r.readInt16();
