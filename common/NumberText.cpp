@@ -126,6 +126,22 @@ std::optional<double> NumberText::parse(QStringView text)
 
 std::optional<double> NumberText::parse(QByteArrayView ascii)
 {
+    // Plain whole numbers first, nearly every number of the data files.
+    {
+        const char *p = ascii.data();
+        const char *end = p + ascii.size();
+        const bool negative = p < end && *p == '-';
+        if (negative)
+            ++p;
+        if (p < end && end - p <= 15) {
+            double v = 0;
+            const char *q = p;
+            for (; q < end && *q >= '0' && *q <= '9'; ++q)
+                v = v * 10 + double(*q - '0');
+            if (q == end)
+                return negative ? -v : v;
+        }
+    }
     const QByteArrayView t = ascii.trimmed();
     if (t.isEmpty())
         return std::nullopt;

@@ -4,7 +4,9 @@
 #include "NumberText.h"
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 RecordReader::RecordReader(QByteArray bytes, QString fileName)
@@ -27,59 +29,133 @@ void RecordReader::fail(RecordFileError::Code code, const QString &detail, int l
     throw RecordFileError(code, m_fileName, detail, line);
 }
 
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// A whole number as the writer writes it, of at most six digits, so that
+// every number type of the files writes it back the same: an optional minus,
+// no leading zero, no "-0". Gives its value.
+bool isPlainWhole(QByteArrayView f, int &value)
+{
+    const char *p = f.data();
+    const char *end = p + f.size();
+    const bool negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    const qsizetype digits = end - p;
+    if (digits < 1 || digits > 6 || (*p == '0' && (digits > 1 || negative)))
+        return false;
+    int v = 0;
+    for (; p < end; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+        v = v * 10 + (*p - '0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
 RecordReader::Field RecordReader::readField()
 {
+    m_verbatim = false;
     bool quoted = false;
     const QByteArrayView v = nextField(quoted);
     return Field{v.toByteArray(), quoted};
+}
+
+QByteArrayView RecordReader::readRaw()
+{
+    bool quoted = false;
+    const QByteArrayView f = nextField(quoted);
+    expect(Shape::Text);
+    return f;
+}
+
+void RecordReader::beginRecord()
+{
+    m_recordBegin = m_pos;
+    m_verbatim = true;
+    m_delimiter = Delimiter::None;
+}
+
+VerbatimRecord RecordReader::verbatim() const
+{
+    if (!m_verbatim || m_delimiter != Delimiter::CrLf)
+        return {};
+    return VerbatimRecord{m_recordBegin, m_pos - m_recordBegin};
 }
 
 QByteArrayView RecordReader::nextField(bool &quoted)
 {
     if (atEnd())
         fail(RecordFileError::PastEnd, QStringLiteral("input past end of file"), m_line);
+    // A field after a line end of its own record: the writer puts a record
+    // on one line.
+    if (m_delimiter != Delimiter::None && m_delimiter != Delimiter::Comma)
+        m_verbatim = false;
     const qsizetype n = m_bytes.size();
     // Read through constData(): the non-const operator[] would detach, and
     // copy the whole file when the caller still holds its bytes.
     const char *data = m_bytes.constData();
-    auto isLineEnd = [](char c) { return c == '\r' || c == '\n'; };
-    while (m_pos < n && (data[m_pos] == ' ' || data[m_pos] == '\t'))
+    const qsizetype fieldStart = m_pos;
+    while (m_pos < n && isBlank(data[m_pos]))
         ++m_pos;
+    // Blanks around a field, dropped by every read, are not written back.
+    bool plain = m_pos == fieldStart;
 
     QByteArrayView f;
     quoted = false;
     if (m_pos < n && data[m_pos] == '"') {
         quoted = true;
         const qsizetype start = m_pos + 1;
-        qsizetype close = m_bytes.indexOf('"', start);
-        if (close < 0)
-            close = n;
+        const auto *closing = static_cast<const char *>(std::memchr(data + start, '"', size_t(n - start)));
+        const qsizetype close = closing ? closing - data : n;
         f = QByteArrayView(data + start, close - start);
-        for (qsizetype i = start; i < close; ++i)
-            if (data[i] == '\n')
-                ++m_line;
+        for (const char *p = data + start, *end = data + close;
+             p < end && (p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)))); ++p)
+            ++m_line;
         m_pos = std::min(close + 1, n);
         // Anything between the closing quote and the delimiter is dropped.
+        const qsizetype afterQuote = m_pos;
         while (m_pos < n && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
             ++m_pos;
+        m_shape = closing && m_pos == afterQuote ? Shape::Text : Shape::Other;
     } else {
         const qsizetype start = m_pos;
         while (m_pos < n && data[m_pos] != ',' && !isLineEnd(data[m_pos]))
             ++m_pos;
         qsizetype end = m_pos;
-        while (end > start && (data[end - 1] == ' ' || data[end - 1] == '\t'))
+        while (end > start && isBlank(data[end - 1]))
             --end;
         f = QByteArrayView(data + start, end - start);
+        plain = plain && end == m_pos;
+        m_shape = isPlainWhole(f, m_whole) ? Shape::Whole : Shape::Other;
     }
 
+    m_plain = plain;
+    m_delimiter = Delimiter::Other;
     if (m_pos < n) {
         const char c = data[m_pos];
         if (c == ',') {
             ++m_pos;
+            m_delimiter = Delimiter::Comma;
         } else if (c == '\r') {
             ++m_pos;
-            if (m_pos < n && data[m_pos] == '\n')
+            if (m_pos < n && data[m_pos] == '\n') {
                 ++m_pos;
+                m_delimiter = Delimiter::CrLf;
+            }
             ++m_line;
         } else if (c == '\n') {
             ++m_pos;
@@ -92,7 +168,9 @@ QByteArrayView RecordReader::nextField(bool &quoted)
 QString RecordReader::readText()
 {
     bool quoted = false;
-    return Windows1252::decode(nextField(quoted));
+    const QByteArrayView f = nextField(quoted);
+    expect(Shape::Text);
+    return Windows1252::decode(f);
 }
 
 double RecordReader::readNumber(const char *kind, int &line)
@@ -100,7 +178,12 @@ double RecordReader::readNumber(const char *kind, int &line)
     line = m_line;
     bool quoted = false;
     const QByteArrayView f = nextField(quoted);
-    if (f.trimmed().isEmpty())
+    expect(Shape::Whole);
+    // Plain digits, nearly every number of the files, are converted already.
+    if (m_shape == Shape::Whole)
+        return m_whole;
+    // An empty field (white space alone) is 0.
+    if (std::all_of(f.begin(), f.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }))
         return 0;
     const auto v = NumberText::parse(f);
     if (!v)
@@ -112,7 +195,9 @@ double RecordReader::readNumber(const char *kind, int &line)
 qint16 RecordReader::readInt16()
 {
     int line = 0;
-    const double v = NumberText::roundHalfEven(readNumber("whole number", line));
+    const double number = readNumber("whole number", line);
+    // A whole number needs no rounding.
+    const double v = m_shape == Shape::Whole ? number : NumberText::roundHalfEven(number);
     if (v < -32768 || v > 32767)
         fail(RecordFileError::Overflow, QStringLiteral("%1 does not fit").arg(NumberText::dbl(v)), line);
     return qint16(v);
@@ -121,7 +206,8 @@ qint16 RecordReader::readInt16()
 qint32 RecordReader::readInt32()
 {
     int line = 0;
-    const double v = NumberText::roundHalfEven(readNumber("whole number", line));
+    const double number = readNumber("whole number", line);
+    const double v = m_shape == Shape::Whole ? number : NumberText::roundHalfEven(number);
     if (v < double(std::numeric_limits<qint32>::min()) || v > double(std::numeric_limits<qint32>::max()))
         fail(RecordFileError::Overflow, QStringLiteral("%1 does not fit").arg(NumberText::dbl(v)), line);
     return qint32(v);
@@ -145,6 +231,7 @@ double RecordReader::readDouble()
 bool RecordReader::readBool()
 {
     const int line = m_line;
+    m_verbatim = false;
     bool quoted = false;
     const QByteArrayView t = nextField(quoted).trimmed();
     // The words are plain ASCII, so the bytes compare as the characters do.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordReader.h"
 #include "RecordValue.h"
 
 #include <QByteArray>
@@ -28,25 +29,62 @@ public:
     // Collects lines for one file.
     RecordWriter &write(const QList<RecordValue> &values)
     {
+        flushRun();
         appendLine(m_bytes, values.constData(), values.size());
         return *this;
     }
     // The same for fields given in place, without a list for each record.
     RecordWriter &write(std::initializer_list<RecordValue> values)
     {
+        flushRun();
         appendLine(m_bytes, values.begin(), qsizetype(values.size()));
         return *this;
     }
     RecordWriter &writeRaw(const QByteArray &bytes)
     {
+        flushRun();
         m_bytes += bytes;
         return *this;
     }
-    const QByteArray &bytes() const { return m_bytes; }
-
+    // Writes a record as it stands in `source`, the bytes RecordReader gave
+    // `record` for: the same bytes write() would make of its values, without
+    // converting them again. False, and nothing written, when the record has
+    // no verbatim span or the span lies outside `source`. Records that follow
+    // one another in `source` are copied in one go, at the next write() or
+    // bytes(): `source` must live until then.
+    bool copy(QByteArrayView source, const VerbatimRecord &record)
+    {
+        if (!record.isValid() || record.begin < 0 || record.begin + record.size > source.size())
+            return false;
+        const char *begin = source.data() + record.begin;
+        if (begin != m_runEnd) {
+            flushRun();
+            m_runBegin = begin;
+        }
+        m_runEnd = begin + record.size;
+        return true;
+    }
+    // Room for `size` bytes in all, for a writer that knows about how
+    // large its file will be.
+    void reserve(qsizetype size) { m_bytes.reserve(size); }
+    const QByteArray &bytes() const
+    {
+        flushRun();
+        return m_bytes;
+    }
 
 private:
     static void appendLine(QByteArray &out, const RecordValue *values, qsizetype count);
+    void flushRun() const
+    {
+        if (m_runBegin != m_runEnd)
+            m_bytes.append(m_runBegin, m_runEnd - m_runBegin);
+        m_runBegin = m_runEnd = nullptr;
+    }
 
-    QByteArray m_bytes;
+    // The bytes written so far, then the run of copied records not yet in
+    // them.
+    mutable QByteArray m_bytes;
+    mutable const char *m_runBegin = nullptr;
+    mutable const char *m_runEnd = nullptr;
 };

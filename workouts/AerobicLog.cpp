@@ -24,25 +24,34 @@ AerobicLog::Layout AerobicLog::layoutOf(const AerobicActivity &activity)
     return layoutOf(activity.hasTime, activity.hasDistance, activity.hasTerrain);
 }
 
+namespace {
+
+AerobicLogEntry readEntry(RecordReader &r, const QString &fileName, AerobicLog::Layout layout)
+{
+    using Layout = AerobicLog::Layout;
+    AerobicLogEntry e;
+    const int line = r.line();
+    e.dateText = r.readText();
+    const auto date = DateText::parseMedium(e.dateText.trimmed());
+    if (!date)
+        throw RecordFileError(RecordFileError::TypeMismatch, fileName,
+                              QStringLiteral("\"%1\" is not a date").arg(e.dateText.trimmed()), line);
+    e.date = *date;
+    e.minutes = r.readInt16();
+    if (layout != Layout::DateMinutes)
+        e.distance = r.readInt16();
+    if (layout == Layout::Full)
+        e.terrain = r.readText();
+    return e;
+}
+
+} // namespace
+
 QList<AerobicLogEntry> AerobicLog::parse(const QByteArray &bytes, const QString &fileName, Layout layout,
                                          bool *complete)
 {
-    return readRecords<AerobicLogEntry>(bytes, fileName, [&](RecordReader &r) {
-        AerobicLogEntry e;
-        const int line = r.line();
-        e.dateText = r.readText();
-        const auto date = DateText::parseMedium(e.dateText.trimmed());
-        if (!date)
-            throw RecordFileError(RecordFileError::TypeMismatch, fileName,
-                                  QStringLiteral("\"%1\" is not a date").arg(e.dateText.trimmed()), line);
-        e.date = *date;
-        e.minutes = r.readInt16();
-        if (layout != Layout::DateMinutes)
-            e.distance = r.readInt16();
-        if (layout == Layout::Full)
-            e.terrain = r.readText();
-        return e;
-    }, complete);
+    return readRecords<AerobicLogEntry>(
+        bytes, fileName, [&](RecordReader &r) { return readEntry(r, fileName, layout); }, complete);
 }
 
 qsizetype AerobicLog::insertionIndex(const QList<AerobicLogEntry> &entries, const QDate &date)
@@ -50,20 +59,41 @@ qsizetype AerobicLog::insertionIndex(const QList<AerobicLogEntry> &entries, cons
     return NewestFirst::insertionIndex(entries, date);
 }
 
-QByteArray AerobicLog::line(const AerobicLogEntry &e, Layout layout)
+namespace {
+void writeEntry(RecordWriter &out, const AerobicLogEntry &e, AerobicLog::Layout layout)
 {
-    QList<RecordValue> fields{RecordValue::text(e.dateText), RecordValue::whole(e.minutes)};
-    if (layout != Layout::DateMinutes)
-        fields.append(RecordValue::whole(e.distance));
-    if (layout == Layout::Full)
-        fields.append(RecordValue::text(e.terrain));
-    return RecordWriter::line(fields);
+    using Layout = AerobicLog::Layout;
+    if (layout == Layout::DateMinutes)
+        out.write({RecordValue::text(e.dateText), RecordValue::whole(e.minutes)});
+    else if (layout == Layout::DateMinutesDistance)
+        out.write({RecordValue::text(e.dateText), RecordValue::whole(e.minutes), RecordValue::whole(e.distance)});
+    else
+        out.write({RecordValue::text(e.dateText), RecordValue::whole(e.minutes), RecordValue::whole(e.distance),
+                   RecordValue::text(e.terrain)});
 }
+} // namespace
 
-QByteArray AerobicLog::bytes(const QList<AerobicLogEntry> &entries, Layout layout)
+QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName, Layout layout,
+                                const AerobicLogEntry &entry)
 {
-    QByteArray out;
-    for (const AerobicLogEntry &e : entries)
-        out += line(e, layout);
-    return out;
+    // One pass: each record is read, checked and written before the next;
+    // one that stands as written already is copied as it is.
+    RecordWriter out;
+    out.reserve(bytes.size() + 64);
+    bool placed = false;
+    forEachRecord<AerobicLogEntry>(
+        bytes, fileName, [&](RecordReader &r) { return readEntry(r, fileName, layout); },
+        [&](const AerobicLogEntry &e) {
+            if (!placed && NewestFirst::goesBefore(e, entry.date)) {
+                writeEntry(out, entry, layout);
+                placed = true;
+            }
+            if (out.copy(bytes, e.verbatim))
+                return;
+            RecordWriter::requireWritable(e.terrain, fileName);
+            writeEntry(out, e, layout);
+        });
+    if (!placed)
+        writeEntry(out, entry, layout);
+    return out.bytes();
 }

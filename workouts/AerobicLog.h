@@ -2,6 +2,8 @@
 
 #include "AerobicCatalogue.h"
 
+#include "common/RecordReader.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -16,6 +18,7 @@ struct AerobicLogEntry
     qint16 minutes = 0;
     qint16 distance = 0; // whole miles
     QString terrain;     // a terrain text, or "Select Terrain Type"
+    VerbatimRecord verbatim; // where it stood in the bytes it was read from
 
     bool operator==(const AerobicLogEntry &) const = default;
 };
@@ -52,7 +55,11 @@ public:
     // before it (so before the records of its own date), else at the end.
     static qsizetype insertionIndex(const QList<AerobicLogEntry> &entries, const QDate &date);
 
-    // One record as one line, by the layout.
-    static QByteArray line(const AerobicLogEntry &entry, Layout layout);
-    static QByteArray bytes(const QList<AerobicLogEntry> &entries, Layout layout);
+    // The new contents of the log `bytes` with `entry` inserted where
+    // insertionIndex() puts it, every record one line by the layout (one
+    // that stands so already is copied as it is). Throws RecordFileError
+    // naming the file when a record cannot be read or its terrain holds a
+    // double quote.
+    static QByteArray inserted(const QByteArray &bytes, const QString &fileName, Layout layout,
+                               const AerobicLogEntry &entry);
 };

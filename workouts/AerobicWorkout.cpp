@@ -76,11 +76,7 @@ AerobicWorkout::Outcome AerobicWorkout::save(const QString &dataFolder, const Se
         e.date = date;
 
         const QString logPath = ExerciseLogName::path(dataFolder, code, name);
-        QList<AerobicLogEntry> log = AerobicLog::parse(batch.read(logPath), logPath, layout);
-        for (const AerobicLogEntry &old : log)
-            RecordWriter::requireWritable(old.terrain, logPath);
-        log.insert(AerobicLog::insertionIndex(log, date), e);
-        batch.write(logPath, AerobicLog::bytes(log, layout));
+        batch.write(logPath, AerobicLog::inserted(batch.read(logPath), logPath, layout, e));
 
         const double factor = CalorieFactors::lookup(CalorieFactors::read(dataFolder), name.trimmed());
         const float calories = float(double(e.minutes) * (double(BodyWeight::pounds(settings)) * factor));

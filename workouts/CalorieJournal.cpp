@@ -59,9 +59,12 @@ void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, flo
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::single(calories)});
 }
 
-// An old record goes back as a whole number of 32 bits.
-void writeOld(RecordWriter &out, const QString &fileName, const CalorieJournalEntry &e)
+// An old record goes back as a whole number of 32 bits; one that stands so
+// in `source` is copied.
+void writeOld(RecordWriter &out, const QString &fileName, const CalorieJournalEntry &e, QByteArrayView source)
 {
+    if (out.copy(source, e.verbatim))
+        return;
     const double whole = NumberText::roundHalfEven(e.calories);
     if (whole < double(std::numeric_limits<qint32>::min()) || whole > double(std::numeric_limits<qint32>::max()))
         throw RecordFileError(RecordFileError::Overflow, fileName,
@@ -87,24 +90,32 @@ qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entri
     return NewestFirst::insertionIndex(entries, date);
 }
 
-QByteArray CalorieJournal::inserted(const QList<CalorieJournalEntry> &entries, const QString &fileName,
-                                    const QDate &date, float calories)
+QByteArray CalorieJournal::inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
+                                    float calories)
 {
-    const qsizetype at = insertionIndex(entries, date);
+    // One pass: each record is read, checked and written before the next,
+    // so no list of the whole journal is ever built.
     RecordWriter out;
-    for (qsizetype i = 0; i <= entries.size(); ++i) {
-        if (i == at)
-            writeNew(out, fileName, date, calories);
-        if (i < entries.size())
-            writeOld(out, fileName, entries[i]);
-    }
+    out.reserve(bytes.size() + 32);
+    bool placed = false;
+    EntryReading reading{fileName, {}, {}};
+    forEachRecord<CalorieJournalEntry>(
+        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
+        [&](const CalorieJournalEntry &e) {
+            if (!placed && NewestFirst::goesBefore(e, date)) {
+                writeNew(out, fileName, date, calories);
+                placed = true;
+            }
+            writeOld(out, fileName, e, bytes);
+        });
+    if (!placed)
+        writeNew(out, fileName, date, calories);
     return out.bytes();
 }
 
 void CalorieJournal::stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories)
 {
-    const QList<CalorieJournalEntry> entries = parse(batch.read(path), path);
-    batch.write(path, inserted(entries, path, date, calories));
+    batch.write(path, inserted(batch.read(path), path, date, calories));
 }
 
 void CalorieJournal::insert(const QString &path, const QDate &date, float calories)

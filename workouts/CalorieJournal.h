@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/RecordReader.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -14,6 +16,7 @@ struct CalorieJournalEntry
     QDate date;       // the same, read as a date
     double calories = 0;
     int line = 0; // the line of the file the record starts on
+    VerbatimRecord verbatim; // where it stood in the bytes it was read from
 
     bool operator==(const CalorieJournalEntry &) const = default;
 };
@@ -39,15 +42,17 @@ public:
     // one), else at the end.
     static qsizetype insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date);
 
-    // The journal's new contents with the record (date, calories) inserted:
-    // the new record keeps its fraction (single precision, 142.5), every
-    // other record is written back as a whole number (halves to even, 32
-    // bits). Throws RecordFileError when an old value does not fit.
-    static QByteArray inserted(const QList<CalorieJournalEntry> &entries, const QString &fileName,
-                               const QDate &date, float calories);
+    // The new contents of the journal `bytes` with the record (date,
+    // calories) inserted: the new record keeps its fraction (single
+    // precision, 142.5), every other record is written back as a whole
+    // number (halves to even, 32 bits); one that stands so already is
+    // copied as it is. Throws RecordFileError naming the file when a record
+    // cannot be read or an old value does not fit.
+    static QByteArray inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
+                               float calories);
 
     // Stages the insertion into the journal at `path` in `batch` (the
-    // journal is read and every record converted now; throws RecordFileError
+    // journal is read and its new contents made now; throws RecordFileError
     // naming the file when that fails, and nothing is staged).
     static void stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories);
     // The same, written at once (atomically).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/RecordReader.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -20,6 +22,7 @@ struct ExerciseLogEntry
 {
     QString dateText; // "07-Dec-26"
     QList<SetResult> sets;
+    VerbatimRecord verbatim; // where it stood in the bytes it was read from
 
     // The day the Date text names; none when it names no date.
     std::optional<QDate> date() const;
@@ -41,8 +44,12 @@ public:
     static QList<ExerciseLogEntry> parse(const QByteArray &bytes, const QString &fileName, qint16 sets,
                                          bool *complete = nullptr);
 
-    // The log's new contents with `entry` first: the new entry as its Date
-    // text on a line of its own and one "weight,reps" line per set, then
-    // every older entry as one line of all its fields.
-    static QByteArray withFirst(const ExerciseLogEntry &entry, const QList<ExerciseLogEntry> &older);
+    // The new contents of the log `olderBytes` (of `sets` sets an entry)
+    // with `entry` first: the new entry as its Date text on a line of its
+    // own and one "weight,reps" line per set, then every older entry as one
+    // line of all its fields (one that stands so already is copied as it
+    // is). Throws RecordFileError naming the file when an older entry cannot
+    // be read or its Date text holds a double quote.
+    static QByteArray withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
+                                const QString &fileName, qint16 sets);
 };

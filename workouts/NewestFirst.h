@@ -9,11 +9,19 @@
 // later one; at the end when there is none. Records have a `date` member.
 namespace NewestFirst {
 
+// Whether a new record of `date` goes before `record`, the first one it
+// does not go after.
+template <typename Record>
+bool goesBefore(const Record &record, const QDate &date)
+{
+    return record.date <= date;
+}
+
 template <typename Record>
 qsizetype insertionIndex(const QList<Record> &records, const QDate &date)
 {
     for (qsizetype i = 0; i < records.size(); ++i) {
-        if (records[i].date <= date)
+        if (goesBefore(records[i], date))
             return i;
     }
     return records.size();

@@ -7,11 +7,30 @@
 #include <QList>
 #include <QString>
 
+#include <cstring>
+#include <utility>
+
 // Reads the records of a data file's bytes one after another until only
-// blank lines are left; `readOne(reader)` reads the fields of one record.
-// A record that cannot be read throws its RecordFileError; with `complete`
-// given nothing is thrown: the records before the failing one are returned
-// and *complete says whether every record was read.
+// blank lines are left: `readOne(reader)` reads the fields of one record,
+// `visit(record)` takes it. A record that cannot be read throws its
+// RecordFileError. A record with a `verbatim` member gets the reader's
+// verbatim() span in it.
+template <typename Record, typename ReadOne, typename Visit>
+void forEachRecord(const QByteArray &bytes, const QString &fileName, ReadOne readOne, Visit visit)
+{
+    RecordReader r(bytes, fileName);
+    while (!r.atEndOrBlank()) {
+        r.beginRecord();
+        Record record = readOne(r);
+        if constexpr (requires { record.verbatim; })
+            record.verbatim = r.verbatim();
+        visit(std::move(record));
+    }
+}
+
+// Every record of a data file's bytes, as forEachRecord() reads them. With
+// `complete` given nothing is thrown: the records before the failing one
+// are returned and *complete says whether every record was read.
 template <typename Record, typename ReadOne>
 QList<Record> readRecords(const QByteArray &bytes, const QString &fileName, ReadOne readOne,
                           bool *complete = nullptr)
@@ -19,11 +38,13 @@ QList<Record> readRecords(const QByteArray &bytes, const QString &fileName, Read
     QList<Record> out;
     // About one record a line: growing the list record by record would copy
     // every record again and again.
-    out.reserve(bytes.count('\n') + 1);
-    RecordReader r(bytes, fileName);
+    qsizetype lines = 1;
+    for (const char *p = bytes.constData(), *end = p + bytes.size();
+         p < end && (p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)))); ++p)
+        ++lines;
+    out.reserve(lines);
     try {
-        while (!r.atEndOrBlank())
-            out.append(readOne(r));
+        forEachRecord<Record>(bytes, fileName, readOne, [&out](Record &&record) { out.append(std::move(record)); });
     } catch (const RecordFileError &) {
         if (!complete)
             throw;

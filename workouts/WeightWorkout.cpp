@@ -109,11 +109,8 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
                 return outcome;
             }
             const QString logPath = ExerciseLogName::path(dataFolder, exercise->code, exercise->name);
-            const QList<ExerciseLogEntry> older =
-                ExerciseLog::parse(batch.read(logPath), logPath, exercise->setCount());
-            for (const ExerciseLogEntry &e : older)
-                RecordWriter::requireWritable(e.dateText, logPath);
-            batch.write(logPath, ExerciseLog::withFirst(ExerciseLogEntry{dateText, s.sets}, older));
+            batch.write(logPath, ExerciseLog::withFirst(ExerciseLogEntry{dateText, s.sets, {}}, batch.read(logPath),
+                                                        logPath, exercise->setCount()));
             setsPerRow.append(int(s.sets.size()));
             outcome.saved.append(exercise->name);
             outcome.setsLogged += int(s.sets.size());

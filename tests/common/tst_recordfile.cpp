@@ -28,6 +28,8 @@ private Q_SLOTS:
     void conversionErrorsNameFileAndLine();
     void generalValuesKeepTheirKind();
     void everyByteRoundTrips();
+    void verbatimOnlyWhereTheWriterAgrees_data();
+    void verbatimOnlyWhereTheWriterAgrees();
     void missingFileReadsAsEmpty();
     void appendStartsANewLine();
     void failedRewriteLeavesTheFileAlone();
@@ -273,6 +275,72 @@ void TestRecordFile::failedRewriteLeavesTheFileAlone()
     QVERIFY(message.contains("Log.txt"));
     QCOMPARE(TestEnvironment::readFile(folder, "Log.txt"), old);
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"Log.txt"}); // no temporary left
+}
+
+// A record reads as verbatim only when the writer would write its values
+// back as exactly the bytes it stood in; rewrites copy such records.
+void TestRecordFile::verbatimOnlyWhereTheWriterAgrees_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kinds"); // T text, I 16-bit whole, S single
+    QTest::addColumn<bool>("verbatim");
+    QTest::newRow("journal record") << QByteArray("\"07-Dec-26\",143\r\n") << "TI" << true;
+    QTest::newRow("log entry") << QByteArray("\"07-Dec-26\",100,6,105,7\r\n") << "TIIII" << true;
+    QTest::newRow("negative and zero") << QByteArray("\"x\",-5,0\r\n") << "TII" << true;
+    QTest::newRow("six digits as single") << QByteArray("\"x\",123456\r\n") << "TS" << true;
+    QTest::newRow("high bytes") << QByteArray("\"\x80\x81\xff\",5\r\n") << "TI" << true;
+    QTest::newRow("text over lines") << QByteArray("\"a\nb\",5\r\n") << "TI" << true;
+    QTest::newRow("empty text") << QByteArray("\"\",5\r\n") << "TI" << true;
+    QTest::newRow("minus zero") << QByteArray("\"x\",-0\r\n") << "TI" << false;
+    QTest::newRow("leading zero") << QByteArray("\"x\",007\r\n") << "TI" << false;
+    QTest::newRow("plus sign") << QByteArray("\"x\",+7\r\n") << "TI" << false;
+    QTest::newRow("blank before number") << QByteArray("\"x\", 5\r\n") << "TI" << false;
+    QTest::newRow("blank after number") << QByteArray("\"x\",5 \r\n") << "TI" << false;
+    QTest::newRow("blank before text") << QByteArray(" \"x\",5\r\n") << "TI" << false;
+    QTest::newRow("bytes after the quote") << QByteArray("\"x\"y,5\r\n") << "TI" << false;
+    QTest::newRow("unquoted text") << QByteArray("x,5\r\n") << "TI" << false;
+    QTest::newRow("quoted number") << QByteArray("\"x\",\"5\"\r\n") << "TI" << false;
+    QTest::newRow("empty number") << QByteArray("\"x\",\r\n") << "TI" << false;
+    QTest::newRow("fraction") << QByteArray("\"x\",5.5\r\n") << "TS" << false;
+    QTest::newRow("seven digits") << QByteArray("\"x\",1234567\r\n") << "TS" << false;
+    QTest::newRow("lone LF") << QByteArray("\"x\",5\n") << "TI" << false;
+    QTest::newRow("lone CR") << QByteArray("\"x\",5\r") << "TI" << false;
+    QTest::newRow("no line end") << QByteArray("\"x\",5") << "TI" << false;
+    QTest::newRow("record over lines") << QByteArray("\"x\"\r\n5\r\n") << "TI" << false;
+    QTest::newRow("unclosed quote") << QByteArray("\"x") << "T" << false;
+}
+
+void TestRecordFile::verbatimOnlyWhereTheWriterAgrees()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kinds);
+    QFETCH(bool, verbatim);
+    // After a record of another shape, so that the span's start counts.
+    const QByteArray before("\"first\"\r\n");
+    RecordReader r(before + bytes);
+    r.beginRecord();
+    r.readText();
+    QVERIFY(r.verbatim().isValid());
+    r.beginRecord();
+    QList<RecordValue> values;
+    for (QChar kind : kinds) {
+        if (kind == u'T')
+            values.append(RecordValue::text(r.readText()));
+        else if (kind == u'I')
+            values.append(RecordValue::whole(r.readInt16()));
+        else
+            values.append(RecordValue::single(r.readSingle()));
+    }
+    const VerbatimRecord v = r.verbatim();
+    QCOMPARE(v.isValid(), verbatim);
+    if (verbatim) {
+        QCOMPARE(v.begin, before.size());
+        QCOMPARE((before + bytes).mid(v.begin, v.size), RecordWriter::line(values));
+    }
+    // A copy is refused for an empty span and a span outside the bytes.
+    RecordWriter out;
+    QCOMPARE(out.copy(before + bytes, v), verbatim);
+    QVERIFY(!out.copy(bytes.left(1), v));
 }
 
 PULSAR_TEST_MAIN_CORE(TestRecordFile)

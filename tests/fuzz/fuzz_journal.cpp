@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         date = QDate(2026, 12, 7);
     QByteArray rewritten;
     try {
-        rewritten = CalorieJournal::inserted(entries, name, date, 142.5f);
+        rewritten = CalorieJournal::inserted(bytes, name, date, 142.5f);
     } catch (const RecordFileError &e) {
         FUZZ_CHECK(e.code() == RecordFileError::Overflow);
         return 0;

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void journalInsertion_data();
     void journalInsertion();
     void journalRewritesOthersAsWholeNumbers();
+    void journalRewriteMixesCopiedAndConvertedRecords();
     void journalTakesValuesBeyond16Bits();
     void unusableBoxLeavesEveryFileAsItWas_data();
     void unusableBoxLeavesEveryFileAsItWas();
@@ -177,6 +178,23 @@ void TestWeightWorkout::journalRewritesOthersAsWholeNumbers()
     CalorieJournal::insert(path, QDate(2026, 12, 11), 0.25f);
     QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName),
              QByteArray("\"11-Dec-26\",0.25\r\n\"10-Dec-26\",142\r\n\"09-Dec-26\",142\r\n\"08-Dec-26\",144\r\n"));
+}
+
+// Records already standing as the writer writes them are copied, the others
+// converted, in one rewrite: the result is the same as converting them all.
+void TestWeightWorkout::journalRewriteMixesCopiedAndConvertedRecords()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, CalorieJournal::kExerciseFileName);
+    TestEnvironment::writeFile(folder, CalorieJournal::kExerciseFileName,
+                               "\"09-Dec-26\",142\r\n\"09-Dec-26\",7\r\n\"08-Dec-26\", 143\r\n"
+                               "\"07-Dec-26\",007\n\"06-Dec-26\",12\r\n\"05-Dec-26\",13\r\n"
+                               "\"04-Dec-26\",14.5\r\n\"03-Dec-26\",15");
+    CalorieJournal::insert(path, QDate(2026, 12, 6), 1.5f);
+    QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName),
+             QByteArray("\"09-Dec-26\",142\r\n\"09-Dec-26\",7\r\n\"08-Dec-26\",143\r\n"
+                        "\"07-Dec-26\",7\r\n\"06-Dec-26\",1.5\r\n\"06-Dec-26\",12\r\n\"05-Dec-26\",13\r\n"
+                        "\"04-Dec-26\",14\r\n\"03-Dec-26\",15\r\n"));
 }
 
 void TestWeightWorkout::journalTakesValuesBeyond16Bits()
