@@ -3,8 +3,6 @@
 #include "shell/LabelButton.h"
 #include "shell/Shape.h"
 #include "shell/Twips.h"
-#include "shell/WorkingWindow.h"
-#include "shell/mFormProcedures.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -41,15 +39,4 @@ LabelButton *ProfileControls::enterButton(QWidget *parent, int left, int top, in
     Twips::place(front, left, top, width, height);
     Twips::place(caption, left, top, width, height);
     return new LabelButton(caption, front, back);
-}
-
-void ProfileControls::openWindow(WorkingWindow *window, int width, int finalHeight)
-{
-    window->setHeightTwips(40);
-    window->setWidthTwips(width);
-    window->centreOverMain(8);
-    window->showWindow();
-    mFormProcedures::OpenForm(finalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
 }

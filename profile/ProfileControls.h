@@ -6,7 +6,6 @@ class LabelButton;
 class QLabel;
 class QScrollBar;
 class QWidget;
-class WorkingWindow;
 
 // Controls the profile and goal windows build alike.
 namespace ProfileControls {
@@ -22,10 +21,5 @@ QScrollBar *bar(QWidget *parent, const QString &name);
 // placed at left/top (twips) with the shadow offset by 60 twips; at most
 // about 3600 twips wide, so that the caption's words wrap below its blanks.
 LabelButton *enterButton(QWidget *parent, int left, int top, int width, int height);
-
-// The usual opening of a working window: 40 twips tall and `width` wide,
-// centred over the main window at an eighth of its free height, shown, grown
-// to `finalHeight` by the open animation, painted and formatted.
-void openWindow(WorkingWindow *window, int width, int finalHeight);
 
 } // namespace ProfileControls

@@ -153,13 +153,7 @@ void frmChartBMI::Form_Load()
     Combo2->addItems({mBMI::kWeightOnly, mBMI::kBMIKind});
     Combo2->setCurrentText(mBMI::kWeightOnly);
 
-    setHeightTwips(40);
-    setWidthTwips(kWidth);
-    centreOverMain(8);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 8);
 }
 
 void frmChartBMI::Form_Unload()

@@ -94,13 +94,7 @@ frmFitnessBMI::frmFitnessBMI(Shell &shell) : WorkingWindow(shell)
 
 void frmFitnessBMI::Form_Load()
 {
-    setWidthTwips(kWidth);
-    setHeightTwips(40);
-    centreOverMain(7);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 7);
 
     const mBMI::GoalProgress progress = mBMI::goalProgress(shell().settings(), shell().today());
     lblGoalSetting->setText(progress.goal);

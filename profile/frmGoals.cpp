@@ -115,7 +115,7 @@ void frmGoals::Form_Load()
     txtMetabolic->setText(QString::number(WeightGoal::storedMet(settings)));
     DTPicker1->setDate(WeightGoal::storedGoalDate(settings, shell().today()));
 
-    ProfileControls::openWindow(this, kWidth, kFinalHeight);
+    openWindow(kWidth, kFinalHeight, 8);
 
     m_currentWeight = PersonalProfile::storedWeight(settings);
     lblCurWeight->setText(QString::number(m_currentWeight));

@@ -154,7 +154,7 @@ void frmPersonalInformation::Form_Load()
     // Adding the first item made it current; the stored sex is the text.
     cboSex->setEditText(p.sex);
 
-    ProfileControls::openWindow(this, kWidth, kFinalHeight);
+    openWindow(kWidth, kFinalHeight, 8);
 }
 
 void frmPersonalInformation::Form_Unload()

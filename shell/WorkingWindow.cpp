@@ -97,6 +97,18 @@ void WorkingWindow::centreOverMain(int topDivisor, int heightForTop)
     setTopTwips(top);
 }
 
+void WorkingWindow::openWindow(int width, int finalHeight, int topDivisor)
+{
+    constexpr int kOpeningHeight = 40;
+    setHeightTwips(kOpeningHeight);
+    setWidthTwips(width);
+    centreOverMain(topDivisor, kOpeningHeight);
+    showWindow();
+    mFormProcedures::OpenForm(finalHeight);
+    mFormProcedures::PaintForms();
+    mFormProcedures::FormatControls();
+}
+
 void WorkingWindow::showWindow()
 {
     if (!m_frame) {

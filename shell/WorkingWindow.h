@@ -58,6 +58,13 @@ public:
     // left = (main width - own width) / 2, top = (main height - heightForTop) / topDivisor.
     void centreOverMain(int topDivisor, int heightForTop);
 
+    // The usual opening of a working window's load handler: 40 twips tall
+    // and `width` wide, centred over the main window with its top at
+    // (main height - 40) / topDivisor, shown, grown to finalHeight by the
+    // open animation, then the gradient and the common formatting
+    // (mFormProcedures::OpenForm, PaintForms, FormatControls).
+    void openWindow(int width, int finalHeight, int topDivisor);
+
     // Shows / hides the sub-window; a hidden window stays loaded (the choice
     // dialogs hide themselves while their result window is open).
     void showWindow();

@@ -61,13 +61,7 @@ frmDelete::frmDelete(Shell &shell) : WorkingWindow(shell)
 
 void frmDelete::Form_Load()
 {
-    setHeightTwips(40);
-    setWidthTwips(kWidth);
-    centreOverMain(8, 40);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 8);
 
     m_category->setPlaceholderText(QStringLiteral("Choose A Category"));
     m_category->addItems({QStringLiteral("Weightlifting"), QStringLiteral("Cardio")});

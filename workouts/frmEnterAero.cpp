@@ -161,9 +161,6 @@ void frmEnterAero::Form_Load()
 {
     m_date->setDate(shell().today());
 
-    setWidthTwips(kWidth);
-    setHeightTwips(40);
-    centreOverMain(8, 40);
     Twips::resize(m_list, Twips::width(m_list), 850);
 
     m_terrain->setPlaceholderText(AerobicLog::kNoTerrain);
@@ -201,10 +198,7 @@ void frmEnterAero::Form_Load()
         MsgBox::show(e.message());
     }
 
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 8);
 }
 
 void frmEnterAero::Form_Unload()

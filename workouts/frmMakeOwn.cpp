@@ -130,13 +130,7 @@ void frmMakeOwn::Form_Load()
     for (QComboBox *combo : {m_group, m_sets})
         setColours(combo, Qt::black, system.color(QPalette::Base));
 
-    setWidthTwips(kWidth);
-    setHeightTwips(40);
-    centreOverMain(10, 40);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 10);
     WindowBits::setTextColour(m_enter, Qt::black);
 }
 

@@ -175,13 +175,7 @@ void frmMakeOwnAero::Form_Load()
     m_vsCal->setValueSilently(1);
     m_vsMin->setValueSilently(1);
 
-    setWidthTwips(kWidth);
-    setHeightTwips(40);
-    centreOverMain(7, 40);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 7);
 
     m_optT->setChecked(true);
 }

@@ -110,14 +110,7 @@ void frmPickAero::Form_Load()
     for (QLabel *label : findChildren<QLabel *>())
         WindowBits::setTextColour(label, Qt::white);
 
-    setWidthTwips(kWidth);
-    setHeightTwips(40);
-    centreOverMain(10, 40);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    WindowBits::setTextColour(m_enter, Qt::black);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 10);
     // The formatting makes every label white, the button's caption too.
     WindowBits::setTextColour(m_enter, Qt::black);
 }

@@ -130,13 +130,7 @@ void frmPickOwn::Form_Load()
         WindowBits::setTextColour(label, Qt::white);
     WindowBits::setTextColour(m_enter, Qt::black);
 
-    setHeightTwips(40);
-    setWidthTwips(kWidth);
-    centreOverMain(8, 40);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 8);
     m_keptNotes = m_notes->text();
 }
 
