@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "common/DataFolder.h"
+#include "common/FileBatch.h"
 #include "common/Settings.h"
 #include "shell/MDIFitness.h"
 #include "shell/MsgBox.h"
@@ -15,8 +16,11 @@
 
 MDIFitness *createProgram()
 {
-    // Every start copies in the shipped files the data folder lacks.
+    // A save that a crash or power cut stopped is carried out to its end
+    // (or cleared when it never got to its commit) before any file is read;
+    // then every start copies in the shipped files the data folder lacks.
     const QString folder = DataFolder::location();
+    FileBatch::recover(folder);
     const QStringList failed = DataFolder::seed(DataFolder::shipped(), folder);
 
     WindowRegistry registry;

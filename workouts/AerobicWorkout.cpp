@@ -5,7 +5,7 @@
 #include "CalorieFactors.h"
 #include "CalorieJournal.h"
 #include "ExerciseLogName.h"
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 
 #include "common/DateText.h"
 #include "common/NumberText.h"
@@ -76,7 +76,9 @@ AerobicWorkout::Outcome AerobicWorkout::save(const QString &dataFolder, const Se
         e.date = date;
 
         const QString logPath = ExerciseLogName::path(dataFolder, code, name);
-        batch.write(logPath, AerobicLog::inserted(batch.read(logPath), logPath, layout, e));
+        batch.transform(logPath, [logPath, layout, e](const QByteArray &before) {
+            return AerobicLog::inserted(before, logPath, layout, e);
+        });
 
         const double factor = CalorieFactors::lookup(CalorieFactors::read(dataFolder), name.trimmed());
         const float calories = float(double(e.minutes) * (double(BodyWeight::pounds(settings)) * factor));

@@ -1,6 +1,6 @@
 #include "CalorieJournal.h"
 
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 #include "NewestFirst.h"
 #include "RecordList.h"
 
@@ -115,7 +115,9 @@ QByteArray CalorieJournal::inserted(const QByteArray &bytes, const QString &file
 
 void CalorieJournal::stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories)
 {
-    batch.write(path, inserted(batch.read(path), path, date, calories));
+    batch.transform(path, [path, date, calories](const QByteArray &before) {
+        return inserted(before, path, date, calories);
+    });
 }
 
 void CalorieJournal::insert(const QString &path, const QDate &date, float calories)

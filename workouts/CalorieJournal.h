@@ -51,9 +51,10 @@ public:
     static QByteArray inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                float calories);
 
-    // Stages the insertion into the journal at `path` in `batch` (the
-    // journal is read and its new contents made now; throws RecordFileError
-    // naming the file when that fails, and nothing is staged).
+    // Stages the insertion into the journal at `path` in `batch`: the
+    // journal is read and its new contents made when the batch is committed,
+    // and commit() throws the RecordFileError naming the file when that
+    // fails.
     static void stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories);
     // The same, written at once (atomically).
     static void insert(const QString &path, const QDate &date, float calories);

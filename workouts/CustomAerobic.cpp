@@ -4,7 +4,7 @@
 #include "BodyWeight.h"
 #include "CalorieFactors.h"
 #include "ExerciseLogName.h"
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 
 #include "common/NumberText.h"
 #include "common/RecordFileError.h"

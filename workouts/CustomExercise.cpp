@@ -2,7 +2,7 @@
 
 #include "CalorieFactors.h"
 #include "ExerciseLogName.h"
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 #include "WeightCatalogue.h"
 
 #include "common/NumberText.h"

@@ -1,7 +1,7 @@
 #include "StandardAerobic.h"
 
 #include "ExerciseLogName.h"
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"

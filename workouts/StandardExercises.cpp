@@ -1,7 +1,7 @@
 #include "StandardExercises.h"
 
 #include "ExerciseLogName.h"
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 #include "RecordList.h"
 #include "WeightCatalogue.h"
 

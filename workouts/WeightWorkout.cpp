@@ -5,7 +5,7 @@
 #include "CalorieJournal.h"
 #include "ExerciseLog.h"
 #include "ExerciseLogName.h"
-#include "FileBatch.h"
+#include "common/FileBatch.h"
 #include "WeightCatalogue.h"
 
 #include "common/DateText.h"
@@ -109,8 +109,10 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
                 return outcome;
             }
             const QString logPath = ExerciseLogName::path(dataFolder, exercise->code, exercise->name);
-            batch.write(logPath, ExerciseLog::withFirst(ExerciseLogEntry{dateText, s.sets, {}}, batch.read(logPath),
-                                                        logPath, exercise->setCount()));
+            batch.transform(logPath, [entry = ExerciseLogEntry{dateText, s.sets, {}}, logPath,
+                                      sets = exercise->setCount()](const QByteArray &older) {
+                return ExerciseLog::withFirst(entry, older, logPath, sets);
+            });
             setsPerRow.append(int(s.sets.size()));
             outcome.saved.append(exercise->name);
             outcome.setsLogged += int(s.sets.size());

@@ -1,0 +1,302 @@
+#include "FileBatch.h"
+
+#include "RecordFile.h"
+#include "RecordFileError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSet>
+
+#include <cerrno>
+#include <cstring>
+#include <exception>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+const QString FileBatch::kCommitFileName = QStringLiteral(".pulsar-commit");
+
+namespace {
+
+const QString kSavingSuffix = QStringLiteral(".saving");
+
+// The hidden file the new contents of `path` are written to first, named
+// by the batch's `id` as well: a note of an earlier batch never names a file
+// of a later one.
+QString savingPath(const QString &path, const QString &id)
+{
+    const QFileInfo fi(path);
+    return fi.dir().filePath(u'.' + fi.fileName() + u'.' + id + kSavingSuffix);
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Runs work(i) for every i below `count`, each on a thread of its own (the
+// first on this one), then rethrows the first error in their order.
+template <typename Work>
+void runTogether(qsizetype count, Work work)
+{
+    std::vector<std::exception_ptr> errors(size_t(std::max<qsizetype>(count, 0)));
+    auto run = [&](qsizetype i) {
+        try {
+            work(i);
+        } catch (...) {
+            errors[size_t(i)] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (qsizetype i = 1; i < count; ++i) {
+        try {
+            threads.emplace_back(run, i);
+        } catch (const std::system_error &) {
+            run(i); // no thread to be had: here, then
+        }
+    }
+    if (count > 0)
+        run(0);
+    for (std::thread &t : threads)
+        t.join();
+    for (const std::exception_ptr &e : errors) {
+        if (e)
+            std::rethrow_exception(e);
+    }
+}
+
+// Writes `bytes` to `path` and flushes them to the disk; errors name
+// `shownPath`, the file the user knows.
+void writeFlushed(const QString &path, const QByteArray &bytes, const QString &shownPath)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, f.errorString());
+    if (f.write(bytes) != bytes.size()) {
+        const QString why = f.errorString();
+        f.close();
+        QFile::remove(path);
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, why);
+    }
+    if (::fsync(f.handle()) != 0) {
+        const QString why = systemError();
+        f.close();
+        QFile::remove(path);
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, why);
+    }
+    f.close();
+}
+
+// Flushes a folder's entries (new names, renames) to the disk.
+void flushFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool replace(const QString &from, const QString &to)
+{
+    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Carries out the committed batch noted in `folder`: every new file still
+// under its hidden name replaces its file. True when none is left to do (the
+// note is then gone).
+bool finishCommitted(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString notePath = dir.filePath(FileBatch::kCommitFileName);
+    if (!QFileInfo::exists(notePath))
+        return true;
+    QFile note(notePath);
+    if (!note.open(QIODevice::ReadOnly))
+        return false;
+    bool done = true;
+    for (const QByteArray &line : note.readAll().split('\n')) {
+        const qsizetype tab = line.indexOf('\t');
+        if (tab < 0)
+            continue;
+        const QString saving = dir.filePath(QString::fromUtf8(line.left(tab)));
+        const QString target = dir.filePath(QString::fromUtf8(line.mid(tab + 1)));
+        if (QFileInfo::exists(saving) && !replace(saving, target))
+            done = false;
+    }
+    note.close();
+    if (!done)
+        return false;
+    flushFolder(folder);
+    return true;
+}
+
+} // namespace
+
+FileBatch::Change &FileBatch::changeOf(const QString &path)
+{
+    for (Change &c : m_changes) {
+        if (c.path == path)
+            return c;
+    }
+    Change c;
+    c.path = path;
+    m_changes.append(c);
+    return m_changes.last();
+}
+
+void FileBatch::load(Change &c)
+{
+    if (c.loaded)
+        return;
+    c.existed = RecordFile::exists(c.path);
+    c.before = c.existed ? RecordFile::readExisting(c.path) : QByteArray();
+    c.after = c.before;
+    c.loaded = true;
+}
+
+void FileBatch::make(Change &c)
+{
+    load(c);
+    for (const Make &m : std::as_const(c.makes))
+        c.after = m(c.after);
+    c.makes.clear();
+}
+
+QByteArray FileBatch::read(const QString &path)
+{
+    Change &c = changeOf(path);
+    make(c);
+    return c.after;
+}
+
+void FileBatch::write(const QString &path, const QByteArray &bytes)
+{
+    Change &c = changeOf(path);
+    load(c);
+    c.makes.clear();
+    c.after = bytes;
+    c.staged = true;
+}
+
+void FileBatch::append(const QString &path, const QByteArray &lines)
+{
+    Change &c = changeOf(path);
+    make(c);
+    if (!c.after.isEmpty() && !c.after.endsWith('\n') && !c.after.endsWith('\r'))
+        c.after += "\r\n";
+    c.after += lines;
+    c.staged = true;
+}
+
+void FileBatch::create(const QString &path)
+{
+    Change &c = changeOf(path);
+    load(c);
+    c.staged = true;
+}
+
+void FileBatch::transform(const QString &path, Make make)
+{
+    Change &c = changeOf(path);
+    c.makes.append(std::move(make));
+    c.staged = true;
+}
+
+void FileBatch::commit()
+{
+    // The files still to read or make, together.
+    QList<Change *> pending;
+    for (Change &c : m_changes) {
+        if (!c.loaded || !c.makes.isEmpty())
+            pending.append(&c);
+    }
+    runTogether(pending.size(), [&pending](qsizetype i) { make(*pending[i]); });
+
+    QList<const Change *> changed;
+    for (const Change &c : m_changes) {
+        if (c.staged && (!c.existed || c.after != c.before))
+            changed.append(&c);
+    }
+    if (changed.isEmpty())
+        return;
+    if (changed.size() == 1) {
+        RecordFile::write(changed[0]->path, changed[0]->after);
+        return;
+    }
+
+    // A folder or a write-protected file where a file should go refuses the
+    // whole batch before anything is written.
+    for (const Change *c : changed) {
+        const QFileInfo fi(c->path);
+        if (fi.exists() && (!fi.isFile() || !fi.isWritable()))
+            throw RecordFileError(RecordFileError::WriteFailed, c->path, QStringLiteral("the file cannot be replaced"));
+    }
+    const QDir noteDir = QFileInfo(changed[0]->path).dir();
+    // A batch of an earlier run that was committed but not carried out
+    // comes first.
+    finishCommitted(noteDir.path());
+
+    // Every new file under its hidden name, on the disk, names and all.
+    const QString id = QString::number(QRandomGenerator::global()->generate64(), 36);
+    QStringList savings;
+    QSet<QString> folders;
+    for (const Change *c : changed) {
+        savings.append(savingPath(c->path, id));
+        folders.insert(QFileInfo(c->path).absolutePath());
+    }
+    const QString notePath = noteDir.filePath(kCommitFileName);
+    const QString noteSaving = noteDir.filePath(kCommitFileName + u'.' + id + kSavingSuffix);
+    try {
+        runTogether(changed.size(),
+                    [&](qsizetype i) { writeFlushed(savings[i], changed[i]->after, changed[i]->path); });
+        for (const QString &folder : std::as_const(folders))
+            flushFolder(folder);
+        // The note that commits the batch, put in place in one step; the
+        // note of the batch before goes with it.
+        QByteArray note;
+        for (qsizetype i = 0; i < changed.size(); ++i) {
+            note += noteDir.relativeFilePath(savings[i]).toUtf8() + '\t'
+                    + noteDir.relativeFilePath(changed[i]->path).toUtf8() + '\n';
+        }
+        writeFlushed(noteSaving, note, changed[0]->path);
+        if (!replace(noteSaving, notePath))
+            throw RecordFileError(RecordFileError::WriteFailed, changed[0]->path, systemError());
+    } catch (const RecordFileError &) {
+        for (const QString &saving : std::as_const(savings))
+            QFile::remove(saving);
+        QFile::remove(noteSaving);
+        throw;
+    }
+    flushFolder(noteDir.path());
+
+    // Committed: the new files replace the old ones. A file that cannot be
+    // replaced now is left, with the note, to recover().
+    for (qsizetype i = 0; i < changed.size(); ++i) {
+        if (!replace(savings[i], changed[i]->path))
+            throw RecordFileError(RecordFileError::WriteFailed, changed[i]->path, systemError());
+    }
+    // The renames on the disk before the note goes (a note that outlives
+    // its batch names files no later batch makes).
+    for (const QString &folder : std::as_const(folders))
+        flushFolder(folder);
+    QFile::remove(notePath);
+}
+
+void FileBatch::recover(const QString &folder)
+{
+    if (!finishCommitted(folder))
+        return;
+    QDir dir(folder);
+    dir.remove(kCommitFileName);
+    // What batches left that were never committed.
+    const QStringList strays =
+        dir.entryList({u'.' + QStringLiteral("*") + kSavingSuffix}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : strays)
+        dir.remove(name);
+}

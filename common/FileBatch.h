@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// The data files one action writes, written together: every file is read
+// and its new contents made first, then commit() writes them all or none.
+// A crash or power cut in the middle leaves the files as they were, or, once
+// the batch was committed, with a note that lets recover() finish it: each
+// new file is written beside its file under a hidden name and flushed to the
+// disk, the note naming them is put in place (the commit), then they replace
+// their files, and the note goes.
+class FileBatch
+{
+public:
+    // Makes a file's new contents from its contents.
+    using Make = std::function<QByteArray(const QByteArray &before)>;
+
+    // The note of a committed batch, in the folder of its first file.
+    static const QString kCommitFileName; // ".pulsar-commit"
+
+    // The file's contents as the batch will leave it: what was staged for it,
+    // else its bytes now (a missing file reads as empty). Throws
+    // RecordFileError when it cannot be read.
+    QByteArray read(const QString &path);
+
+    // Stages the whole new contents of the file.
+    void write(const QString &path, const QByteArray &bytes);
+    // Stages `lines` after the file's contents; when its last line has no
+    // line end, the new lines start on a line of their own.
+    void append(const QString &path, const QByteArray &lines);
+    // Stages an empty file where none exists; an existing file keeps its
+    // contents.
+    void create(const QString &path);
+    // Stages the file's new contents as `make` gives them from its
+    // contents. commit() reads the file and runs `make` on a thread of its
+    // own, beside the other files' (so `make` must use only its argument and
+    // what it holds); a RecordFileError it throws goes on to the caller of
+    // commit(), and nothing is written.
+    void transform(const QString &path, Make make);
+
+    // Writes every staged file whose contents change, all or none. Throws
+    // RecordFileError when a file cannot be read, made or written; the files
+    // are then as they were.
+    void commit();
+
+    // Finishes a batch of `folder` that was committed but not carried out to
+    // its end, and clears what an uncommitted one left. Run before the
+    // folder's files are read; an error is left for the next run.
+    static void recover(const QString &folder);
+
+private:
+    struct Change
+    {
+        QString path;
+        bool loaded = false;
+        bool existed = false;
+        QByteArray before;
+        QByteArray after;
+        bool staged = false;
+        QList<Make> makes; // to run on `after`, in order
+    };
+    Change &changeOf(const QString &path);
+    static void load(Change &c);
+    static void make(Change &c);
+
+    QList<Change> m_changes;
+};
