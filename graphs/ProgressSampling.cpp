@@ -24,20 +24,60 @@ QList<qsizetype> shownPositions(qsizetype count, int step)
 
 namespace {
 
-// The records of a catalogue that can be read: a missing file has none, a
-// damaged one those before the damage.
-QList<WeightExercise> weightCatalogue(const QString &dataFolder)
+// The records `parse` reads before the first that cannot be read; `error`
+// gets why the reading stopped there, and stays empty when every record was
+// read. `parse(complete)` is one of the record-file parsers: with a flag it
+// gives the records before a damaged one, without it throws.
+template <typename Parse>
+auto readAsFarAsWhole(Parse parse, std::optional<RecordFileError> &error)
 {
     bool complete = true;
-    return WeightCatalogue::parse(RecordFile::read(WeightCatalogue::path(dataFolder)), WeightCatalogue::kFileName,
-                                  &complete);
+    auto records = parse(&complete);
+    if (!complete) {
+        try {
+            parse(nullptr);
+        } catch (const RecordFileError &e) {
+            error = e;
+        }
+    }
+    return records;
+}
+
+// The records of a catalogue that can be read: a missing file has none, a
+// damaged one those before the damage, with the damage in `error`.
+QList<WeightExercise> weightCatalogue(const QString &dataFolder, std::optional<RecordFileError> &error)
+{
+    const QByteArray bytes = RecordFile::read(WeightCatalogue::path(dataFolder));
+    return readAsFarAsWhole(
+        [&](bool *complete) { return WeightCatalogue::parse(bytes, WeightCatalogue::kFileName, complete); }, error);
+}
+
+QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder, std::optional<RecordFileError> &error)
+{
+    const QByteArray bytes = RecordFile::read(AerobicCatalogue::path(dataFolder));
+    return readAsFarAsWhole(
+        [&](bool *complete) { return AerobicCatalogue::parse(bytes, AerobicCatalogue::kFileName, complete); },
+        error);
+}
+
+QList<WeightExercise> weightCatalogue(const QString &dataFolder)
+{
+    std::optional<RecordFileError> ignored;
+    return weightCatalogue(dataFolder, ignored);
 }
 
 QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder)
 {
-    bool complete = true;
-    return AerobicCatalogue::parse(RecordFile::read(AerobicCatalogue::path(dataFolder)),
-                                   AerobicCatalogue::kFileName, &complete);
+    std::optional<RecordFileError> ignored;
+    return aerobicCatalogue(dataFolder, ignored);
+}
+
+// What the user is told of a file the graph read only in part: nothing when
+// the graph is full, since the records it shows came before the damage;
+// otherwise the damage, which may hide records the graph would show.
+QString cutShort(const std::optional<RecordFileError> &error, qsizetype shown)
+{
+    return error && shown < kMostGroups ? error->message() : QString();
 }
 
 } // namespace
@@ -76,17 +116,24 @@ WeightGraph weightGraph(const QString &dataFolder, const QString &code, const QS
 {
     WeightGraph g;
     try {
-        bool complete = true;
-        const auto exercise = WeightCatalogue::find(weightCatalogue(dataFolder), code, name);
-        if (!exercise)
+        std::optional<RecordFileError> catalogueDamage, damage;
+        const auto exercise = WeightCatalogue::find(weightCatalogue(dataFolder, catalogueDamage), code, name);
+        if (!exercise) {
+            // The exercise may stand behind a damaged record.
+            if (catalogueDamage)
+                g.problem = catalogueDamage->message();
             return g;
+        }
         g.found = true;
         g.sets = exercise->setCount();
         const QString log = ExerciseLogName::path(dataFolder, code, name);
-        const QList<ExerciseLogEntry> entries =
-            ExerciseLog::parse(RecordFile::read(log), QFileInfo(log).fileName(), g.sets, &complete);
+        const QByteArray bytes = RecordFile::read(log);
+        const QList<ExerciseLogEntry> entries = readAsFarAsWhole(
+            [&](bool *complete) { return ExerciseLog::parse(bytes, QFileInfo(log).fileName(), g.sets, complete); },
+            damage);
         for (const qsizetype p : shownPositions(entries.size(), step))
             g.groups.append({int(g.groups.size()) + 1, entries[p].dateText, entries[p].sets});
+        g.problem = cutShort(damage, g.groups.size());
     } catch (const RecordFileError &e) {
         g.problem = e.message();
     }
@@ -197,14 +244,16 @@ AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const 
     AerobicGraph g;
     bool someTimeAlone = false;
     try {
-        bool complete = true;
-        const auto record = AerobicCatalogue::find(aerobicCatalogue(dataFolder), code, name);
+        std::optional<RecordFileError> catalogueDamage, damage;
+        const auto record = AerobicCatalogue::find(aerobicCatalogue(dataFolder, catalogueDamage), code, name);
         if (record) {
             g.found = true;
             const QString log = ExerciseLogName::path(dataFolder, code, name);
-            const QList<AerobicLogEntry> entries =
-                AerobicLog::parse(RecordFile::read(log), QFileInfo(log).fileName(),
-                                  AerobicLog::layoutOf(*record), &complete);
+            const QByteArray bytes = RecordFile::read(log);
+            const AerobicLog::Layout layout = AerobicLog::layoutOf(*record);
+            const QList<AerobicLogEntry> entries = readAsFarAsWhole(
+                [&](bool *complete) { return AerobicLog::parse(bytes, QFileInfo(log).fileName(), layout, complete); },
+                damage);
             for (const qsizetype p : shownPositions(entries.size(), step)) {
                 bool timeAlone = false;
                 const float value = aerobicValue(entries[p], units, &timeAlone);
@@ -213,6 +262,10 @@ AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const 
                     g.scaleCode = aerobicScaleCode(value);
                 g.points.append({int(g.points.size()) + 1, entries[p].dateText, value, entries[p].terrain});
             }
+            g.problem = cutShort(damage, g.points.size());
+        } else if (catalogueDamage) {
+            // The activity may stand behind a damaged record.
+            g.problem = catalogueDamage->message();
         }
     } catch (const RecordFileError &e) {
         g.problem = e.message();
@@ -221,9 +274,8 @@ AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const 
     return g;
 }
 
-QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fileName)
+QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fileName, bool *complete)
 {
-    bool complete = true;
     return readRecords<AbdominalEntry>(
         bytes, fileName,
         [](RecordReader &r) {
@@ -234,17 +286,20 @@ QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fil
             e.oblique = r.readInt16();
             return e;
         },
-        &complete);
+        complete);
 }
 
 AbdominalGraph abdominalGraph(const QString &dataFolder, int step)
 {
     AbdominalGraph g;
     try {
-        const QList<AbdominalEntry> entries =
-            parseAbdominal(RecordFile::read(RecordFile::path(dataFolder, kAbdominalFile)), kAbdominalFile);
+        const QByteArray bytes = RecordFile::read(RecordFile::path(dataFolder, kAbdominalFile));
+        std::optional<RecordFileError> damage;
+        const QList<AbdominalEntry> entries = readAsFarAsWhole(
+            [&](bool *complete) { return parseAbdominal(bytes, kAbdominalFile, complete); }, damage);
         for (const qsizetype p : shownPositions(entries.size(), step))
             g.groups.append({int(g.groups.size()) + 1, entries[p]});
+        g.problem = cutShort(damage, g.groups.size());
     } catch (const RecordFileError &e) {
         g.problem = e.message();
     }

@@ -14,7 +14,9 @@
 //
 // A graph takes the newest entry and then every step-th one (the step of
 // the viewing period), at most seven. An entry that does not read whole ends
-// the reading: the entries before it are shown, nothing after it.
+// the reading: the entries before it are shown, nothing after it, and when
+// the graph is not full the graph's problem names the file and the damage
+// (the entries behind it might have been shown).
 namespace ProgressSampling {
 
 inline constexpr int kMostGroups = 7;
@@ -36,7 +38,9 @@ struct WeightGraph
     bool found = false; // the exercise is in the catalogue
     qint16 sets = 0;    // (weight, reps) pairs of each entry, 1 to 5
     QList<WeightGroup> groups;
-    QString problem; // a plain sentence when a file could not be read at all
+    // A plain sentence naming the file when a file could not be read, or
+    // was read only in part and the graph is not full; else empty.
+    QString problem;
 };
 
 // The exercise of that category code and name, looked up in the catalogue
@@ -96,7 +100,7 @@ struct AerobicGraph
     qint16 scaleCode = 0;  // from the first value; 0 while there is none
     QList<AerobicPoint> points;
     AxisCaption caption;
-    QString problem;
+    QString problem; // as WeightGraph::problem
 };
 
 // The caption of an aerobic graph in these units; `someTimeAlone` when a
@@ -129,14 +133,16 @@ struct AbdominalGroup
 struct AbdominalGraph
 {
     QList<AbdominalGroup> groups;
-    QString problem;
+    QString problem; // as WeightGraph::problem
 };
 
 inline const QString kAbdominalFile = QStringLiteral("Abdominal.txt");
 
-// Every whole record of Abdominal.txt's bytes (date, upper, lower, oblique),
-// up to the first that does not read whole.
-QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fileName);
+// Every record of Abdominal.txt's bytes (date, upper, lower, oblique);
+// throws RecordFileError naming the file when one does not read whole. With
+// `complete` given it does not throw: it gives the records before the
+// failing one and sets *complete.
+QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fileName, bool *complete = nullptr);
 
 // Abdominal.txt sampled by `step`; a missing file shows nothing.
 AbdominalGraph abdominalGraph(const QString &dataFolder, int step);

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void aerobicGraphStopsAfterSevenGroups_data();
     void aerobicGraphStopsAfterSevenGroups();
     void aerobicLogReadsUpToItsFirstBrokenEntry();
+    void exerciseBehindADamagedCatalogueRecord_data();
+    void exerciseBehindADamagedCatalogueRecord();
     void aerobicCaption_data();
     void aerobicCaption();
     void abdominalGroups_data();
@@ -102,30 +104,37 @@ void TestProgressSampling::weightLogReadsUpToItsFirstBrokenEntry_data()
 {
     QTest::addColumn<QByteArray>("log");
     QTest::addColumn<int>("groups");
+    QTest::addColumn<bool>("told"); // the graph's problem names the log
     const QByteArray two = "\"01-Mar-26\",100,10,105,8\r\n\"28-Feb-26\",100,9,105,7\r\n";
-    QTest::newRow("last entry cut off") << two + "\"27-Feb-26\",100,9\r\n" << 2;
-    QTest::newRow("last line without its end") << two + "\"27-Feb-26\",100,9,105,7" << 3;
+    QTest::newRow("last entry cut off") << two + "\"27-Feb-26\",100,9\r\n" << 2 << true;
+    QTest::newRow("last line without its end") << two + "\"27-Feb-26\",100,9,105,7" << 3 << false;
     QTest::newRow("a word for a number") << two + "\"27-Feb-26\",100,x,105,7\r\n\"26-Feb-26\",1,1,1,1\r\n"
-                                         << 2;
+                                         << 2 << true;
     QTest::newRow("beyond 16 bits") << QByteArray("\"01-Mar-26\",100,10,105,8\r\n\"28-Feb-26\",70000,9,105,7\r\n")
-                                    << 1;
-    QTest::newRow("blank lines at the end") << two + "\r\n\r\n" << 2;
-    QTest::newRow("missing log") << QByteArray() << 0;
+                                    << 1 << true;
+    // Seven whole entries fill the graph: what lies behind them is not shown.
+    QTest::newRow("damage behind a full graph") << two + two + two + two + "\"27-Feb-26\",100\r\n" << 7 << false;
+    QTest::newRow("blank lines at the end") << two + "\r\n\r\n" << 2 << false;
+    QTest::newRow("missing log") << QByteArray() << 0 << false;
 }
 
 void TestProgressSampling::weightLogReadsUpToItsFirstBrokenEntry()
 {
     QFETCH(QByteArray, log);
     QFETCH(int, groups);
+    QFETCH(bool, told);
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, WeightCatalogue::kFileName, "\"Ch\",\"Press\",\"\",2\r\n");
     if (!log.isEmpty())
         TestEnvironment::writeFile(folder, QStringLiteral("ChPress.txt"), log);
     const WeightGraph g = weightGraph(folder, QStringLiteral("Ch"), QStringLiteral("Press"), 1);
-    QVERIFY(g.problem.isEmpty());
     QCOMPARE(g.groups.size(), groups);
     for (const WeightGroup &group : g.groups)
         QCOMPARE(group.sets.size(), 2);
+    if (told)
+        QVERIFY2(g.problem.contains(QStringLiteral("ChPress.txt")), qPrintable(g.problem));
+    else
+        QVERIFY2(g.problem.isEmpty(), qPrintable(g.problem));
 }
 
 void TestProgressSampling::weightExerciseIsFoundByGroupAndName()
@@ -277,12 +286,14 @@ void TestProgressSampling::aerobicLogReadsUpToItsFirstBrokenEntry()
     TestEnvironment::writeFile(folder, QStringLiteral("OuRowing.txt"),
                                "\"03-Mar-26\",40\r\n\"02-Mar-26\",50\r\n\"01-Mar-26\"");
 
-    // An empty date ends the reading.
+    // An empty date ends the reading; the graph, short of seven entries,
+    // names the log that stopped it.
     const AerobicUnits units{true, DistanceUnit::Miles, TimeUnit::Hours};
     const AerobicGraph indoor = aerobicGraph(folder, QStringLiteral("In"), QStringLiteral("Rowing"), 1, units);
     QCOMPARE(indoor.points.size(), 2);
     QCOMPARE(indoor.points[0].value, 20.0f);
     QCOMPARE(int(indoor.scaleCode), 2);
+    QVERIFY2(indoor.problem.contains(QStringLiteral("InRowing.txt")), qPrintable(indoor.problem));
 
     // A last entry without its minutes is left out; the outdoor activity of
     // the same name has a log of its own shape.
@@ -291,11 +302,64 @@ void TestProgressSampling::aerobicLogReadsUpToItsFirstBrokenEntry()
     QCOMPARE(outdoor.points.size(), 2);
     QCOMPARE(outdoor.points[1].value, 50.0f);
     QCOMPARE(int(outdoor.scaleCode), 3);
+    QVERIFY2(outdoor.problem.contains(QStringLiteral("OuRowing.txt")), qPrintable(outdoor.problem));
 
     // No catalogue record of that class: nothing to show.
     const AerobicGraph aquatic = aerobicGraph(folder, QStringLiteral("Aq"), QStringLiteral("Rowing"), 1, units);
     QVERIFY(!aquatic.found);
     QVERIFY(aquatic.points.isEmpty());
+    QVERIFY(aquatic.problem.isEmpty());
+}
+
+void TestProgressSampling::exerciseBehindADamagedCatalogueRecord_data()
+{
+    QTest::addColumn<bool>("aerobic");
+    QTest::addColumn<QByteArray>("catalogue");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<bool>("told"); // the graph's problem names the catalogue
+    const QByteArray weight = "\"Bi\",\"Curl\",\"\",\"1\"\r\n";
+    const QByteArray cutWeight = "\"Tr\",\"Dip\",\"\"\r\n";
+    const QByteArray aerobic = "\"Ou\",\"Running\",#TRUE#,#FALSE#,#FALSE#\r\n";
+    const QByteArray cutAerobic = "\"In\",\"Rowing\",#TRUE#,yes,#FALSE#\r\n";
+    QTest::newRow("weight training, behind the damage") << false << cutWeight + weight << false << true;
+    QTest::newRow("weight training, before the damage") << false << weight + cutWeight << true << false;
+    QTest::newRow("aerobic, behind the damage") << true << cutAerobic + aerobic << false << true;
+    QTest::newRow("aerobic, before the damage") << true << aerobic + cutAerobic << true << false;
+}
+
+// A graph whose exercise is not among the catalogue records before a
+// damaged one says why it shows nothing; once found, damage further on
+// does not matter.
+void TestProgressSampling::exerciseBehindADamagedCatalogueRecord()
+{
+    QFETCH(bool, aerobic);
+    QFETCH(QByteArray, catalogue);
+    QFETCH(bool, found);
+    QFETCH(bool, told);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString file = aerobic ? AerobicCatalogue::kFileName : WeightCatalogue::kFileName;
+    TestEnvironment::writeFile(folder, file, catalogue);
+    TestEnvironment::writeFile(folder, QStringLiteral("BiCurl.txt"), "\"01-Mar-26\",50,5\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("OuRunning.txt"), "\"01-Mar-26\",45\r\n");
+    bool wasFound = false;
+    QString problem;
+    qsizetype shown = 0;
+    if (aerobic) {
+        const AerobicGraph g = aerobicGraph(folder, QStringLiteral("Ou"), QStringLiteral("Running"), 1,
+                                            {false, DistanceUnit::None, TimeUnit::Minutes});
+        wasFound = g.found;
+        problem = g.problem;
+        shown = g.points.size();
+    } else {
+        const WeightGraph g = weightGraph(folder, QStringLiteral("Bi"), QStringLiteral("Curl"), 1);
+        wasFound = g.found;
+        problem = g.problem;
+        shown = g.groups.size();
+    }
+    QCOMPARE(wasFound, found);
+    QCOMPARE(shown, found ? 1 : 0);
+    QCOMPARE(problem.contains(file), told);
+    QCOMPARE(problem.isEmpty(), !told);
 }
 
 void TestProgressSampling::aerobicCaption_data()
@@ -337,10 +401,11 @@ void TestProgressSampling::abdominalGroups_data()
     QTest::addColumn<int>("records");
     QTest::addColumn<int>("step");
     QTest::addColumn<QList<int>>("shown");
-    QTest::newRow("three records, Last 14 Entries") << 3 << 2 << QList<int>{1, 3};
-    QTest::newRow("twenty records, Last 7 Entries") << 20 << 1 << QList<int>{1, 2, 3, 4, 5, 6, 7};
-    QTest::newRow("empty file") << 0 << 1 << QList<int>{};
-    QTest::newRow("missing file") << -1 << 1 << QList<int>{};
+    QTest::addColumn<bool>("told"); // the cut-off last record is named
+    QTest::newRow("three records, Last 14 Entries") << 3 << 2 << QList<int>{1, 3} << true;
+    QTest::newRow("twenty records, Last 7 Entries") << 20 << 1 << QList<int>{1, 2, 3, 4, 5, 6, 7} << false;
+    QTest::newRow("empty file") << 0 << 1 << QList<int>{} << true;
+    QTest::newRow("missing file") << -1 << 1 << QList<int>{} << false;
 }
 
 void TestProgressSampling::abdominalGroups()
@@ -348,6 +413,7 @@ void TestProgressSampling::abdominalGroups()
     QFETCH(int, records);
     QFETCH(int, step);
     QFETCH(QList<int>, shown);
+    QFETCH(bool, told);
     const QString folder = TestEnvironment::freshFolder();
     QByteArray file;
     for (int n = 1; n <= records; ++n)
@@ -355,7 +421,8 @@ void TestProgressSampling::abdominalGroups()
     if (records >= 0)
         TestEnvironment::writeFile(folder, kAbdominalFile, file + "\"01-Jan-26\",4,5\r\n");
     const AbdominalGraph g = abdominalGraph(folder, step);
-    QVERIFY(g.problem.isEmpty());
+    QCOMPARE(g.problem.contains(kAbdominalFile), told);
+    QCOMPARE(g.problem.isEmpty(), !told);
     QCOMPARE(g.groups.size(), shown.size());
     for (int i = 0; i < shown.size(); ++i) {
         QCOMPARE(g.groups[i].index, i + 1);

@@ -51,6 +51,13 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
     return out;
 }
 
+// The first record of a file's bytes alone, its last field cut off with its
+// comma.
+inline QByteArray cutFirstRecord(const QByteArray &bytes)
+{
+    return bytes.left(bytes.lastIndexOf(',', bytes.indexOf("\r\n")));
+}
+
 // A line of bytes no writer makes: NUL, bytes the code page leaves
 // undefined, DEL.
 inline QByteArray binaryLine()

@@ -4,6 +4,9 @@
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
 #include "graphs/GraphState.h"
+#include "graphs/GraphWindows.h"
+#include "graphs/frmChartInfo.h"
+#include "graphs/frmFitnessGraph.h"
 #include "graphs/ProgressPlot.h"
 #include "graphs/ProgressSampling.h"
 #include "profile/mBMI.h"
@@ -11,16 +14,20 @@
 #include "profile/ViewingPeriod.h"
 #include "profile/WeightHistory.h"
 #include "shell/LabelButton.h"
+#include "shell/PrintService.h"
 #include "shell/Spinner.h"
 #include "shell/TextBox.h"
 #include "shell/WorkingWindow.h"
 #include "support/ShellFixture.h"
 #include "workouts/WorkoutWindows.h"
+#include "workouts/frmDelete.h"
 #include "workouts/frmEnterAero.h"
 #include "workouts/frmEnterData.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace DamagedFiles;
@@ -32,13 +39,35 @@ class TestMalformedWindows : public QObject
 {
     Q_OBJECT
 
+public:
+    enum Deletion {
+        Refused,       // a message naming the file; every file unchanged
+        NothingListed, // the entry is not listed: nothing to delete, every file unchanged
+        Deleted,       // the entry and its log are gone, every other file unchanged
+    };
+    Q_ENUM(Deletion)
+    enum Graph {
+        Drawn,     // the graph, without a message
+        NamesFile, // the graph of what was read, with one message naming the file
+        NotListed, // the exercise is not listed: the options refuse to chart nothing
+    };
+    Q_ENUM(Graph)
+
 private Q_SLOTS:
     void windowsOnDamagedFiles_data();
     void windowsOnDamagedFiles();
     void chartsOfDamagedFiles_data();
     void chartsOfDamagedFiles();
+    void deletionOfDamagedFiles_data();
+    void deletionOfDamagedFiles();
+    void graphWindowsOnDamagedFiles_data();
+    void graphWindowsOnDamagedFiles();
 
 private:
+    // The rows of `file` damaged four ways.
+    template <typename Outcome>
+    static void damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank, Outcome empty);
+    static void pressLabel(QWidget *window, const QString &label);
     // Opens the window that writes `file` and presses its Enter with a
     // workout or weighing filled in.
     static void enterInWindow(ShellFixture &f, const QString &file);
@@ -81,9 +110,7 @@ void TestMalformedWindows::windowsOnDamagedFiles_data()
     for (const QString &file : {kHistory, kWeightCatalogue, kWeightLog, kJournal, kAerobicCatalogue, kAerobicLog,
                                 kFactors}) {
         const QByteArray sound = soundFiles()[file];
-        // The first record alone, its last field cut off with its comma.
-        const QByteArray cut = sound.left(sound.lastIndexOf(',', sound.indexOf("\r\n")));
-        QTest::addRow("%s: cut-off record", qPrintable(file)) << file << cut << true;
+        QTest::addRow("%s: cut-off record", qPrintable(file)) << file << cutFirstRecord(sound) << true;
         QTest::addRow("%s: binary bytes", qPrintable(file)) << file << sound + binaryLine() << true;
         QTest::addRow("%s: blank last line", qPrintable(file)) << file << sound + "\r\n\r\n" << false;
     }
@@ -119,24 +146,23 @@ void TestMalformedWindows::chartsOfDamagedFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("shown"); // records the chart draws
-    // The user is told the file stopped the chart: the body-weight chart
-    // says so; the progress graphs show the entries before the damage.
+    // The chart names the file that stopped it short of its records.
     QTest::addColumn<bool>("told");
     for (const QString &file : {kHistory, kWeightLog, kAerobicLog}) {
         const QByteArray sound = soundFiles()[file];
         const int whole = file == kHistory ? 1 : 2; // the placeholder is never drawn
         QTest::addRow("%s: binary bytes after the records", qPrintable(file))
-            << file << sound + binaryLine() << whole << (file == kHistory);
+            << file << sound + binaryLine() << whole << true;
         QTest::addRow("%s: cut-off first record", qPrintable(file))
-            << file << sound.left(sound.lastIndexOf(',', sound.indexOf("\r\n"))) << 0 << (file == kHistory);
+            << file << cutFirstRecord(sound) << 0 << true;
         QTest::addRow("%s: blank last line", qPrintable(file)) << file << sound + "\r\n\r\n" << whole << false;
         QTest::addRow("%s: empty file", qPrintable(file)) << file << QByteArray() << 0 << false;
     }
 }
 
 // The charts read their files and never write them: a damaged file shows
-// the records before the damage, the body-weight chart with a message
-// naming the file, and stays byte-identical.
+// the records before the damage with a message naming the file, and stays
+// byte-identical.
 void TestMalformedWindows::chartsOfDamagedFiles()
 {
     QFETCH(QString, file);
@@ -178,6 +204,173 @@ void TestMalformedWindows::chartsOfDamagedFiles()
     if (told)
         QVERIFY2(problem.contains(file), qPrintable(problem));
     QCOMPARE(snapshot(folder), before);
+}
+
+template <typename Outcome>
+void TestMalformedWindows::damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank,
+                                      Outcome empty)
+{
+    const QByteArray sound = soundFiles()[file];
+    QTest::addRow("%s: cut-off first record", qPrintable(file)) << file << cutFirstRecord(sound) << cut;
+    QTest::addRow("%s: binary bytes after the records", qPrintable(file)) << file << sound + binaryLine() << binary;
+    QTest::addRow("%s: blank last line", qPrintable(file)) << file << sound + "\r\n\r\n" << blank;
+    QTest::addRow("%s: empty file", qPrintable(file)) << file << QByteArray() << empty;
+}
+
+void TestMalformedWindows::pressLabel(QWidget *window, const QString &label)
+{
+    auto *caption = window->findChild<QLabel *>(label);
+    QVERIFY(caption);
+    auto *button = caption->findChild<LabelButton *>();
+    QVERIFY(button);
+    button->click();
+}
+
+void TestMalformedWindows::deletionOfDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Deletion>("outcome");
+    // A catalogue is listed as far as it reads and rewritten only when it
+    // reads whole; a log is deleted whatever it holds; the factors are not
+    // the window's business.
+    for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue})
+        damageRows(catalogue, NothingListed, Refused, Deleted, NothingListed);
+    for (const QString &other : {kWeightLog, kAerobicLog, kFactors})
+        damageRows(other, Deleted, Deleted, Deleted, Deleted);
+}
+
+// "Barbell Curl" or "Running" chosen in the deletion window and deleted.
+void TestMalformedWindows::deletionOfDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Deletion, outcome);
+    const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
+    const QString catalogue = cardio ? kAerobicCatalogue : kWeightCatalogue;
+    const QString log = cardio ? kAerobicLog : kWeightLog;
+    const QString name = cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl");
+    const QString other = cardio ? QStringLiteral("Squash ") : QStringLiteral("Dip");
+    ShellFixture f({registerWorkoutWindows});
+    writeSoundFiles(f.dataFolder());
+    TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+
+    QVERIFY(f.trigger(QStringLiteral("itmDel")));
+    auto *w = f.windowAs<frmDelete>(frmDelete::kName);
+    QVERIFY(w);
+    w->categoryBox()->setCurrentIndex(w->categoryBox()->findText(cardio ? QStringLiteral("Cardio")
+                                                                        : QStringLiteral("Weightlifting")));
+    const QList<QListWidgetItem *> found = w->list()->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.isEmpty(), outcome == NothingListed);
+    for (QListWidgetItem *item : found)
+        item->setSelected(true);
+    w->enterButton()->click();
+
+    const QStringList messages = f.takeMessages();
+    QMap<QString, QByteArray> after = snapshot(f.dataFolder());
+    switch (outcome) {
+    case Refused:
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+        QVERIFY(w->notes()->text().isEmpty());
+        QCOMPARE(after, before);
+        break;
+    case NothingListed:
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+        QCOMPARE(w->notes()->text(), ExerciseDeletion::kDone);
+        QCOMPARE(after, before);
+        break;
+    case Deleted: {
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+        QCOMPARE(w->notes()->text(), ExerciseDeletion::kDone);
+        QVERIFY(!after.contains(log));
+        QVERIFY(!after[catalogue].contains(name.toLatin1()));
+        QVERIFY(after[catalogue].contains(other.toLatin1()));
+        // The list is refilled from the catalogue as it now stands.
+        QCOMPARE(w->list()->count(), 1);
+        QMap<QString, QByteArray> unchanged = before;
+        unchanged.remove(log);
+        unchanged.remove(catalogue);
+        after.remove(catalogue);
+        QCOMPARE(after, unchanged);
+        break;
+    }
+    }
+}
+
+void TestMalformedWindows::graphWindowsOnDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Graph>("outcome");
+    // The options list a catalogue as far as it reads; the graph finds its
+    // exercise there and names a log that stops it short of seven entries.
+    for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue})
+        damageRows(catalogue, NotListed, Drawn, Drawn, NotListed);
+    for (const QString &log : {kWeightLog, kAerobicLog})
+        damageRows(log, NamesFile, NamesFile, Drawn, Drawn);
+}
+
+// "Barbell Curl" or "Running" charted as bars through the chart options,
+// then printed: the graph windows only read, so every file stays as it was.
+void TestMalformedWindows::graphWindowsOnDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Graph, outcome);
+    const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
+    ShellFixture f({registerGraphWindows});
+    writeSoundFiles(f.dataFolder());
+    TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+
+    QVERIFY(f.trigger(cardio ? QStringLiteral("itmAero") : QStringLiteral("itmWeight")));
+    auto *options = f.windowAs<frmChartInfo>(QStringLiteral("frmChartInfo"));
+    QVERIFY(options);
+    auto *category = options->findChild<QComboBox *>(QStringLiteral("Combo1(0)"));
+    QVERIFY(category);
+    category->setCurrentIndex(
+        category->findText(cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
+    Q_EMIT category->activated(category->currentIndex());
+    auto *list = options->findChild<QListWidget *>(QStringLiteral("List1"));
+    QVERIFY(list);
+    const QList<QListWidgetItem *> found =
+        list->findItems(cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl"), Qt::MatchExactly);
+    QCOMPARE(found.isEmpty(), outcome == NotListed);
+    if (!found.isEmpty()) {
+        list->setCurrentItem(found.first());
+        Q_EMIT list->itemClicked(found.first());
+    }
+    options->findChild<QRadioButton *>(QStringLiteral("Option2(0)"))->setChecked(true);
+    pressLabel(options, QStringLiteral("lblEnter"));
+
+    auto checkMessages = [&](const QStringList &messages) {
+        switch (outcome) {
+        case NotListed:
+            QCOMPARE(messages, QStringList{QStringLiteral("you must select an excercise")});
+            break;
+        case Drawn:
+            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+            break;
+        case NamesFile:
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+            break;
+        }
+    };
+    checkMessages(f.takeMessages());
+    auto *graph = f.windowAs<frmFitnessGraph>(QStringLiteral("frmFitnessGraph"));
+    QCOMPARE(graph != nullptr, outcome != NotListed);
+    if (graph) {
+        // Printing reads the files again and says the same.
+        const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/graph.pdf");
+        qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
+        pressLabel(graph, QStringLiteral("lblPrint"));
+        qunsetenv(PrintService::kPdfVariable);
+        checkMessages(f.takeMessages());
+    }
+    QCOMPARE(snapshot(f.dataFolder()), before);
 }
 
 PULSAR_TEST_MAIN(TestMalformedWindows)
