@@ -41,6 +41,8 @@ private Q_SLOTS:
     void aerobicGraphCaptionsAndPrintButton_data();
     void aerobicGraphCaptionsAndPrintButton();
     void abdominalGraph();
+    void abdominalGraphOfADamagedFile_data();
+    void abdominalGraphOfADamagedFile();
     void printedWeightGraph_data();
     void printedWeightGraph();
     void printedAerobicGraph();
@@ -342,6 +344,47 @@ void TestGraphWindows::abdominalGraph()
     // of record 3 (26 reps) stands from 837 - 260 + 100 + 45 and up to 93.
     QCOMPARE(pixelAt(graph, 730, 76), QColor(255, 0, 0));
     QCOMPARE(pixelAt(graph, 545, 76), QColor(100, 20, 33)); // no third group: the floor
+}
+
+void TestGraphWindows::abdominalGraphOfADamagedFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("told"); // one message naming the file
+    QTest::addColumn<bool>("secondGroup");
+    const QByteArray two = "\"01-Mar-26\",10,0,30\r\n\"28-Feb-26\",12,2,28\r\n";
+    QTest::newRow("third record cut off") << two + "\"27-Feb-26\",14,4\r\n" << true << false;
+    QTest::newRow("a word for a number") << two + "\"27-Feb-26\",14,four,26\r\n" << true << false;
+    QTest::newRow("binary bytes after the records")
+        << two + "\"27-Feb-26\",14,4,26\r\n" + QByteArray("\x00\x81\xff\r\n", 5) << true << true;
+    QTest::newRow("blank last lines") << two + "\"27-Feb-26\",14,4,26\r\n\r\n\r\n" << false << true;
+}
+
+// "Last 14 Entries" shows records 1 and 3: a damaged file shows what was
+// read before the damage, names the file and stays as it was.
+void TestGraphWindows::abdominalGraphOfADamagedFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, told);
+    QFETCH(bool, secondGroup);
+    ShellFixture::Options options;
+    options.today = QDate(2026, 3, 1);
+    ShellFixture f({registerGraphWindows, registerBMIChartWindows}, options);
+    TestEnvironment::writeFile(f.dataFolder(), QStringLiteral("Abdominal.txt"), bytes);
+    f.click(QStringLiteral("itmAbdGraph"));
+    WorkingWindow *abdominalOptions = f.window(QStringLiteral("frmChartBMI"));
+    QVERIFY(abdominalOptions);
+    control<QComboBox>(abdominalOptions, QStringLiteral("Combo1(2)"))->setCurrentText(QStringLiteral("Last 14 Entries"));
+    press(abdominalOptions, QStringLiteral("lblEnter"));
+
+    auto *graph = f.windowAs<frmFitnessGraph>(QStringLiteral("frmFitnessGraph"));
+    QVERIFY(graph);
+    const QStringList messages = f.takeMessages();
+    QCOMPARE(messages.size(), told ? 1 : 0);
+    if (told)
+        QVERIFY2(messages.first().contains(QStringLiteral("Abdominal.txt")), qPrintable(messages.first()));
+    // The oblique bar of record 3, the second group, or the bare floor.
+    QCOMPARE(pixelAt(graph, 730, 76) == QColor(255, 0, 0), secondGroup);
+    QCOMPARE(TestEnvironment::readFile(f.dataFolder(), QStringLiteral("Abdominal.txt")), bytes);
 }
 
 frmFitnessGraph *TestGraphWindows::openGraph(ShellFixture &f, const QString &item, const QString &category,
