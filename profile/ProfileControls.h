@@ -3,15 +3,11 @@
 #include <QString>
 
 class LabelButton;
-class QLabel;
 class QScrollBar;
 class QWidget;
 
 // Controls the profile and goal windows build alike.
 namespace ProfileControls {
-
-// A label showing `text` as plain text.
-QLabel *label(QWidget *parent, const QString &name, const QString &text);
 
 // A vertical scroll bar for a spinner.
 QScrollBar *bar(QWidget *parent, const QString &name);

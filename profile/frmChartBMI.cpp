@@ -6,6 +6,7 @@
 
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
+#include "shell/Controls.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
 #include "shell/Shape.h"
@@ -25,6 +26,9 @@ const QString frmChartBMI::kAbdominalCaption = QStringLiteral("Abdonomal Excerci
 
 namespace {
 
+using Controls::label;
+using Controls::setBackColour;
+
 constexpr int kWidth = 5100;
 constexpr int kFinalHeight = 4755;
 
@@ -32,23 +36,6 @@ const QString kBodyWeightItem = QStringLiteral("itmBWG");
 const QString kAbdominalItem = QStringLiteral("itmAbdGraph");
 const QString kGraphWindow = QStringLiteral("frmFitnessGraph");
 const QString kChartWindow = QStringLiteral("frmFitnessBMI");
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-void setBackColour(QWidget *control, const QColor &colour)
-{
-    control->setAutoFillBackground(true);
-    QPalette p = control->palette();
-    p.setColor(QPalette::Window, colour);
-    p.setColor(QPalette::Button, colour);
-    control->setPalette(p);
-}
 
 // The hints of the captions, by caption.
 QString hintOf(const QString &name)
@@ -91,18 +78,13 @@ frmChartBMI::frmChartBMI(Shell &shell) : WorkingWindow(shell)
     lblViewWeight = label(this, QStringLiteral("lblViewWeight"), QStringLiteral("View Reps"));
     chkViewWeight->hide();
     lblViewWeight->hide();
-    lblNotes = label(this, QStringLiteral("lblNotes"), QString());
-    lblNotes->setWordWrap(true);
-    lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNotes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 240, 2400, 4500, 480);
 
-    Shape2 = new Shape(this, QStringLiteral("Shape2"));
-    Shape2->setFillColor(QColor(0, 0, 40));
-    Shape1 = new Shape(this, QStringLiteral("Shape1"));
-    Shape1->setFillColor(QColor(192, 192, 192));
-    lblEnter = label(this, QStringLiteral("lblEnter"),
-                     QString(71, u' ') + QStringLiteral("View      Chart"));
-    lblEnter->setWordWrap(true);
-    lblEnter->setAlignment(Qt::AlignCenter);
+    m_enter = Controls::enterButton(this, QString(71, u' ') + QStringLiteral("View      Chart"), 600, 3000, 3600,
+                                    540, LabelButton::SoundInWork);
+    lblEnter = m_enter->label();
+    Shape1 = m_enter->front();
+    Shape2 = m_enter->back();
     lblEnter->setToolTip(QStringLiteral("Press to view chart"));
 
     const int left = 360, boxLeft = 2400;
@@ -117,12 +99,7 @@ frmChartBMI::frmChartBMI(Shell &shell) : WorkingWindow(shell)
     Twips::place(Label3, boxLeft + 1470, 1380, 900, 300);
     Twips::place(chkViewWeight, boxLeft, 1935, 255, 255);
     Twips::place(lblViewWeight, boxLeft + 300, 1920, 1500, 300);
-    Twips::place(lblNotes, 240, 2400, 4500, 480);
-    Twips::place(Shape2, 660, 3060, 3600, 540);
-    Twips::place(Shape1, 600, 3000, 3600, 540);
-    Twips::place(lblEnter, 600, 3000, 3600, 540);
 
-    m_enter = new LabelButton(lblEnter, Shape1, Shape2, LabelButton::SoundInWork);
     connect(m_enter, &LabelButton::clicked, this, &frmChartBMI::lblEnter_Click);
     connect(Combo2, &QComboBox::activated, this, &frmChartBMI::Combo2_Click);
 

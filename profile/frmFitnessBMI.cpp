@@ -3,6 +3,7 @@
 #include "frmChartBMI.h"
 #include "mBMI.h"
 
+#include "shell/Controls.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
 #include "shell/PictureBox.h"
@@ -29,24 +30,8 @@ constexpr double kSentencePoints = 9;
 
 const QString kOptionsDialog = QStringLiteral("frmChartBMI");
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-
-void setColours(QLabel *label, const QColor &back, const QColor &text)
-{
-    QPalette p = label->palette();
-    if (back.isValid()) {
-        label->setAutoFillBackground(true);
-        p.setColor(QPalette::Window, back);
-    }
-    p.setColor(QPalette::WindowText, text);
-    label->setPalette(p);
-}
+using Controls::label;
+using Controls::setTextColour;
 
 } // namespace
 
@@ -60,35 +45,32 @@ frmFitnessBMI::frmFitnessBMI(Shell &shell) : WorkingWindow(shell)
     pictureFont.setPointSizeF(8.25);
     pctGraph->setFont(pictureFont);
 
-    shpBackPrint = new Shape(this, QStringLiteral("shpBackPrint"), Shape::Circle);
-    shpBackPrint->setFillColor(QColor(0x80, 0x80, 0x80));
-    shpFrontPrint = new Shape(this, QStringLiteral("shpFrontPrint"), Shape::Circle);
-    shpFrontPrint->setFillColor(QColor(0, 255, 0));
-    lblPrint = label(this, QStringLiteral("lblPrint"), QString(25, u' ') + QStringLiteral("Print "));
+    m_print = Controls::labelButton(this, QStringLiteral("lblPrint"), QString(25, u' ') + QStringLiteral("Print "),
+                                    Controls::greenRound(QStringLiteral("shpFrontPrint"),
+                                                         QStringLiteral("shpBackPrint")),
+                                    435, 4560, 1215, 1215);
+    lblPrint = m_print->label();
+    shpFrontPrint = m_print->front();
+    shpBackPrint = m_print->back();
     QFont printFont(QStringLiteral("Comic Sans MS"));
     printFont.setPointSizeF(9.75);
     printFont.setBold(true);
     printFont.setItalic(true);
     lblPrint->setFont(printFont);
-    lblPrint->setWordWrap(true);
-    lblPrint->setAlignment(Qt::AlignCenter);
     lblPrint->setToolTip(QStringLiteral("Print Information"));
 
     lblGoalSetting = label(this, QStringLiteral("lblGoalSetting"), QString());
     Label1_0 = label(this, QStringLiteral("Label1(0)"), QString());
     for (QLabel *sentence : {lblGoalSetting, Label1_0}) {
-        setColours(sentence, QColor(0xE0, 0xE0, 0xE0), Qt::black);
+        Controls::setBackColour(sentence, QColor(0xE0, 0xE0, 0xE0));
+        setTextColour(sentence, Qt::black);
         sentence->setWordWrap(true);
     }
 
     Twips::place(pctGraph, 360, 360, 6975, 3975);
-    Twips::place(shpBackPrint, 390, 4560, 1215, 1215);
-    Twips::place(shpFrontPrint, 435, 4560, 1215, 1215);
-    Twips::place(lblPrint, 435, 4560, 1215, 1215);
     Twips::place(lblGoalSetting, 3480, 4560, 3975, 615);
     Twips::place(Label1_0, 3480, 5160, 3735, 495);
 
-    m_print = new LabelButton(lblPrint, shpFrontPrint, shpBackPrint);
     connect(m_print, &LabelButton::clicked, this, &frmFitnessBMI::lblPrint_Click);
 }
 
@@ -105,13 +87,13 @@ void frmFitnessBMI::Form_Load()
     // smaller than the common one keeps the longest sentence within its
     // label.
     for (QLabel *sentence : {lblGoalSetting, Label1_0}) {
-        setColours(sentence, QColor(), Qt::black);
+        setTextColour(sentence, Qt::black);
         QFont f = sentence->font();
         f.setPointSizeF(kSentencePoints);
         f.setBold(false);
         sentence->setFont(f);
     }
-    setColours(lblPrint, QColor(), Qt::black);
+    setTextColour(lblPrint, Qt::black);
 
     // Another working window made active closes the chart; a message box or
     // the print dialog taking the focus leaves no sub-window active and

@@ -5,6 +5,7 @@
 #include "ProfileControls.h"
 #include "WeightGoal.h"
 
+#include "shell/Controls.h"
 #include "shell/DatePicker.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
@@ -21,7 +22,7 @@
 namespace {
 
 using ProfileControls::bar;
-using ProfileControls::label;
+using Controls::label;
 
 constexpr int kWidth = 4845;
 constexpr int kFinalHeight = 4755;
@@ -72,9 +73,7 @@ frmGoals::frmGoals(Shell &shell) : WorkingWindow(shell)
     m_metabolic = new Spinner(vsMetabolic, txtMetabolic);
     m_metabolic->setRange(-400, 400);
     m_metabolic->setSteps(5, 5);
-    lblNotes = label(this, QStringLiteral("lblNotes"), QString());
-    lblNotes->setWordWrap(true);
-    lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNotes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 180, 2640, 4380, 660);
 
 
     // The goal-weight box stands below its caption, right-aligned with the
@@ -92,7 +91,6 @@ frmGoals::frmGoals(Shell &shell) : WorkingWindow(shell)
     Twips::place(lblMetabolic, 900, 2190, 2250, 300);
     Twips::place(txtMetabolic, 3330, 2130, 630, 330);
     Twips::place(vsMetabolic, 3960, 2130, 240, 330);
-    Twips::place(lblNotes, 180, 2640, 4380, 660);
     m_enter = ProfileControls::enterButton(this, 570, 3390, 3600, 540);
     lblEnter = m_enter->label();
     connect(m_enter, &LabelButton::clicked, this, &frmGoals::lblEnter_Click);

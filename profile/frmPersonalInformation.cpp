@@ -5,6 +5,7 @@
 #include "WeightHistory.h"
 
 #include "common/RecordFileError.h"
+#include "shell/Controls.h"
 #include "shell/DatePicker.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
@@ -23,7 +24,7 @@
 namespace {
 
 using ProfileControls::bar;
-using ProfileControls::label;
+using Controls::label;
 
 constexpr int kWidth = 7035;
 constexpr int kFinalHeight = 4845;
@@ -58,7 +59,7 @@ frmPersonalInformation::frmPersonalInformation(Shell &shell) : WorkingWindow(she
     setWindowTitle(QStringLiteral("Personal Information"));
 
     for (int i = 0; i < 7; ++i)
-        lblLabel[i] = label(this, QStringLiteral("lblLabel(%1)").arg(i), QLatin1String(kCaptions[i]));
+        lblLabel[i] = label(this, Controls::element(QStringLiteral("lblLabel"), i), QLatin1String(kCaptions[i]));
 
     txtFName = box(this, QStringLiteral("txtFName"), QStringLiteral("Enter First Name"));
     txtLName = box(this, QStringLiteral("txtLName"), QStringLiteral("Enter Last Name"));
@@ -86,12 +87,11 @@ frmPersonalInformation::frmPersonalInformation(Shell &shell) : WorkingWindow(she
     DTPicker1 = new DatePicker(this, QStringLiteral("DTPicker1"));
     DTPicker1->setToolTip(QStringLiteral("Select Date to be Recorded"));
 
-    Label3 = label(this, QStringLiteral("Label3"), QString());
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int labelLeft = 240;
+    Label3 = Controls::notesLabel(this, QStringLiteral("Label3"), labelLeft, 2550, 6360, 660);
 
     // Four rows: the names, age and sex, weight and date, the height.
-    const int labelLeft = 240, boxLeft = 1560, rightLabel = 3600, rightBox = 4800;
+    const int boxLeft = 1560, rightLabel = 3600, rightBox = 4800;
     const int rows[4] = {270, 840, 1410, 1980};
     const int labelWidth = 1200, rowHeight = 330;
     Twips::place(lblLabel[0], labelLeft, rows[0] + 30, labelWidth, 300);
@@ -119,7 +119,6 @@ frmPersonalInformation::frmPersonalInformation(Shell &shell) : WorkingWindow(she
     Twips::place(vsInches, rightLabel + 600, rows[3], 255, rowHeight);
     Twips::place(Label5, rightLabel + 930, rows[3] + 30, 900, 300);
 
-    Twips::place(Label3, labelLeft, 2550, 6360, 660);
     m_enter = ProfileControls::enterButton(this, 1650, 3360, 3600, 540);
     lblEnter = m_enter->label();
     lblEnter->setMouseTracking(true);

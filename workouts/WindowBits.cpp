@@ -1,6 +1,6 @@
 #include "WindowBits.h"
 
-#include "shell/Shape.h"
+#include "shell/Controls.h"
 #include "shell/Shell.h"
 #include "shell/Twips.h"
 #include "shell/WorkingWindow.h"
@@ -13,11 +13,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
-
-QString WindowBits::element(const QString &name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(name).arg(index);
-}
 
 namespace {
 
@@ -103,33 +98,13 @@ void WindowBits::unloadOnFocusLoss(WorkingWindow *window)
     });
 }
 
-QLabel *WindowBits::notesLabel(QWidget *window, const QString &name, int left, int top, int width, int height)
-{
-    auto *notes = new QLabel(window);
-    notes->setObjectName(name);
-    notes->setTextFormat(Qt::PlainText);
-    notes->setWordWrap(true);
-    notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::place(notes, left, top, width, height);
-    return notes;
-}
-
 LabelButton *WindowBits::roundButton(QWidget *window, const QString &labelName, const QString &caption,
                                      int left, int top, LabelButton::Options options)
 {
     constexpr int kSize = 1455;
-    auto *back = new Shape(window, QStringLiteral("Shape2"), Shape::Circle);
-    Twips::place(back, left - 45, top, kSize, kSize);
-    back->setFillColor(QColor(0, 0, 60));
-    auto *front = new Shape(window, QStringLiteral("Shape1"), Shape::Circle);
-    Twips::place(front, left, top, kSize, kSize);
-    front->setFillColor(QColor(0xE0, 0xE0, 0xE0));
-    auto *label = new QLabel(caption, window);
-    label->setObjectName(labelName);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    Twips::place(label, left, top, kSize, kSize);
-    return new LabelButton(label, front, back, options);
+    const Controls::ButtonShapes shapes{QStringLiteral("Shape1"), QStringLiteral("Shape2"), Shape::Circle,
+                                        QColor(0xE0, 0xE0, 0xE0), QColor(0, 0, 60), -45, 0};
+    return Controls::labelButton(window, labelName, caption, shapes, left, top, kSize, kSize, options);
 }
 
 QLabel *WindowBits::caption(QWidget *window, const QString &name, const QString &text, int left, int top,
@@ -139,11 +114,4 @@ QLabel *WindowBits::caption(QWidget *window, const QString &name, const QString 
     label->setObjectName(name);
     Twips::place(label, left, top, width, height);
     return label;
-}
-
-void WindowBits::setTextColour(QWidget *label, const QColor &colour)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
 }

@@ -14,9 +14,6 @@ class WorkingWindow;
 // Small pieces the catalogue and entry windows share.
 namespace WindowBits {
 
-// The objectName of a control array element: "Check1(3)".
-QString element(const QString &name, int index);
-
 // Runs `work` when the label is clicked (the label's Click handler).
 void onClick(QLabel *label, std::function<void()> work);
 
@@ -31,10 +28,6 @@ qreal pointSize(const QWidget *caption);
 // calendars and the menus never count as losing the focus.
 void unloadOnFocusLoss(WorkingWindow *window);
 
-// A window's notes label (the Hover hint's and the confirmations'): plain
-// text, wrapped, from its top left corner; geometry in twips.
-QLabel *notesLabel(QWidget *window, const QString &name, int left, int top, int width, int height);
-
 // The round label-button of the entry and catalogue windows: the caption
 // label `labelName` (1455 x 1455 twips at left, top) on the light front
 // shape "Shape1", with the dark back shape "Shape2" 45 twips to its left.
@@ -44,8 +37,5 @@ LabelButton *roundButton(QWidget *window, const QString &labelName, const QStrin
 // A caption label; geometry in twips.
 QLabel *caption(QWidget *window, const QString &name, const QString &text, int left, int top, int width,
                 int height = 300);
-
-// The label's text colour.
-void setTextColour(QWidget *label, const QColor &colour);
 
 } // namespace WindowBits

@@ -2,6 +2,7 @@
 
 #include "WindowBits.h"
 
+#include "shell/Controls.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
@@ -43,7 +44,7 @@ frmDelete::frmDelete(Shell &shell) : WorkingWindow(shell)
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Twips::place(m_list, 600, 1320, 2895, 1425);
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("lblNotes"), 720, 2880, 3150, 900);
+    m_notes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 720, 2880, 3150, 900);
 
     m_button =
         WindowBits::roundButton(this, QStringLiteral("lblEnter"),

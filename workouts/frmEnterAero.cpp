@@ -8,6 +8,7 @@
 
 #include "common/NumberText.h"
 #include "common/RecordFileError.h"
+#include "shell/Controls.h"
 #include "shell/DatePicker.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
@@ -116,7 +117,7 @@ frmEnterAero::frmEnterAero(Shell &shell) : WorkingWindow(shell)
     showDistance(false);
     showTerrain(false);
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("lblNotes"), 240, 3000, 3840, 660);
+    m_notes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 240, 3000, 3840, 660);
 
     m_button = WindowBits::roundButton(this, QStringLiteral("lblEnter"),
                                        QString(59, u' ') + QStringLiteral("Enter Excercise Information"),
@@ -181,13 +182,13 @@ void frmEnterAero::Form_Load()
         box->setPalette(p);
     }
     for (QLabel *label : findChildren<QLabel *>())
-        WindowBits::setTextColour(label, Qt::white);
+        Controls::setTextColour(label, Qt::white);
     QPalette combo = m_terrain->palette();
     combo.setColor(QPalette::Text, Qt::black);
     combo.setColor(QPalette::ButtonText, Qt::black);
     combo.setColor(QPalette::Base, system.color(QPalette::Base));
     m_terrain->setPalette(combo);
-    WindowBits::setTextColour(m_enter, Qt::black);
+    Controls::setTextColour(m_enter, Qt::black);
 
     m_list->clear();
     setWindowTitle(QStringLiteral("Please Enter Exercises for ") + m_title);

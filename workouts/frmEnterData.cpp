@@ -6,6 +6,7 @@
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 
+#include "shell/Controls.h"
 #include "shell/DatePicker.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
@@ -69,13 +70,13 @@ frmEnterData::frmEnterData(Shell &shell) : WorkingWindow(shell)
     for (int k = 0; k < kSets; ++k) {
         // The headings stand where they always have; they are a little wider
         // than they were, so that the common bold font fits them whole.
-        WindowBits::caption(this, WindowBits::element(QStringLiteral("lblSets"), k), QStringLiteral("Set %1").arg(k + 1),
+        WindowBits::caption(this, Controls::element(QStringLiteral("lblSets"), k), QStringLiteral("Set %1").arg(k + 1),
               2640 + kColumn * k, 360, 690, 255);
-        WindowBits::caption(this, WindowBits::element(QStringLiteral("lblWeight"), k), QStringLiteral("Weight"),
+        WindowBits::caption(this, Controls::element(QStringLiteral("lblWeight"), k), QStringLiteral("Weight"),
               2160 + kColumn * k, 720, 810, 255);
-        WindowBits::caption(this, WindowBits::element(QStringLiteral("lblRep"), k), QStringLiteral("Rep"),
+        WindowBits::caption(this, Controls::element(QStringLiteral("lblRep"), k), QStringLiteral("Rep"),
               3000 + kColumn * k, 720, 555, 255);
-        auto *line = new Shape(this, WindowBits::element(QStringLiteral("Line1"), k));
+        auto *line = new Shape(this, Controls::element(QStringLiteral("Line1"), k));
         line->setBorderWidth(0);
         line->setFillColor(QColor(0xE0, 0xE0, 0xE0));
         Twips::place(line, 3600 + kColumn * k, kSeparatorTop, Twips::kPerPixel,
@@ -94,7 +95,7 @@ frmEnterData::frmEnterData(Shell &shell) : WorkingWindow(shell)
     m_date = new DatePicker(this, QStringLiteral("DTPicker1"));
     Twips::place(m_date, 960, 5085, 3135, 390);
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("lblNotes"), 240, 5520, 6015, 975);
+    m_notes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 240, 5520, 6015, 975);
     m_notes->setText(QStringLiteral("Notes"));
 
     m_button = WindowBits::roundButton(this, QStringLiteral("lblEnter"), enterCaption(), 8280, 4920);
@@ -111,12 +112,12 @@ frmEnterData::frmEnterData(Shell &shell) : WorkingWindow(shell)
     for (const Row &row : m_rows)
         m_hints->add(row.label, kExerciseHint);
     for (int k = 0; k < kSets; ++k) {
-        m_hints->add(findChild<QLabel *>(WindowBits::element(QStringLiteral("lblRep"), k)),
+        m_hints->add(findChild<QLabel *>(Controls::element(QStringLiteral("lblRep"), k)),
                      QStringLiteral("Record here the number of reps you have performed for the set. "));
-        m_hints->add(findChild<QLabel *>(WindowBits::element(QStringLiteral("lblSets"), k)),
+        m_hints->add(findChild<QLabel *>(Controls::element(QStringLiteral("lblSets"), k)),
                      QStringLiteral("This is the set number you have indicated you wish to include in "
                                     "your excercise"));
-        m_hints->add(findChild<QLabel *>(WindowBits::element(QStringLiteral("lblWeight"), k)),
+        m_hints->add(findChild<QLabel *>(Controls::element(QStringLiteral("lblWeight"), k)),
                      QStringLiteral("This is the weight you lifted in during the set"));
     }
     connect(m_hints, &HoverHint::hovered, this, &frmEnterData::hovered);
@@ -126,7 +127,7 @@ frmEnterData::frmEnterData(Shell &shell) : WorkingWindow(shell)
 void frmEnterData::buildRow(int r)
 {
     Row &row = m_rows[r];
-    row.label = WindowBits::caption(this, WindowBits::element(QStringLiteral("lblExcercise"), r), QString(),
+    row.label = WindowBits::caption(this, Controls::element(QStringLiteral("lblExcercise"), r), QString(),
                                     240, kLabelTops[r], 1935, kLabelHeight);
     row.label->setTextFormat(Qt::PlainText);
     row.label->setWordWrap(true);
@@ -146,7 +147,7 @@ void frmEnterData::buildRow(int r)
             Inputs &in = kind == Weight ? row.weight : row.reps;
             const QString what = kind == Weight ? QStringLiteral("Weight") : QStringLiteral("Rep");
             const int boxLeft = (kind == Weight ? 2160 : 2880) + kColumn * k;
-            const QString boxName = WindowBits::element(QStringLiteral("txtEx") + word + what, k);
+            const QString boxName = Controls::element(QStringLiteral("txtEx") + word + what, k);
             // Only the weight boxes of row One select their text when they
             // get the focus.
             QLineEdit *box = (r == 0 && kind == Weight) ? new TextBox(this, boxName) : new QLineEdit(this);
@@ -159,7 +160,7 @@ void frmEnterData::buildRow(int r)
             in.box[k] = box;
 
             auto *bar = new QScrollBar(Qt::Vertical, this);
-            bar->setObjectName(WindowBits::element(QStringLiteral("vsEx") + word + what, k));
+            bar->setObjectName(Controls::element(QStringLiteral("vsEx") + word + what, k));
             Twips::place(bar, boxLeft + 360, top, barWidth, barHeight);
             bar->hide();
             in.bar[k] = bar;
@@ -312,8 +313,8 @@ void frmEnterData::extendSeparators()
 void frmEnterData::Form_Activate()
 {
     for (QLabel *l : findChildren<QLabel *>())
-        WindowBits::setTextColour(l, QColor(0xE0, 0xE0, 0xE0));
-    WindowBits::setTextColour(m_enter, Qt::black);
+        Controls::setTextColour(l, QColor(0xE0, 0xE0, 0xE0));
+    Controls::setTextColour(m_enter, Qt::black);
     mFormProcedures::FormatControls();
     for (QLineEdit *box : findChildren<QLineEdit *>()) {
         // The date picker's own text field is no text box of the window.

@@ -5,6 +5,7 @@
 #include "WeightCatalogue.h"
 #include "WindowBits.h"
 
+#include "shell/Controls.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
@@ -61,7 +62,7 @@ frmMakeOwn::frmMakeOwn(Shell &shell) : WorkingWindow(shell)
                                      {"Number of Sets", 600, 3480}};
     for (int i = 0; i < 4; ++i) {
         auto *label = new QLabel(QLatin1String(captions[i].text), this);
-        label->setObjectName(WindowBits::element(QStringLiteral("Label1"), i));
+        label->setObjectName(Controls::element(QStringLiteral("Label1"), i));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Twips::place(label, captions[i].left, captions[i].top, 2340, 540);
@@ -89,7 +90,7 @@ frmMakeOwn::frmMakeOwn(Shell &shell) : WorkingWindow(shell)
     m_sets->setEditable(true);
     Twips::place(m_sets, kInputLeft, 3435, 855, 345);
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("lblNotes"), 600, 5040, 3975, 975);
+    m_notes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 600, 5040, 3975, 975);
     m_notes->setText(QStringLiteral("Notes"));
 
     m_button = WindowBits::roundButton(this, QStringLiteral("lblEnter"), StandardExercises::kCreateCaption,
@@ -123,7 +124,7 @@ void frmMakeOwn::Form_Load()
     m_sets->setEditText(QStringLiteral("1"));
 
     for (QLabel *label : findChildren<QLabel *>())
-        WindowBits::setTextColour(label, Qt::white);
+        Controls::setTextColour(label, Qt::white);
     const QPalette system = QApplication::palette();
     for (QWidget *box : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_description)})
         setColours(box, system.color(QPalette::Text), system.color(QPalette::Base));
@@ -131,7 +132,7 @@ void frmMakeOwn::Form_Load()
         setColours(combo, Qt::black, system.color(QPalette::Base));
 
     openWindow(kWidth, kFinalHeight, 10);
-    WindowBits::setTextColour(m_enter, Qt::black);
+    Controls::setTextColour(m_enter, Qt::black);
 }
 
 void frmMakeOwn::Form_Unload()

@@ -3,6 +3,7 @@
 #include "CustomAerobic.h"
 #include "WindowBits.h"
 
+#include "shell/Controls.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
@@ -113,7 +114,7 @@ frmMakeOwnAero::frmMakeOwnAero(Shell &shell) : WorkingWindow(shell)
     m_labels[5] =
         WindowBits::caption(this, QStringLiteral("Label6"), QStringLiteral("minutes"), 3000, 3870, 1200);
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("lblNotes"), 360, 4440, 4440, 1035);
+    m_notes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 360, 4440, 4440, 1035);
 
     m_button = WindowBits::roundButton(this, QStringLiteral("lblEnter"),
                                        QString(67, u' ') + QStringLiteral("Enter Excercise"), 3480, 1920);

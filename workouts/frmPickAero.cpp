@@ -4,6 +4,7 @@
 #include "StandardAerobic.h"
 #include "WindowBits.h"
 
+#include "shell/Controls.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
@@ -51,7 +52,7 @@ frmPickAero::frmPickAero(Shell &shell) : WorkingWindow(shell)
     const char *headings[3] = {"Outdoor Acitivity", "Indoor Acitivity", "Aquatic Acitivity"};
     for (int c = 0; c < 3; ++c) {
         auto *heading = new QLabel(QLatin1String(headings[c]), this);
-        heading->setObjectName(WindowBits::element(QStringLiteral("Label2"), c));
+        heading->setObjectName(Controls::element(QStringLiteral("Label2"), c));
         Twips::place(heading, kColumnLeft[c], 240, 2160, 330);
         m_heading.append(heading);
     }
@@ -62,7 +63,7 @@ frmPickAero::frmPickAero(Shell &shell) : WorkingWindow(shell)
         const int left = kColumnLeft[column];
         const int top = kFirstTop + kRowStep * (i - firstOfColumn(column));
         auto *box = new QCheckBox(this);
-        box->setObjectName(WindowBits::element(QStringLiteral("chkExcercise"), i));
+        box->setObjectName(Controls::element(QStringLiteral("chkExcercise"), i));
         box->setText(standards[i].name);
         // The box alone shows (its caption is cut off by its width); the
         // name stands in the label beside it.
@@ -71,7 +72,7 @@ frmPickAero::frmPickAero(Shell &shell) : WorkingWindow(shell)
         m_check.append(box);
 
         auto *label = new QLabel(standards[i].name, this);
-        label->setObjectName(WindowBits::element(QStringLiteral("Label3"), i));
+        label->setObjectName(Controls::element(QStringLiteral("Label3"), i));
         label->setTextFormat(Qt::PlainText);
         const int labelLeft = left + 300;
         const int right = column < 2 ? kColumnLeft[column + 1] : kWidth;
@@ -80,7 +81,7 @@ frmPickAero::frmPickAero(Shell &shell) : WorkingWindow(shell)
         m_name.append(label);
     }
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("lblNotes"), 5040, 4080, 2040, 975);
+    m_notes = Controls::notesLabel(this, QStringLiteral("lblNotes"), 5040, 4080, 2040, 975);
 
     m_button = WindowBits::roundButton(this, QStringLiteral("Label1"),
                                        QString(64, u' ') + QStringLiteral("Enter Excercise"), 5370, 2520);
@@ -108,11 +109,11 @@ void frmPickAero::Form_Load()
         m_check[i]->setPalette(p);
     }
     for (QLabel *label : findChildren<QLabel *>())
-        WindowBits::setTextColour(label, Qt::white);
+        Controls::setTextColour(label, Qt::white);
 
     openWindow(kWidth, kFinalHeight, 10);
     // The formatting makes every label white, the button's caption too.
-    WindowBits::setTextColour(m_enter, Qt::black);
+    Controls::setTextColour(m_enter, Qt::black);
 }
 
 void frmPickAero::Form_Unload()

@@ -4,6 +4,7 @@
 #include "StandardExercises.h"
 #include "WindowBits.h"
 
+#include "shell/Controls.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
@@ -60,7 +61,7 @@ frmPickOwn::frmPickOwn(Shell &shell) : WorkingWindow(shell)
     setObjectName(kName);
     setWindowTitle(QStringLiteral("Pick Your Own Excercise"));
 
-    m_notes = WindowBits::notesLabel(this, QStringLiteral("Label3"), 7560, 840, 1935, 3135);
+    m_notes = Controls::notesLabel(this, QStringLiteral("Label3"), 7560, 840, 1935, 3135);
     m_notes->setText(QStringLiteral("Notes"));
 
     const auto &standards = StandardExercises::all();
@@ -68,7 +69,7 @@ frmPickOwn::frmPickOwn(Shell &shell) : WorkingWindow(shell)
         const Column &col = kColumns[group / 3];
         const int top = kGroupTops[group % 3];
         auto *heading = new QLabel(standards[group * 3].group, this);
-        heading->setObjectName(WindowBits::element(QStringLiteral("Label2"), group * 3));
+        heading->setObjectName(Controls::element(QStringLiteral("Label2"), group * 3));
         Twips::place(heading, col.heading, top, 1815, 285);
         m_heading.append(heading);
     }
@@ -76,12 +77,12 @@ frmPickOwn::frmPickOwn(Shell &shell) : WorkingWindow(shell)
         const Column &col = kColumns[i / 9];
         const int top = kGroupTops[(i / 3) % 3] + 360 + 480 * (i % 3);
         auto *box = new QCheckBox(this);
-        box->setObjectName(WindowBits::element(QStringLiteral("Check1"), i));
+        box->setObjectName(Controls::element(QStringLiteral("Check1"), i));
         Twips::place(box, col.check, top, 255, 255);
         m_check.append(box);
 
         auto *label = new QLabel(standards[i].name, this);
-        label->setObjectName(WindowBits::element(QStringLiteral("Label1"), i));
+        label->setObjectName(Controls::element(QStringLiteral("Label1"), i));
         label->setTextFormat(Qt::PlainText);
         // A name too long for its line wraps onto a second one.
         label->setWordWrap(true);
@@ -91,7 +92,7 @@ frmPickOwn::frmPickOwn(Shell &shell) : WorkingWindow(shell)
         m_name.append(label);
 
         auto *sets = new QComboBox(this);
-        sets->setObjectName(WindowBits::element(QStringLiteral("Combo1"), i));
+        sets->setObjectName(Controls::element(QStringLiteral("Combo1"), i));
         sets->setEditable(true);
         Twips::place(sets, col.sets, top - 45, 615, 345);
         m_sets.append(sets);
@@ -127,8 +128,8 @@ void frmPickOwn::Form_Load()
         sets->setEditText(QStringLiteral("1"));
     }
     for (QLabel *label : findChildren<QLabel *>())
-        WindowBits::setTextColour(label, Qt::white);
-    WindowBits::setTextColour(m_enter, Qt::black);
+        Controls::setTextColour(label, Qt::white);
+    Controls::setTextColour(m_enter, Qt::black);
 
     openWindow(kWidth, kFinalHeight, 8);
     m_keptNotes = m_notes->text();
