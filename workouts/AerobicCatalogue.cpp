@@ -1,5 +1,7 @@
 #include "AerobicCatalogue.h"
 
+#include "ExerciseLogName.h"
+
 #include "RecordList.h"
 
 #include "common/RecordFile.h"
@@ -25,10 +27,12 @@ QString AerobicCatalogue::path(const QString &dataFolder)
 QList<AerobicActivity> AerobicCatalogue::parse(const QByteArray &bytes, const QString &fileName,
                                                bool *complete)
 {
-    return readRecords<AerobicActivity>(bytes, fileName, [](RecordReader &r) {
+    return readRecords<AerobicActivity>(bytes, fileName, [&fileName](RecordReader &r) {
         AerobicActivity a;
+        const int line = r.line();
         a.code = r.readText();
         a.name = r.readText();
+        ExerciseLogName::requireFileNamePart(a.code + a.name, fileName, line);
         a.hasTime = r.readBool();
         a.hasDistance = r.readBool();
         a.hasTerrain = r.readBool();

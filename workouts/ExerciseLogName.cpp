@@ -1,6 +1,7 @@
 #include "ExerciseLogName.h"
 
 #include "common/RecordFile.h"
+#include "common/RecordFileError.h"
 #include "common/Windows1252.h"
 
 QString ExerciseLogName::fileName(const QString &code, const QString &name)
@@ -11,6 +12,13 @@ QString ExerciseLogName::fileName(const QString &code, const QString &name)
 QString ExerciseLogName::path(const QString &dataFolder, const QString &code, const QString &name)
 {
     return RecordFile::path(dataFolder, fileName(code, name));
+}
+
+void ExerciseLogName::requireFileNamePart(const QString &codeAndName, const QString &catalogue, int line)
+{
+    if (codeAndName.contains(u'/') || codeAndName.contains(QChar(0)))
+        throw RecordFileError(RecordFileError::TypeMismatch, catalogue,
+                              QStringLiteral("\"%1\" cannot name a log in the data folder").arg(codeAndName), line);
 }
 
 namespace {

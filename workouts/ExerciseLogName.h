@@ -12,6 +12,10 @@ public:
     // "BiBarbell Curl.txt", "In" + "Squash " gives "InSquash .txt").
     static QString fileName(const QString &code, const QString &name);
     static QString path(const QString &dataFolder, const QString &code, const QString &name);
+    // A catalogue's code and name, run together, as a log's file name in the
+    // data folder: one holding "/" or a NUL would name a file elsewhere, so
+    // it is the TypeMismatch error naming the catalogue and line instead.
+    static void requireFileNamePart(const QString &codeAndName, const QString &catalogue, int line);
 
     // Whether a name can be a catalogue field and part of a log's file name:
     // not empty after trimming, no double quote, "/", "\" or control

@@ -1,5 +1,7 @@
 #include "WeightCatalogue.h"
 
+#include "ExerciseLogName.h"
+
 #include "RecordList.h"
 
 #include "common/NumberText.h"
@@ -73,10 +75,12 @@ QList<WeightExercise> WeightCatalogue::parse(const QByteArray &bytes, const QStr
 {
     return readRecords<WeightExercise>(
         bytes, fileName,
-        [](RecordReader &r) {
+        [&fileName](RecordReader &r) {
             WeightExercise e;
+            const int line = r.line();
             e.code = r.readText();
             e.name = r.readText();
+            ExerciseLogName::requireFileNamePart(e.code + e.name, fileName, line);
             e.description = r.readText();
             e.sets = r.readText(); // a bare 3 gives its characters too
             return e;

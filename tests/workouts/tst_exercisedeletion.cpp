@@ -20,6 +20,7 @@ private Q_SLOTS:
     void nothingChosenChangesNothing();
     void damagedCatalogueStaysByteIdentical_data();
     void damagedCatalogueStaysByteIdentical();
+    void nameCannotReachAnotherFile();
 
 private:
     QString m_folder;
@@ -161,6 +162,22 @@ void TestExerciseDeletion::damagedCatalogueStaysByteIdentical()
     const auto before = folderSnapshot(m_folder);
     const Entry squash = cat == Category::Cardio ? Entry{"In", "Squash "} : Entry{"Bi", "Barbell Curl"};
     QTEST(ExerciseDeletion::remove(m_folder, cat, {squash}), "message");
+    QCOMPARE(folderSnapshot(m_folder), before);
+}
+
+// A hand-edited name with "/" would make its log a path to another file:
+// here the calorie journal, through a folder named like the code.
+void TestExerciseDeletion::nameCannotReachAnotherFile()
+{
+    QVERIFY(QDir(m_folder).mkdir(QStringLiteral("Bi")));
+    TestEnvironment::writeFile(m_folder, QStringLiteral("ExerciseCalories.txt"), "\"07-Dec-26\",143\r\n");
+    TestEnvironment::writeFile(m_folder, WeightCatalogue::kFileName,
+                               "\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n"
+                               "\"Bi\",\"/../ExerciseCalories\",\"x\",\"3\"\r\n");
+    const auto before = folderSnapshot(m_folder);
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Weightlifting, {Entry{"Bi", "/../ExerciseCalories"}}),
+             QStringLiteral("The file ExerciseDescription.txt is damaged: a value has the wrong kind (line 2) "
+                            "(\"Bi/../ExerciseCalories\" cannot name a log in the data folder)."));
     QCOMPARE(folderSnapshot(m_folder), before);
 }
 
