@@ -7,9 +7,11 @@
 // start.
 #ifndef PULSAR_STARTUP_BARE
 #include "Program.h"
+#include "common/MemoryTuning.h"
 #endif
 
 #include <QAction>
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -79,6 +81,9 @@ QMainWindow *bareWindow()
 
 int main(int argc, char *argv[])
 {
+#ifndef PULSAR_STARTUP_BARE
+    MemoryTuning::keepLargeBuffers();
+#endif
     QApplication app(argc, argv);
     FirstFrame firstFrame;
     app.installEventFilter(&firstFrame);
