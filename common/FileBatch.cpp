@@ -210,66 +210,84 @@ void FileBatch::transform(const QString &path, Make make)
 
 void FileBatch::commit()
 {
-    // The files still to read or make, together.
-    QList<Change *> pending;
-    for (Change &c : m_changes) {
-        if (!c.loaded || !c.makes.isEmpty())
-            pending.append(&c);
-    }
-    runTogether(pending.size(), [&pending](qsizetype i) { make(*pending[i]); });
-
-    QList<const Change *> changed;
-    for (const Change &c : m_changes) {
-        if (c.staged && (!c.existed || c.after != c.before))
-            changed.append(&c);
-    }
-    if (changed.isEmpty())
+    if (m_changes.isEmpty())
         return;
-    if (changed.size() == 1) {
-        RecordFile::write(changed[0]->path, changed[0]->after);
-        return;
-    }
-
-    // A folder or a write-protected file where a file should go refuses the
-    // whole batch before anything is written.
-    for (const Change *c : changed) {
-        const QFileInfo fi(c->path);
-        if (fi.exists() && (!fi.isFile() || !fi.isWritable()))
-            throw RecordFileError(RecordFileError::WriteFailed, c->path, QStringLiteral("the file cannot be replaced"));
-    }
-    const QDir noteDir = QFileInfo(changed[0]->path).dir();
+    const QDir noteDir = QFileInfo(m_changes.first().path).dir();
     // A batch of an earlier run that was committed but not carried out
     // comes first.
     finishCommitted(noteDir.path());
 
-    // Every new file under its hidden name, on the disk, names and all.
+    // Each file on a thread of its own: read, made, and when it changes,
+    // written under its hidden name and flushed to the disk.
     const QString id = QString::number(QRandomGenerator::global()->generate64(), 36);
+    const qsizetype count = m_changes.size();
+    std::vector<char> written(size_t(count), 0);
     QStringList savings;
-    QSet<QString> folders;
-    for (const Change *c : changed) {
-        savings.append(savingPath(c->path, id));
-        folders.insert(QFileInfo(c->path).absolutePath());
+    for (const Change &c : std::as_const(m_changes))
+        savings.append(savingPath(c.path, id));
+    try {
+        runTogether(count, [&](qsizetype i) {
+            Change &c = m_changes[i];
+            make(c);
+            if (!c.staged || (c.existed && c.after == c.before))
+                return;
+            // A folder or a write-protected file where the file should go
+            // refuses the whole batch.
+            const QFileInfo fi(c.path);
+            if (fi.exists() && (!fi.isFile() || !fi.isWritable()))
+                throw RecordFileError(RecordFileError::WriteFailed, c.path,
+                                      QStringLiteral("the file cannot be replaced"));
+            writeFlushed(savings[i], c.after, c.path);
+            written[size_t(i)] = 1;
+        });
+    } catch (const RecordFileError &) {
+        for (qsizetype i = 0; i < count; ++i) {
+            if (written[size_t(i)])
+                QFile::remove(savings[i]);
+        }
+        throw;
     }
+
+    QList<qsizetype> changed;
+    QSet<QString> folders;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (written[size_t(i)]) {
+            changed.append(i);
+            folders.insert(QFileInfo(m_changes[i].path).absolutePath());
+        }
+    }
+    if (changed.isEmpty())
+        return;
+    // One file is replaced in one step.
+    if (changed.size() == 1) {
+        const Change &c = m_changes[changed[0]];
+        if (!replace(savings[changed[0]], c.path)) {
+            const QString why = systemError();
+            QFile::remove(savings[changed[0]]);
+            throw RecordFileError(RecordFileError::WriteFailed, c.path, why);
+        }
+        return;
+    }
+
+    // The note that commits the batch, put in place in one step once the new
+    // files' names are on the disk.
     const QString notePath = noteDir.filePath(kCommitFileName);
     const QString noteSaving = noteDir.filePath(kCommitFileName + u'.' + id + kSavingSuffix);
+    const QString &firstPath = m_changes[changed[0]].path;
     try {
-        runTogether(changed.size(),
-                    [&](qsizetype i) { writeFlushed(savings[i], changed[i]->after, changed[i]->path); });
         for (const QString &folder : std::as_const(folders))
             flushFolder(folder);
-        // The note that commits the batch, put in place in one step; the
-        // note of the batch before goes with it.
         QByteArray note;
-        for (qsizetype i = 0; i < changed.size(); ++i) {
+        for (qsizetype i : std::as_const(changed)) {
             note += noteDir.relativeFilePath(savings[i]).toUtf8() + '\t'
-                    + noteDir.relativeFilePath(changed[i]->path).toUtf8() + '\n';
+                    + noteDir.relativeFilePath(m_changes[i].path).toUtf8() + '\n';
         }
-        writeFlushed(noteSaving, note, changed[0]->path);
+        writeFlushed(noteSaving, note, firstPath);
         if (!replace(noteSaving, notePath))
-            throw RecordFileError(RecordFileError::WriteFailed, changed[0]->path, systemError());
+            throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
     } catch (const RecordFileError &) {
-        for (const QString &saving : std::as_const(savings))
-            QFile::remove(saving);
+        for (qsizetype i : std::as_const(changed))
+            QFile::remove(savings[i]);
         QFile::remove(noteSaving);
         throw;
     }
@@ -277,9 +295,9 @@ void FileBatch::commit()
 
     // Committed: the new files replace the old ones. A file that cannot be
     // replaced now is left, with the note, to recover().
-    for (qsizetype i = 0; i < changed.size(); ++i) {
-        if (!replace(savings[i], changed[i]->path))
-            throw RecordFileError(RecordFileError::WriteFailed, changed[i]->path, systemError());
+    for (qsizetype i : std::as_const(changed)) {
+        if (!replace(savings[i], m_changes[i].path))
+            throw RecordFileError(RecordFileError::WriteFailed, m_changes[i].path, systemError());
     }
     // The renames on the disk before the note goes (a note that outlives
     // its batch names files no later batch makes).

@@ -18,35 +18,45 @@ const QString CalorieJournal::kExerciseFileName = QStringLiteral("ExerciseCalori
 
 namespace {
 
+// One record as it is read: its date field's bytes (a view into the
+// journal's bytes), the date they name and the calories.
+struct JournalRecord
+{
+    QByteArrayView dateField;
+    QDate date;
+    double calories = 0;
+    int line = 0;
+    VerbatimRecord verbatim;
+};
+
 // Reads one record after another. Records of one day follow one another: a
-// date field that repeats the one before it shares its text and date
-// instead of being read again.
-struct EntryReading
+// date field that repeats the one before it shares its date instead of being
+// read again.
+struct RecordReading
 {
     const QString &fileName;
     QByteArrayView lastField;
-    CalorieJournalEntry last;
+    QDate lastDate;
 
-    CalorieJournalEntry operator()(RecordReader &r)
+    JournalRecord operator()(RecordReader &r)
     {
-        CalorieJournalEntry e;
-        e.line = r.line();
-        const QByteArrayView field = r.readRaw();
-        const bool repeated = !lastField.isNull() && field == lastField;
-        e.dateText = repeated ? last.dateText : Windows1252::decode(field);
-        e.calories = r.readDouble();
-        if (repeated) {
-            e.date = last.date;
-        } else {
-            const auto d = DateText::parseMedium(e.dateText.trimmed());
-            if (!d)
-                throw RecordFileError(RecordFileError::TypeMismatch, fileName,
-                                      QStringLiteral("\"%1\" is not a date").arg(e.dateText), e.line);
-            e.date = *d;
-            lastField = field;
-            last = e;
+        JournalRecord j;
+        j.line = r.line();
+        j.dateField = r.readRaw();
+        j.calories = r.readDouble();
+        if (!lastField.isNull() && j.dateField == lastField) {
+            j.date = lastDate;
+            return j;
         }
-        return e;
+        const QString text = Windows1252::decode(j.dateField);
+        const auto d = DateText::parseMedium(text.trimmed());
+        if (!d)
+            throw RecordFileError(RecordFileError::TypeMismatch, fileName, QStringLiteral("\"%1\" is not a date").arg(text),
+                                  j.line);
+        j.date = *d;
+        lastField = j.dateField;
+        lastDate = j.date;
+        return j;
     }
 };
 
@@ -61,23 +71,37 @@ void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, flo
 
 // An old record goes back as a whole number of 32 bits; one that stands so
 // in `source` is copied.
-void writeOld(RecordWriter &out, const QString &fileName, const CalorieJournalEntry &e, QByteArrayView source)
+void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j, QByteArrayView source)
 {
-    if (out.copy(source, e.verbatim))
+    if (out.copy(source, j.verbatim))
         return;
-    const double whole = NumberText::roundHalfEven(e.calories);
+    const double whole = NumberText::roundHalfEven(j.calories);
     if (whole < double(std::numeric_limits<qint32>::min()) || whole > double(std::numeric_limits<qint32>::max()))
         throw RecordFileError(RecordFileError::Overflow, fileName,
-                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(e.calories)), e.line);
-    out.write({RecordValue::text(e.dateText), RecordValue::whole(qint64(whole))});
+                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
+    out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(qint64(whole))});
 }
 
 } // namespace
 
 QList<CalorieJournalEntry> CalorieJournal::parse(const QByteArray &bytes, const QString &fileName)
 {
-    EntryReading reading{fileName, {}, {}};
-    return readRecords<CalorieJournalEntry>(bytes, fileName, [&reading](RecordReader &r) { return reading(r); });
+    QList<CalorieJournalEntry> out;
+    out.reserve(lineCount(bytes));
+    // Records of one date share its text.
+    QByteArrayView lastField;
+    QString lastText;
+    RecordReading reading{fileName, {}, {}};
+    forEachRecord<JournalRecord>(
+        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
+        [&](const JournalRecord &j) {
+            if (lastField.isNull() || j.dateField != lastField) {
+                lastField = j.dateField;
+                lastText = Windows1252::decode(j.dateField);
+            }
+            out.append(CalorieJournalEntry{lastText, j.date, j.calories, j.line, j.verbatim});
+        });
+    return out;
 }
 
 QList<CalorieJournalEntry> CalorieJournal::read(const QString &path)
@@ -98,15 +122,15 @@ QByteArray CalorieJournal::inserted(const QByteArray &bytes, const QString &file
     RecordWriter out;
     out.reserve(bytes.size() + 32);
     bool placed = false;
-    EntryReading reading{fileName, {}, {}};
-    forEachRecord<CalorieJournalEntry>(
+    RecordReading reading{fileName, {}, {}};
+    forEachRecord<JournalRecord>(
         bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
-        [&](const CalorieJournalEntry &e) {
-            if (!placed && NewestFirst::goesBefore(e, date)) {
+        [&](const JournalRecord &j) {
+            if (!placed && NewestFirst::goesBefore(j, date)) {
                 writeNew(out, fileName, date, calories);
                 placed = true;
             }
-            writeOld(out, fileName, e, bytes);
+            writeOld(out, fileName, j, bytes);
         });
     if (!placed)
         writeNew(out, fileName, date, calories);
