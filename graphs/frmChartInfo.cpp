@@ -4,6 +4,7 @@
 #include "GraphSettings.h"
 
 #include "profile/ViewingPeriod.h"
+#include "shell/Controls.h"
 #include "shell/HoverHint.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
@@ -22,6 +23,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+using namespace Controls;
 using namespace GraphControls;
 using ProgressSampling::DistanceUnit;
 using ProgressSampling::TimeUnit;
@@ -90,18 +92,13 @@ frmChartInfo::frmChartInfo(Shell &shell) : WorkingWindow(shell)
         optTime.append(b);
     }
 
-    lblNotes = label(this, QStringLiteral("lblNotes"), QString());
-    lblNotes->setWordWrap(true);
-    lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNotes = notesLabel(this, QStringLiteral("lblNotes"), 240, 3420, 5640, 900);
 
-    Shape2 = new Shape(this, QStringLiteral("Shape2"));
-    Shape2->setFillColor(QColor(0, 0, 40));
-    Shape1 = new Shape(this, QStringLiteral("Shape1"));
-    Shape1->setFillColor(QColor(192, 192, 192));
-    lblEnter = label(this, QStringLiteral("lblEnter"),
-                     QStringLiteral("View") + QString(12, u' ') + QStringLiteral("Chart"));
-    lblEnter->setWordWrap(true);
-    lblEnter->setAlignment(Qt::AlignCenter);
+    m_enter = enterButton(this, QStringLiteral("View") + QString(12, u' ') + QStringLiteral("Chart"), 6240, 3060,
+                          1560, 1080);
+    lblEnter = m_enter->label();
+    Shape1 = m_enter->front();
+    Shape2 = m_enter->back();
     lblEnter->setToolTip(QStringLiteral("Press Button to view Chart"));
 
     Twips::place(Label1[0], 240, 240, 2760, 300);
@@ -119,12 +116,7 @@ frmChartInfo::frmChartInfo(Shell &shell) : WorkingWindow(shell)
     Twips::place(chkViewWeight, 5220, 1950, 255, 255);
     Twips::place(fraDistance, 5880, 180, 2160, 1500);
     Twips::place(fraTime, 5880, 1800, 2160, 960);
-    Twips::place(lblNotes, 240, 3420, 5640, 900);
-    Twips::place(Shape2, 6300, 3120, 1560, 1080);
-    Twips::place(Shape1, 6240, 3060, 1560, 1080);
-    Twips::place(lblEnter, 6240, 3060, 1560, 1080);
 
-    m_enter = new LabelButton(lblEnter, Shape1, Shape2);
     connect(m_enter, &LabelButton::clicked, this, &frmChartInfo::lblEnter_Click);
     connect(Combo1_0, &QComboBox::activated, this, [this] { Combo1_Click(0); });
     connect(List1, &QListWidget::itemClicked, this, &frmChartInfo::List1_Click);
@@ -166,15 +158,8 @@ void frmChartInfo::Form_Load()
         setBackColour(b, QColor(0, 0, 210));
     setBackColour(chkViewWeight, QColor(0, 0, 230));
 
-    setHeightTwips(40);
-    setWidthTwips(kWidth);
-    centreOverMain(8);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-
-    for (QLabel *l : findChildren<QLabel *>())
-        setTextColour(l, l == lblEnter ? QColor(Qt::black) : kCaptionColour);
+    // The common formatting makes the captions white and lblEnter black.
+    openWindow(kWidth, kFinalHeight, 8);
     for (QGroupBox *frame : {fraDistance, fraTime})
         setTextColour(frame, kCaptionColour);
 
@@ -192,8 +177,6 @@ void frmChartInfo::Form_Load()
         fraTime->show();
     }
 
-    setTextColour(lblEnter, Qt::black);
-    mFormProcedures::FormatControls();
     // The unit buttons stand on blue: light text keeps them readable.
     for (QRadioButton *b : optDistance + optTime)
         setTextColour(b, kCaptionColour);

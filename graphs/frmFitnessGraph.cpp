@@ -9,6 +9,7 @@
 #include "common/Settings.h"
 #include "profile/ViewingPeriod.h"
 #include "profile/mBMI.h"
+#include "shell/Controls.h"
 #include "shell/LabelButton.h"
 #include "shell/MsgBox.h"
 #include "shell/PictureBox.h"
@@ -29,6 +30,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+using namespace Controls;
 using namespace GraphControls;
 using namespace ProgressSampling;
 
@@ -59,19 +61,6 @@ void setCaption(QLabel *part, const QString &text)
     while (f.pointSize() > 7 && QFontMetrics(f).horizontalAdvance(text) > part->width())
         f.setPointSize(f.pointSize() - 1);
     part->setFont(f);
-}
-
-// A round label-button: the caption on a green front circle with a grey
-// shadow circle.
-void roundButton(QLabel *caption, Shape *front, Shape *back, int left, int backLeft, int top)
-{
-    back->setFillColor(QColor(0x80, 0x80, 0x80));
-    front->setFillColor(QColor(0, 255, 0));
-    caption->setWordWrap(true);
-    caption->setAlignment(Qt::AlignCenter);
-    Twips::place(back, backLeft, top, 1215, 1215);
-    Twips::place(front, left, top, 1215, 1215);
-    Twips::place(caption, left, top, 1215, 1215);
 }
 
 } // namespace
@@ -112,28 +101,28 @@ frmFitnessGraph::frmFitnessGraph(Shell &shell) : WorkingWindow(shell)
         Label3.append(caption);
     }
 
-    shpSysInfoB = new Shape(this, QStringLiteral("shpSysInfoB"), Shape::Circle);
-    shpSysInfo = new Shape(this, QStringLiteral("shpSysInfo"), Shape::Circle);
-    lblSysInfo = label(this, QStringLiteral("lblSysInfo"), QStringLiteral("Back"));
+    m_back = labelButton(this, QStringLiteral("lblSysInfo"), QStringLiteral("Back"),
+                         greenRound(QStringLiteral("shpSysInfo"), QStringLiteral("shpSysInfoB")), 8115, 5520, 1215,
+                         1215, LabelButton::MoveBackFirst);
+    lblSysInfo = m_back->label();
+    shpSysInfo = m_back->front();
+    shpSysInfoB = m_back->back();
     lblSysInfo->setToolTip(QStringLiteral("Move Back To Previous Form To Make A New Selection"));
-    roundButton(lblSysInfo, shpSysInfo, shpSysInfoB, 8115, 8070, 5520);
 
-    shpBackPrint = new Shape(this, QStringLiteral("shpBackPrint"), Shape::Circle);
-    shpFrontPrint = new Shape(this, QStringLiteral("shpFrontPrint"), Shape::Circle);
-    lblPrint = label(this, QStringLiteral("lblPrint"), QStringLiteral("Print "));
+    m_print = labelButton(this, QStringLiteral("lblPrint"), QStringLiteral("Print "),
+                          greenRound(QStringLiteral("shpFrontPrint"), QStringLiteral("shpBackPrint")), 1155, 5520,
+                          1215, 1215);
+    lblPrint = m_print->label();
+    shpFrontPrint = m_print->front();
+    shpBackPrint = m_print->back();
     lblPrint->setToolTip(QStringLiteral("Print Information"));
-    roundButton(lblPrint, shpFrontPrint, shpBackPrint, 1155, 1110, 5520);
 
-    Shape2 = new Shape(this, QStringLiteral("Shape2"));
-    Shape2->setFillColor(QColor(0, 0, 40));
-    Shape1 = new Shape(this, QStringLiteral("Shape1"));
-    Shape1->setFillColor(QColor(192, 192, 192));
-    lblEnter = label(this, QStringLiteral("lblEnter"), QStringLiteral("Advanced Options"));
-    lblEnter->setAlignment(Qt::AlignCenter);
+    m_options = enterButton(this, QStringLiteral("Advanced Options"), 4980, 6000, 2640, 540);
+    lblEnter = m_options->label();
+    Shape1 = m_options->front();
+    Shape2 = m_options->back();
+    lblEnter->setWordWrap(false); // one line
     lblEnter->setToolTip(QStringLiteral("Press button to see more information"));
-    Twips::place(Shape2, 5040, 6060, 2640, 540);
-    Twips::place(Shape1, 4980, 6000, 2640, 540);
-    Twips::place(lblEnter, 4980, 6000, 2640, 540);
 
     const QStringList colours = {QStringLiteral("Color"), QStringLiteral("Black and White")};
     for (int i = 0; i < colours.size(); ++i) {
@@ -148,11 +137,8 @@ frmFitnessGraph::frmFitnessGraph(Shell &shell) : WorkingWindow(shell)
     }
     Option1[0]->setChecked(true);
 
-    m_back = new LabelButton(lblSysInfo, shpSysInfo, shpSysInfoB, LabelButton::MoveBackFirst);
     connect(m_back, &LabelButton::clicked, this, &frmFitnessGraph::lblSysInfo_Click);
-    m_print = new LabelButton(lblPrint, shpFrontPrint, shpBackPrint);
     connect(m_print, &LabelButton::clicked, this, &frmFitnessGraph::lblPrint_Click);
-    m_options = new LabelButton(lblEnter, Shape1, Shape2);
     connect(m_options, &LabelButton::clicked, this, &frmFitnessGraph::lblEnter_Click);
 }
 
@@ -161,14 +147,7 @@ void frmFitnessGraph::Form_Load()
     m_distanceChecked =
         GraphSettings::flag(shell().settings(), GraphSettings::kDistanceChecked, m_distanceChecked);
 
-    setWidthTwips(kWidth);
-    setHeightTwips(40);
-    setTopTwips(100);
-    setLeftTwips((shell().mainWidthTwips() - kWidth) / 2);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindowAtTop(kWidth, kFinalHeight, 100);
     setTextColour(lblPrint, Qt::black);
     setTextColour(lblSysInfo, Qt::black);
 

@@ -97,12 +97,29 @@ void WorkingWindow::centreOverMain(int topDivisor, int heightForTop)
     setTopTwips(top);
 }
 
+namespace {
+constexpr int kOpeningHeight = 40;
+}
+
 void WorkingWindow::openWindow(int width, int finalHeight, int topDivisor)
 {
-    constexpr int kOpeningHeight = 40;
     setHeightTwips(kOpeningHeight);
     setWidthTwips(width);
     centreOverMain(topDivisor, kOpeningHeight);
+    growOpened(finalHeight);
+}
+
+void WorkingWindow::openWindowAtTop(int width, int finalHeight, int top)
+{
+    setHeightTwips(kOpeningHeight);
+    setWidthTwips(width);
+    setLeftTwips((m_shell.mainWidthTwips() - width) / 2);
+    setTopTwips(top);
+    growOpened(finalHeight);
+}
+
+void WorkingWindow::growOpened(int finalHeight)
+{
     showWindow();
     mFormProcedures::OpenForm(finalHeight);
     mFormProcedures::PaintForms();

@@ -64,6 +64,8 @@ public:
     // open animation, then the gradient and the common formatting
     // (mFormProcedures::OpenForm, PaintForms, FormatControls).
     void openWindow(int width, int finalHeight, int topDivisor);
+    // The same opening with the top at `top` twips.
+    void openWindowAtTop(int width, int finalHeight, int top);
 
     // Shows / hides the sub-window; a hidden window stays loaded (the choice
     // dialogs hide themselves while their result window is open).
@@ -95,6 +97,7 @@ protected:
 
 private:
     void applyGeometry();
+    void growOpened(int finalHeight);
 
     Shell &m_shell;
     QPointer<QMdiSubWindow> m_frame;
