@@ -1,5 +1,6 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 #include "common/DateText.h"
 #include "common/ImageSurface.h"
@@ -60,16 +61,10 @@ private:
     static frmChartInfo *openOptions(ShellFixture &f, const QString &item);
     static void choose(frmChartInfo *dialog, const QString &category, const QString &exercise);
     static void press(QWidget *window, const QString &label);
-    template <typename T = QWidget>
-    static T *control(QWidget *window, const QString &name)
-    {
-        T *c = window ? window->findChild<T *>(name) : nullptr;
-        if (!c)
-            qWarning("no control %s", qPrintable(name));
-        return c;
-    }
     static QColor pixelAt(frmFitnessGraph *graph, double x, double y);
 };
+
+using WindowTest::control;
 
 std::unique_ptr<ShellFixture> TestGraphWindows::fixture()
 {

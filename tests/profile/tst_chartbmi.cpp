@@ -1,5 +1,6 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 #include "common/DateText.h"
 #include "common/ImageSurface.h"
@@ -59,31 +60,18 @@ void registerGraph(WindowRegistry &registry)
                  [](Shell &shell) { return new OtherWindow(shell); });
 }
 
+using WindowTest::click;
+using WindowTest::control;
+using WindowTest::hover;
+
 ShellFixture::Options on(QList<QStringList> settings = {})
 {
-    ShellFixture::Options options;
-    options.today = kToday;
-    options.settings = std::move(settings);
-    return options;
-}
-
-template <typename T = QWidget>
-T *control(WorkingWindow *window, const QString &name)
-{
-    T *c = window ? window->findChild<T *>(name) : nullptr;
-    if (!c)
-        qWarning("no control %s", qPrintable(name));
-    return c;
-}
-
-void click(WorkingWindow *window, const QString &name)
-{
-    QTest::mouseClick(control(window, name), Qt::LeftButton);
+    return WindowTest::on(kToday, std::move(settings));
 }
 
 void writeHistory(ShellFixture &f, const QByteArray &bytes)
 {
-    TestEnvironment::writeFile(f.dataFolder(), WeightHistory::kFileName, bytes);
+    WindowTest::write(f, WeightHistory::kFileName, bytes);
 }
 
 // A few weighings a week apart, newest first, 70 inches tall.
@@ -245,14 +233,12 @@ void TestChartBMI::captionsAndOptionLabels()
     QVERIFY(control<QRadioButton>(dialog, "Option2(0)")->isChecked());
 
     auto *notes = control<QLabel>(dialog, "lblNotes");
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(control(dialog, "Label4"), &move);
+    hover(control(dialog, "Label4"));
     QCOMPARE(notes->text(), QStringLiteral("Choose which type evaluation form to view"));
-    QApplication::sendEvent(control(dialog, "Label8"), &move);
+    hover(control(dialog, "Label8"));
     QCOMPARE(notes->text(), QStringLiteral("Choose which type of graph to view"));
     // The bare dialog changes nothing.
-    QApplication::sendEvent(dialog, &move);
+    hover(dialog);
     QCOMPARE(notes->text(), QStringLiteral("Choose which type of graph to view"));
 
     auto *kind = control<QComboBox>(dialog, "Combo2");

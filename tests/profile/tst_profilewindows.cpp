@@ -1,5 +1,6 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
@@ -22,21 +23,13 @@ namespace {
 
 const QDate kToday(2026, 12, 14);
 
+using WindowTest::click;
+using WindowTest::control;
+using WindowTest::hover;
+
 ShellFixture::Options on(QList<QStringList> settings = {})
 {
-    ShellFixture::Options options;
-    options.today = kToday;
-    options.settings = std::move(settings);
-    return options;
-}
-
-template <typename T = QWidget>
-T *control(WorkingWindow *window, const QString &name)
-{
-    T *c = window ? window->findChild<T *>(name) : nullptr;
-    if (!c)
-        qWarning("no control %s", qPrintable(name));
-    return c;
+    return WindowTest::on(kToday, std::move(settings));
 }
 
 QString text(WorkingWindow *window, const QString &name)
@@ -53,18 +46,6 @@ void type(WorkingWindow *window, const QString &name, const QString &value)
     control<QLineEdit>(window, name)->setText(value);
 }
 
-void clickEnter(WorkingWindow *window)
-{
-    QTest::mouseClick(control(window, "lblEnter"), Qt::LeftButton);
-}
-
-void moveOver(QWidget *widget, QPoint pos = QPoint(2, 2))
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
 QString stored(ShellFixture &f, const QString &section, const QString &key)
 {
     return f.settings().get(section, key, "(none)");
@@ -72,7 +53,7 @@ QString stored(ShellFixture &f, const QString &section, const QString &key)
 
 QByteArray history(ShellFixture &f)
 {
-    return TestEnvironment::readFile(f.dataFolder(), WeightHistory::kFileName);
+    return WindowTest::file(f, WeightHistory::kFileName);
 }
 
 } // namespace
@@ -132,7 +113,7 @@ void TestProfileWindows::profileIsEnteredAndShownAgain()
     type(w, "txtInches", "11");
     control<QComboBox>(w, "cboSex")->setCurrentIndex(1);
     control<DatePicker>(w, "DTPicker1")->setDate(QDate(2026, 12, 7));
-    clickEnter(w);
+    click(w, "lblEnter");
     QVERIFY(f.messages().isEmpty());
     QCOMPARE(text(w, "Label3"), QString("Your personal information has been updated!"));
     QCOMPARE(history(f), QByteArray("\"07-Dec-26\",36,150,71\r\n\"Initializer\",0,0,0\r\n"));
@@ -206,7 +187,7 @@ void TestProfileWindows::weightOnlyMode()
     // Typing replaces the weight at once; Enter saves all four fields.
     QTest::keyClicks(weight, "176");
     QCOMPARE(weight->text(), QString("176"));
-    clickEnter(w);
+    click(w, "lblEnter");
     QCOMPARE(history(f), QByteArray("\"14-Dec-26\",15,176,25\r\n\"Initializer\",0,0,0\r\n"));
 }
 
@@ -232,11 +213,11 @@ void TestProfileWindows::enterRefusesBadBoxesAndDamagedHistory()
     QFETCH(QString, box);
     QFETCH(QString, value);
     ShellFixture f({registerProfileWindows}, on());
-    TestEnvironment::writeFile(f.dataFolder(), WeightHistory::kFileName, file);
+    WindowTest::write(f, WeightHistory::kFileName, file);
     QVERIFY(f.trigger("itmPersonal"));
     WorkingWindow *w = f.window("frmPersonalInformation");
     type(w, box, value);
-    clickEnter(w);
+    click(w, "lblEnter");
     QTEST(f.takeMessages().join("|"), "message");
     QCOMPARE(history(f), file);
     QCOMPARE(text(w, "Label3"), QString());
@@ -264,15 +245,15 @@ void TestProfileWindows::captionsHighlightOnHover()
     auto *w = f.windowAs<frmPersonalInformation>("frmPersonalInformation");
     QLabel *lastName = control<QLabel>(w, "lblLabel(6)");
     QLabel *firstName = control<QLabel>(w, "lblLabel(0)");
-    moveOver(firstName);
+    hover(firstName);
     QCOMPARE(firstName->font().pointSizeF(), 11.0);
     w->Notes(6);
     QCOMPARE(lastName->font().pointSizeF(), 11.0);
     QCOMPARE(firstName->font().pointSizeF(), 10.0);
     QCOMPARE(text(w, "Label3"), QString("Please enter your last name in textbox"));
-    moveOver(control(w, "lblEnter"));
+    hover(control(w, "lblEnter"));
     QCOMPARE(text(w, "Label3"), QString("Press to enter information"));
-    moveOver(w, QPoint(1, 1)); // the bare window
+    hover(w, QPoint(1, 1)); // the bare window
     QCOMPARE(lastName->font().pointSizeF(), 10.0);
     QCOMPARE(text(w, "Label3"), QString());
 }
@@ -303,25 +284,25 @@ void TestProfileWindows::goalIsAcceptedOrRefused()
     auto *date = control<DatePicker>(w, "DTPicker1");
 
     type(w, "txtGoalWeight", "149");
-    clickEnter(w);
+    click(w, "lblEnter");
     QCOMPARE(f.takeMessages(), QStringList{WeightGoal::kTodayMessage});
     QCOMPARE(text(w, "txtGoalWeight"), QString("149"));
 
     date->setDate(kToday.addDays(7));
-    clickEnter(w);
+    click(w, "lblEnter");
     QCOMPARE(f.takeMessages(), QStringList{WeightGoal::kTooFastMessage});
     QCOMPARE(text(w, "txtGoalWeight"), QString("95")); // no goal stored yet
     QVERIFY(!f.settings().contains(Goals, WeightGoal::kGoalWeightKey));
 
     type(w, "txtGoalWeight", "79");
     date->setDate(kToday.addDays(500));
-    clickEnter(w);
+    click(w, "lblEnter");
     QCOMPARE(f.takeMessages(), QStringList{WeightGoal::kAcceptedMessage});
     QCOMPARE(stored(f, Goals, WeightGoal::kGoalWeightKey), QString("79"));
     QCOMPARE(stored(f, Goals, WeightGoal::kGoalDateKey), kToday.addDays(500).toString("M/d/yyyy"));
 
     type(w, "txtGoalWeight", "a lot less");
-    clickEnter(w);
+    click(w, "lblEnter");
     QCOMPARE(f.takeMessages(), QStringList{WeightGoal::kNotANumberMessage});
     QCOMPARE(stored(f, Goals, WeightGoal::kGoalWeightKey), QString("79"));
 
@@ -360,14 +341,14 @@ void TestProfileWindows::goalPointersOnHover()
     ShellFixture f({registerProfileWindows}, on());
     QVERIFY(f.trigger("itmGoal"));
     WorkingWindow *w = f.window("frmGoals");
-    moveOver(control(w, "Label2"));
+    hover(control(w, "Label2"));
     QCOMPARE(text(w, "lblPointer1"), QString("----") + QChar(0xBB));
     QCOMPARE(control(w, "lblPointer1")->font().pointSizeF(), 16.0);
-    moveOver(control(w, "lblGoalSetting"));
+    hover(control(w, "lblGoalSetting"));
     QCOMPARE(text(w, "lblPointer2"), QString("--") + QChar(0xBB));
-    moveOver(control(w, "lblMetabolic"));
+    hover(control(w, "lblMetabolic"));
     QVERIFY(text(w, "lblNotes").startsWith("Adjusts the calories you have burnned"));
-    moveOver(w, QPoint(1, 1));
+    hover(w, QPoint(1, 1));
     QCOMPARE(text(w, "lblPointer1"), QString());
     QCOMPARE(text(w, "lblPointer2"), QString());
     QCOMPARE(text(w, "lblNotes"), QString());

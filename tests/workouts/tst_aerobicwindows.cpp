@@ -6,6 +6,7 @@
 #include "shell/TextBox.h"
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "workouts/AerobicWorkout.h"
 #include "workouts/CustomAerobic.h"
 #include "workouts/ExerciseDeletion.h"
@@ -47,9 +48,6 @@ private Q_SLOTS:
 
 private:
     static ShellFixture::Options options();
-    static QByteArray file(const ShellFixture &f, const QString &name);
-    static void write(const ShellFixture &f, const QString &name, const QByteArray &bytes);
-    static void hover(QWidget *w, QPoint at = QPoint(2, 2));
     static void choose(QListWidget *list, const QString &text);
 };
 
@@ -64,29 +62,14 @@ const QByteArray kCatalogue = "\"Ou\",\"Golf\",#TRUE#,#FALSE#,#FALSE#\r\n"
 
 } // namespace
 
+using WindowTest::file;
+using WindowTest::hover;
+using WindowTest::write;
+
 ShellFixture::Options TestAerobicWindows::options()
 {
-    ShellFixture::Options o;
-    o.today = QDate(2026, 12, 7);
-    o.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("150")}};
-    return o;
-}
-
-QByteArray TestAerobicWindows::file(const ShellFixture &f, const QString &name)
-{
-    return TestEnvironment::readFile(f.dataFolder(), name);
-}
-
-void TestAerobicWindows::write(const ShellFixture &f, const QString &name, const QByteArray &bytes)
-{
-    TestEnvironment::writeFile(f.dataFolder(), name, bytes);
-}
-
-void TestAerobicWindows::hover(QWidget *w, QPoint at)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &move);
+    return WindowTest::on(QDate(2026, 12, 7),
+                          {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("150")}});
 }
 
 void TestAerobicWindows::choose(QListWidget *list, const QString &text)

@@ -10,6 +10,7 @@
 #include "shell/WorkingWindow.h"
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/WindowTest.h"
 #include "workouts/CustomExercise.h"
 #include "workouts/ExerciseLogName.h"
 #include "workouts/StandardExercises.h"
@@ -52,29 +53,23 @@ private Q_SLOTS:
 
 private:
     static ShellFixture::Options options();
-    static QByteArray file(const ShellFixture &f, const QString &name);
     static void writeCatalogue(const ShellFixture &f, const QByteArray &bytes);
     static frmEnterData *openEntry(ShellFixture &f, const QString &item = QStringLiteral("itmBiceps"));
-    static void hover(QWidget *w, QPoint at = QPoint(2, 2));
     static void clickUpperArrow(QScrollBar *bar);
 };
 
+using WindowTest::file;
+using WindowTest::hover;
+
 ShellFixture::Options TestWorkoutWindows::options()
 {
-    ShellFixture::Options o;
-    o.today = QDate(2026, 12, 7);
-    o.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}};
-    return o;
-}
-
-QByteArray TestWorkoutWindows::file(const ShellFixture &f, const QString &name)
-{
-    return TestEnvironment::readFile(f.dataFolder(), name);
+    return WindowTest::on(QDate(2026, 12, 7),
+                          {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}});
 }
 
 void TestWorkoutWindows::writeCatalogue(const ShellFixture &f, const QByteArray &bytes)
 {
-    TestEnvironment::writeFile(f.dataFolder(), QStringLiteral("ExerciseDescription.txt"), bytes);
+    WindowTest::write(f, QStringLiteral("ExerciseDescription.txt"), bytes);
 }
 
 frmEnterData *TestWorkoutWindows::openEntry(ShellFixture &f, const QString &item)
@@ -82,13 +77,6 @@ frmEnterData *TestWorkoutWindows::openEntry(ShellFixture &f, const QString &item
     if (!f.trigger(item))
         return nullptr;
     return f.windowAs<frmEnterData>(frmEnterData::kName);
-}
-
-void TestWorkoutWindows::hover(QWidget *w, QPoint at)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &move);
 }
 
 void TestWorkoutWindows::clickUpperArrow(QScrollBar *bar)
@@ -413,7 +401,7 @@ void TestWorkoutWindows::entrySavesAndResets()
 {
     ShellFixture f({registerWorkoutWindows}, options());
     writeCatalogue(f, "\"Bi\",\"Curl\",\"\",\"2\"\r\n\"Le\",\"Curl\",\"\",3\r\n\"Bi\",\"Hammer\",\"\",3\r\n");
-    TestEnvironment::writeFile(f.dataFolder(), QStringLiteral("BiCurl.txt"), QByteArray());
+    WindowTest::write(f, QStringLiteral("BiCurl.txt"), QByteArray());
     frmEnterData *w = openEntry(f);
     w->spinner(0, frmEnterData::Reps, 0)->setValue(10);
     w->spinner(0, frmEnterData::Weight, 0)->setValue(100);
@@ -443,7 +431,7 @@ void TestWorkoutWindows::entryRefusesATypedLetter()
 {
     ShellFixture f({registerWorkoutWindows}, options());
     writeCatalogue(f, "\"Bi\",\"Curl\",\"\",\"2\"\r\n");
-    TestEnvironment::writeFile(f.dataFolder(), QStringLiteral("BiCurl.txt"), "\"01-Dec-26\",90,10,95,8\r\n");
+    WindowTest::write(f, QStringLiteral("BiCurl.txt"), "\"01-Dec-26\",90,10,95,8\r\n");
     frmEnterData *w = openEntry(f);
     w->spinner(0, frmEnterData::Reps, 0)->setValue(10);
     w->box(0, frmEnterData::Weight, 1)->setText(QStringLiteral("1o5"));

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ShellFixture.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// What the window tests do as the user: the fixture's options, finding a
+// window's controls, clicks and mouse moves, and the data files of the
+// fixture's folder.
+namespace WindowTest {
+
+// Fixture options: "today" for the windows and values to store in the
+// settings first, as {section, key, value}.
+ShellFixture::Options on(const QDate &today, QList<QStringList> settings = {});
+
+// The window's control of that objectName; null, with a warning naming it,
+// when there is none.
+template <typename T = QWidget>
+T *control(const QWidget *window, const QString &name)
+{
+    T *c = window ? window->findChild<T *>(name) : nullptr;
+    if (!c)
+        qWarning("no control %s", qPrintable(name));
+    return c;
+}
+
+// A left click on the window's control of that name.
+void click(const QWidget *window, const QString &name);
+
+// The mouse moving over the widget at `at` with no button held, as the
+// hover hints see it.
+void hover(QWidget *widget, QPoint at = QPoint(2, 2));
+
+// A file of the fixture's data folder: its bytes; writing it.
+QByteArray file(const ShellFixture &f, const QString &name);
+void write(const ShellFixture &f, const QString &name, const QByteArray &bytes);
+
+} // namespace WindowTest
