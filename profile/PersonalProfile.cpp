@@ -42,7 +42,7 @@ PersonalProfile PersonalProfile::load(const Settings &settings)
     PersonalProfile p;
     p.firstName = settings.get(PersonalInformation, FirstName, kDefaultFirstName);
     p.lastName = settings.get(PersonalInformation, LastName, kDefaultLastName);
-    p.weight = storedNumber(settings, Weight, kDefaultWeight);
+    p.weight = storedWeight(settings);
     p.age = storedNumber(settings, Age, kDefaultAge);
     p.feet = storedNumber(settings, HFeet, kDefaultFeet);
     p.inches = storedNumber(settings, HInches, kDefaultInches);
@@ -52,7 +52,7 @@ PersonalProfile PersonalProfile::load(const Settings &settings)
 
 qint16 PersonalProfile::storedWeight(const Settings &settings)
 {
-    return storedNumber(settings, Weight, kDefaultWeight);
+    return BodyWeight::wholePounds(settings);
 }
 
 QString PersonalProfile::windowCaption() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/BodyWeight.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,7 @@ struct PersonalProfile
 {
     static const QString kDefaultFirstName; // "Enter First Name"
     static const QString kDefaultLastName;  // "Enter Last Name"
-    static constexpr qint16 kDefaultWeight = 95;
+    static constexpr qint16 kDefaultWeight = BodyWeight::kDefault;
     static constexpr qint16 kDefaultAge = 15;
     static constexpr qint16 kDefaultFeet = 2;
     static constexpr qint16 kDefaultInches = 1;
@@ -34,7 +36,8 @@ struct PersonalProfile
     // The stored profile; a stored number that is no whole number from 0 to
     // 32767 gives that value's default.
     static PersonalProfile load(const Settings &settings);
-    // The stored body weight alone, as load() reads it.
+    // The stored body weight alone, as load() reads it
+    // (BodyWeight::wholePounds).
     static qint16 storedWeight(const Settings &settings);
 
     // The profile window's caption: the first name's own once one is stored.

@@ -4,6 +4,7 @@
 #include "PersonalProfile.h"
 #include "WeightGoal.h"
 
+#include "common/BodyWeight.h"
 #include "common/DateText.h"
 #include "common/DrawingSurface.h"
 #include "common/NumberText.h"
@@ -365,9 +366,7 @@ GoalProgress goalProgress(const Settings &settings, const QDate &today)
     GoalProgress out;
     const auto goal = BoxNumber::value(
         settings.get(SettingKeys::Goals, WeightGoal::kGoalWeightKey, WeightGoal::kDefaultGoalWeight));
-    const auto weight = BoxNumber::value(settings.get(
-        SettingKeys::PersonalInformation, SettingKeys::Weight,
-        QString::number(PersonalProfile::kDefaultWeight)));
+    const auto weight = BodyWeight::stored(settings);
     // A goal or weight that is no number is no goal at all.
     if (!goal || !weight)
         return out;

@@ -1,9 +1,9 @@
 #include "CustomAerobic.h"
 
 #include "AerobicCatalogue.h"
-#include "BodyWeight.h"
 #include "CalorieFactors.h"
 #include "ExerciseLogName.h"
+#include "common/BodyWeight.h"
 #include "common/FileBatch.h"
 
 #include "common/NumberText.h"
