@@ -1,7 +1,7 @@
 #include "AerobicWorkout.h"
 
 #include "AerobicCatalogue.h"
-#include "BodyWeight.h"
+#include "common/BodyWeight.h"
 #include "CalorieFactors.h"
 #include "CalorieJournal.h"
 #include "ExerciseLogName.h"

@@ -1,6 +1,6 @@
 #include "WeightWorkout.h"
 
-#include "BodyWeight.h"
+#include "common/BodyWeight.h"
 #include "CalorieFactors.h"
 #include "CalorieJournal.h"
 #include "ExerciseLog.h"

@@ -1,4 +1,0 @@
-#pragma once
-
-// The body weight the calorie calculations use lives in the common layer.
-#include "common/BodyWeight.h"
