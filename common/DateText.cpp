@@ -1,6 +1,7 @@
 #include "DateText.h"
 
 #include "NumberText.h"
+#include "Windows1252.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -78,6 +79,29 @@ std::optional<QDate> DateText::parseMedium(QStringView text)
     if (!d.isValid())
         return std::nullopt;
     return d;
+}
+
+std::optional<QDate> DateText::parseMedium(QByteArrayView bytes)
+{
+    // The form the program writes, "07-Dec-26", straight from the bytes;
+    // anything else as its text.
+    const char *t = bytes.data();
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (bytes.size() == 9 && digit(t[0]) && digit(t[1]) && t[2] == '-' && t[6] == '-' && digit(t[7])
+        && digit(t[8])) {
+        auto lower = [](char c) { return char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c); };
+        for (int m = 0; m < 12; ++m) {
+            const char *name = kMonths[m];
+            if (lower(t[3]) == lower(name[0]) && lower(t[4]) == lower(name[1]) && lower(t[5]) == lower(name[2])) {
+                const QDate d(yearOf((t[7] - '0') * 10 + (t[8] - '0'), 2), m + 1, (t[0] - '0') * 10 + (t[1] - '0'));
+                if (!d.isValid())
+                    return std::nullopt;
+                return d;
+            }
+        }
+        return std::nullopt;
+    }
+    return parseMedium(Windows1252::decode(bytes));
 }
 
 QString DateText::shortDate(const QDate &date)

@@ -16,6 +16,8 @@ inline const QDate kLastDate(2049, 12, 31);
 QString medium(const QDate &date);
 // Reads "07-Dec-26" (also "7-dec-26" and "07-Dec-2026"); no value otherwise.
 std::optional<QDate> parseMedium(QStringView text);
+// The same for a Date field's Windows-1252 bytes.
+std::optional<QDate> parseMedium(QByteArrayView bytes);
 
 // "12/7/2026": the goal date in the settings.
 QString shortDate(const QDate &date);

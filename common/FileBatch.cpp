@@ -39,10 +39,10 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Runs work(i) for every i below `count`, each on a thread of its own (the
-// first on this one), then rethrows the first error in their order.
+// Runs work(i) for every i below `count`, each on a thread of its own
+// (`here` on this one), then rethrows the first error in their order.
 template <typename Work>
-void runTogether(qsizetype count, Work work)
+void runTogether(qsizetype count, Work work, qsizetype here = 0)
 {
     std::vector<std::exception_ptr> errors(size_t(std::max<qsizetype>(count, 0)));
     auto run = [&](qsizetype i) {
@@ -53,15 +53,17 @@ void runTogether(qsizetype count, Work work)
         }
     };
     std::vector<std::thread> threads;
-    for (qsizetype i = 1; i < count; ++i) {
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i == here)
+            continue;
         try {
             threads.emplace_back(run, i);
         } catch (const std::system_error &) {
             run(i); // no thread to be had: here, then
         }
     }
-    if (count > 0)
-        run(0);
+    if (here >= 0 && here < count)
+        run(here);
     for (std::thread &t : threads)
         t.join();
     for (const std::exception_ptr &e : errors) {
@@ -223,8 +225,19 @@ void FileBatch::commit()
     const qsizetype count = m_changes.size();
     std::vector<char> written(size_t(count), 0);
     QStringList savings;
-    for (const Change &c : std::as_const(m_changes))
+    // The largest file is made on this thread: its buffers come from the
+    // heap the saves before it left, with no fresh pages to fault in.
+    qsizetype largest = 0;
+    qint64 largestSize = -1;
+    for (qsizetype i = 0; i < count; ++i) {
+        const Change &c = m_changes[i];
         savings.append(savingPath(c.path, id));
+        const qint64 size = c.loaded ? c.after.size() : QFileInfo(c.path).size();
+        if (size > largestSize) {
+            largest = i;
+            largestSize = size;
+        }
+    }
     try {
         runTogether(count, [&](qsizetype i) {
             Change &c = m_changes[i];
@@ -239,7 +252,7 @@ void FileBatch::commit()
                                       QStringLiteral("the file cannot be replaced"));
             writeFlushed(savings[i], c.after, c.path);
             written[size_t(i)] = 1;
-        });
+        }, largest);
     } catch (const RecordFileError &) {
         for (qsizetype i = 0; i < count; ++i) {
             if (written[size_t(i)])

@@ -48,11 +48,10 @@ struct RecordReading
             j.date = lastDate;
             return j;
         }
-        const QString text = Windows1252::decode(j.dateField);
-        const auto d = DateText::parseMedium(text.trimmed());
+        const auto d = DateText::parseMedium(j.dateField);
         if (!d)
-            throw RecordFileError(RecordFileError::TypeMismatch, fileName, QStringLiteral("\"%1\" is not a date").arg(text),
-                                  j.line);
+            throw RecordFileError(RecordFileError::TypeMismatch, fileName,
+                                  QStringLiteral("\"%1\" is not a date").arg(Windows1252::decode(j.dateField)), j.line);
         j.date = *d;
         lastField = j.dateField;
         lastDate = j.date;

@@ -1,5 +1,6 @@
 #include "common/DateText.h"
 #include "common/NumberText.h"
+#include "common/Windows1252.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void fixedTextsIgnoreTheLocale();
     void rejectsDatesThatAreNoDates_data();
     void rejectsDatesThatAreNoDates();
+    void dateBytesReadAsTheirText_data();
+    void dateBytesReadAsTheirText();
 };
 
 void TestTexts::cleanup()
@@ -177,6 +180,31 @@ void TestTexts::rejectsDatesThatAreNoDates()
 {
     QFETCH(QString, text);
     QCOMPARE(DateText::parseMedium(text), std::nullopt);
+}
+
+// A Date field's bytes read as the same date as its text, whatever their
+// form.
+void TestTexts::dateBytesReadAsTheirText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("as written") << QByteArray("07-Dec-26");
+    QTest::newRow("lower case") << QByteArray("07-dec-26");
+    QTest::newRow("upper case") << QByteArray("07-DEC-49");
+    QTest::newRow("two digits before 1950") << QByteArray("31-Dec-50");
+    QTest::newRow("one-digit day") << QByteArray("7-Dec-26");
+    QTest::newRow("four-digit year") << QByteArray("07-Dec-2026");
+    QTest::newRow("blanks around") << QByteArray(" 07-Dec-26 ");
+    QTest::newRow("no-break space before") << QByteArray("\xa0" "07-Dec-26");
+    QTest::newRow("no such day") << QByteArray("31-Feb-26");
+    QTest::newRow("no such month") << QByteArray("07-Dex-26");
+    QTest::newRow("high byte for a letter") << QByteArray("07-D\xe9" "c-26");
+    QTest::newRow("slashes") << QByteArray("07/Dec/26");
+}
+
+void TestTexts::dateBytesReadAsTheirText()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(DateText::parseMedium(QByteArrayView(bytes)), DateText::parseMedium(Windows1252::decode(bytes)));
 }
 
 PULSAR_TEST_MAIN_CORE(TestTexts)
