@@ -306,17 +306,15 @@ void FileBatch::commit()
     }
     flushFolder(noteDir.path());
 
-    // Committed: the new files replace the old ones. A file that cannot be
-    // replaced now is left, with the note, to recover().
+    // Committed: the new files replace the old ones. The note stays until
+    // the next batch puts its own in its place or recover() removes it: a
+    // rename that has not reached the disk when the machine stops is made
+    // again from it, and it names no file of a later batch. A file that
+    // cannot be replaced now is left to recover() as well.
     for (qsizetype i : std::as_const(changed)) {
         if (!replace(savings[i], m_changes[i].path))
             throw RecordFileError(RecordFileError::WriteFailed, m_changes[i].path, systemError());
     }
-    // The renames on the disk before the note goes (a note that outlives
-    // its batch names files no later batch makes).
-    for (const QString &folder : std::as_const(folders))
-        flushFolder(folder);
-    QFile::remove(notePath);
 }
 
 void FileBatch::recover(const QString &folder)

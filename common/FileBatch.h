@@ -12,7 +12,7 @@
 // the batch was committed, with a note that lets recover() finish it: each
 // new file is written beside its file under a hidden name and flushed to the
 // disk, the note naming them is put in place (the commit), then they replace
-// their files, and the note goes.
+// their files. The note stays, hidden, until the next batch or recover().
 class FileBatch
 {
 public:

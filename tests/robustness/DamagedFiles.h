@@ -2,6 +2,7 @@
 
 // The data files the program reads, each as the program writes it, for the
 // tests that damage one of them.
+#include "common/FileBatch.h"
 #include "support/TestEnvironment.h"
 
 #include <QByteArray>
@@ -41,13 +42,16 @@ inline void writeSoundFiles(const QString &folder)
         TestEnvironment::writeFile(folder, it.key(), it.value());
 }
 
-// Every file of the folder with its bytes.
+// Every file of the folder with its bytes, hidden ones too, but the note
+// the last save of several files leaves (the saves' own bookkeeping).
 inline QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> out;
     const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
-        out.insert(name, TestEnvironment::readFile(folder, name));
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (name != FileBatch::kCommitFileName)
+            out.insert(name, TestEnvironment::readFile(folder, name));
+    }
     return out;
 }
 
