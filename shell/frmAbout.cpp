@@ -150,13 +150,7 @@ void frmAbout::Form_Load()
     lblDisclaimer->setText(kDisclaimer.toUpper());
 
     // A thin strip across the middle of the main window that grows downwards.
-    setHeightTwips(40);
-    setWidthTwips(kWidth);
-    centreOverMain(2);
-    showWindow();
-    mFormProcedures::OpenForm(kFinalHeight);
-    mFormProcedures::PaintForms();
-    mFormProcedures::FormatControls();
+    openWindow(kWidth, kFinalHeight, 2);
 
     QFont disclaimer = lblDisclaimer->font();
     disclaimer.setFamily(QStringLiteral("Small Fonts"));
