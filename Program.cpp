@@ -20,7 +20,7 @@ MDIFitness *createProgram()
     // (or cleared when it never got to its commit) before any file is read;
     // then every start copies in the shipped files the data folder lacks.
     const QString folder = DataFolder::location();
-    FileBatch::recover(folder);
+    const bool recovered = FileBatch::recover(folder);
     const QStringList failed = DataFolder::seed(DataFolder::shipped(), folder);
 
     WindowRegistry registry;
@@ -35,6 +35,11 @@ MDIFitness *createProgram()
     if (!failed.isEmpty()) {
         MsgBox::show(QStringLiteral("These files could not be copied into the data folder %1: %2.")
                          .arg(folder, failed.join(QStringLiteral(", "))));
+    }
+    if (!recovered) {
+        MsgBox::show(QStringLiteral("A save into the data folder %1 was stopped before it ended and could not be "
+                                    "finished: its files may not agree. It is tried again at the next start.")
+                         .arg(folder));
     }
     main->start();
     return main;

@@ -17,32 +17,35 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const QString FileBatch::kCommitFileName = QStringLiteral(".pulsar-commit");
+const QString FileBatch::kLockFileName = QStringLiteral(".pulsar-lock");
 
 namespace {
 
+// Every hidden file a batch writes is named ".pulsar-<id>-<what>.saving",
+// the batch's `id` random: a note of an earlier batch never names a file of
+// a later one, and a long file name gets no longer.
+const QString kSavingPrefix = QStringLiteral(".pulsar-");
 const QString kSavingSuffix = QStringLiteral(".saving");
 
-// The hidden file the new contents of `path` are written to first, named
-// by the batch's `id` as well: a note of an earlier batch never names a file
-// of a later one.
-QString savingPath(const QString &path, const QString &id)
+QString savingName(const QString &id, const QString &what)
 {
-    const QFileInfo fi(path);
-    return fi.dir().filePath(u'.' + fi.fileName() + u'.' + id + kSavingSuffix);
+    return kSavingPrefix + id + u'-' + what + kSavingSuffix;
 }
 
-QString systemError()
+QString systemError(int error = errno)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Runs work(i) for every i below `count`, each on a thread of its own
 // (`here` on this one), then rethrows the first error in their order.
 template <typename Work>
-void runTogether(qsizetype count, Work work, qsizetype here = 0)
+void runTogether(qsizetype count, Work work, qsizetype here)
 {
     std::vector<std::exception_ptr> errors(size_t(std::max<qsizetype>(count, 0)));
     auto run = [&](qsizetype i) {
@@ -53,6 +56,7 @@ void runTogether(qsizetype count, Work work, qsizetype here = 0)
         }
     };
     std::vector<std::thread> threads;
+    threads.reserve(size_t(std::max<qsizetype>(count, 0)));
     for (qsizetype i = 0; i < count; ++i) {
         if (i == here)
             continue;
@@ -72,36 +76,52 @@ void runTogether(qsizetype count, Work work, qsizetype here = 0)
     }
 }
 
-// Writes `bytes` to `path` and flushes them to the disk; errors name
-// `shownPath`, the file the user knows.
-void writeFlushed(const QString &path, const QByteArray &bytes, const QString &shownPath)
+// Writes `bytes` to the new file `path` with the permissions `mode` and
+// flushes them to the disk; errors name `shownPath`, the file the user
+// knows.
+void writeFlushed(const QString &path, const QByteArray &bytes, mode_t mode, const QString &shownPath)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, f.errorString());
-    if (f.write(bytes) != bytes.size()) {
-        const QString why = f.errorString();
-        f.close();
-        QFile::remove(path);
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, why);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0)
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+    auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(name.constData());
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError(error));
+    };
+    // The old file's permissions exactly, whatever the umask.
+    if (::fchmod(fd, mode) != 0)
+        fail(errno);
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            fail(n < 0 ? errno : ENOSPC);
+        data += n;
+        left -= n;
     }
-    if (::fsync(f.handle()) != 0) {
-        const QString why = systemError();
-        f.close();
-        QFile::remove(path);
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, why);
+    if (::fsync(fd) != 0)
+        fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(name.constData());
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError(error));
     }
-    f.close();
 }
 
 // Flushes a folder's entries (new names, renames) to the disk.
-void flushFolder(const QString &folder)
+bool flushFolder(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (fd < 0)
+        return false;
+    const bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
 }
 
 bool replace(const QString &from, const QString &to)
@@ -109,9 +129,20 @@ bool replace(const QString &from, const QString &to)
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// The note: for every file, its hidden name and its own, relative to the
+// note's folder, each ended by a NUL (which no file name holds).
+QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
+{
+    QByteArray note;
+    for (const auto &[saving, target] : files) {
+        note += QFile::encodeName(dir.relativeFilePath(saving)) + '\0';
+        note += QFile::encodeName(dir.relativeFilePath(target)) + '\0';
+    }
+    return note;
+}
+
 // Carries out the committed batch noted in `folder`: every new file still
-// under its hidden name replaces its file. True when none is left to do (the
-// note is then gone).
+// under its hidden name replaces its file. True when none is left to do.
 bool finishCommitted(const QString &folder)
 {
     const QDir dir(folder);
@@ -121,24 +152,67 @@ bool finishCommitted(const QString &folder)
     QFile note(notePath);
     if (!note.open(QIODevice::ReadOnly))
         return false;
+    const QList<QByteArray> names = note.readAll().split('\0');
+    note.close();
     bool done = true;
-    for (const QByteArray &line : note.readAll().split('\n')) {
-        const qsizetype tab = line.indexOf('\t');
-        if (tab < 0)
-            continue;
-        const QString saving = dir.filePath(QString::fromUtf8(line.left(tab)));
-        const QString target = dir.filePath(QString::fromUtf8(line.mid(tab + 1)));
-        if (QFileInfo::exists(saving) && !replace(saving, target))
+    bool renamed = false;
+    for (qsizetype i = 0; i + 1 < names.size(); i += 2) {
+        const QString saving = dir.filePath(QFile::decodeName(names[i]));
+        const QString target = dir.filePath(QFile::decodeName(names[i + 1]));
+        if (!QFileInfo::exists(saving))
+            continue; // replaced already
+        if (replace(saving, target))
+            renamed = true;
+        else
             done = false;
     }
-    note.close();
-    if (!done)
+    if (renamed && !flushFolder(folder))
         return false;
-    flushFolder(folder);
-    return true;
+    return done;
 }
 
 } // namespace
+
+// A folder's lock, held while a batch or a recovery works there: a lock of
+// the system on the lock file, which ends with the process that holds it,
+// however that ends. The lock file itself stays, empty.
+class FileBatch::FolderLock
+{
+public:
+    explicit FolderLock(const QString &folder)
+    {
+        m_fd = ::open(QFile::encodeName(QDir(folder).filePath(kLockFileName)).constData(),
+                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (m_fd < 0)
+            return;
+        // Another copy of the program saving there is done within moments.
+        for (int tries = 0; tries < 1000; ++tries) {
+            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+                m_locked = true;
+                return;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return;
+            ::usleep(10000);
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // and with it the lock
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+    bool locked() const { return m_locked; }
+
+private:
+    int m_fd = -1;
+    bool m_locked = false;
+};
+
+FileBatch::FileBatch() = default;
+FileBatch::~FileBatch() = default;
 
 FileBatch::Change &FileBatch::changeOf(const QString &path)
 {
@@ -146,8 +220,25 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
         if (c.path == path)
             return c;
     }
+    if (m_changes.isEmpty()) {
+        // The batch's first file: the folder is this batch's, and as the
+        // batch an earlier run committed there left it.
+        const QString folder = QFileInfo(path).absolutePath();
+        m_lock = std::make_unique<FolderLock>(folder);
+        if (!m_lock->locked())
+            throw RecordFileError(RecordFileError::WriteFailed, path,
+                                  QStringLiteral("its folder could not be locked for the save"));
+        if (!finishCommitted(folder))
+            throw RecordFileError(RecordFileError::WriteFailed, path,
+                                  QStringLiteral("an earlier save into its folder could not be finished"));
+    }
     Change c;
     c.path = path;
+    const QFileInfo fi(path);
+    // Through a symbolic link to the file it names, as other saves write.
+    c.target = !fi.isSymLink() ? fi.absoluteFilePath()
+               : fi.exists()   ? fi.canonicalFilePath()
+                               : fi.symLinkTarget();
     m_changes.append(c);
     return m_changes.last();
 }
@@ -214,10 +305,7 @@ void FileBatch::commit()
 {
     if (m_changes.isEmpty())
         return;
-    const QDir noteDir = QFileInfo(m_changes.first().path).dir();
-    // A batch of an earlier run that was committed but not carried out
-    // comes first.
-    finishCommitted(noteDir.path());
+    const QDir noteDir = QFileInfo(m_changes.first().path).absoluteDir();
 
     // Each file on a thread of its own: read, made, and when it changes,
     // written under its hidden name and flushed to the disk.
@@ -231,33 +319,44 @@ void FileBatch::commit()
     qint64 largestSize = -1;
     for (qsizetype i = 0; i < count; ++i) {
         const Change &c = m_changes[i];
-        savings.append(savingPath(c.path, id));
-        const qint64 size = c.loaded ? c.after.size() : QFileInfo(c.path).size();
+        savings.append(QFileInfo(c.target).dir().filePath(savingName(id, QString::number(i))));
+        const qint64 size = c.loaded ? c.after.size() : QFileInfo(c.target).size();
         if (size > largestSize) {
             largest = i;
             largestSize = size;
         }
     }
-    try {
-        runTogether(count, [&](qsizetype i) {
-            Change &c = m_changes[i];
-            make(c);
-            if (!c.staged || (c.existed && c.after == c.before))
-                return;
-            // A folder or a write-protected file where the file should go
-            // refuses the whole batch.
-            const QFileInfo fi(c.path);
-            if (fi.exists() && (!fi.isFile() || !fi.isWritable()))
-                throw RecordFileError(RecordFileError::WriteFailed, c.path,
-                                      QStringLiteral("the file cannot be replaced"));
-            writeFlushed(savings[i], c.after, c.path);
-            written[size_t(i)] = 1;
-        }, largest);
-    } catch (const RecordFileError &) {
+    auto removeWritten = [&] {
         for (qsizetype i = 0; i < count; ++i) {
             if (written[size_t(i)])
                 QFile::remove(savings[i]);
         }
+    };
+    try {
+        runTogether(
+            count,
+            [&](qsizetype i) {
+                Change &c = m_changes[i];
+                make(c);
+                if (!c.staged || (c.existed && c.after == c.before))
+                    return;
+                // A folder or a write-protected file where the file should
+                // go refuses the whole batch; the new file keeps the old
+                // one's permissions.
+                mode_t mode = 0666;
+                struct stat st;
+                if (::stat(QFile::encodeName(c.target).constData(), &st) == 0) {
+                    if (!S_ISREG(st.st_mode) || ::access(QFile::encodeName(c.target).constData(), W_OK) != 0)
+                        throw RecordFileError(RecordFileError::WriteFailed, c.path,
+                                              QStringLiteral("the file cannot be replaced"));
+                    mode = st.st_mode & 07777;
+                }
+                writeFlushed(savings[i], c.after, mode, c.path);
+                written[size_t(i)] = 1;
+            },
+            largest);
+    } catch (...) {
+        removeWritten();
         throw;
     }
 
@@ -266,7 +365,7 @@ void FileBatch::commit()
     for (qsizetype i = 0; i < count; ++i) {
         if (written[size_t(i)]) {
             changed.append(i);
-            folders.insert(QFileInfo(m_changes[i].path).absolutePath());
+            folders.insert(QFileInfo(m_changes[i].target).absolutePath());
         }
     }
     if (changed.isEmpty())
@@ -274,7 +373,7 @@ void FileBatch::commit()
     // One file is replaced in one step.
     if (changed.size() == 1) {
         const Change &c = m_changes[changed[0]];
-        if (!replace(savings[changed[0]], c.path)) {
+        if (!replace(savings[changed[0]], c.target)) {
             const QString why = systemError();
             QFile::remove(savings[changed[0]]);
             throw RecordFileError(RecordFileError::WriteFailed, c.path, why);
@@ -283,49 +382,64 @@ void FileBatch::commit()
     }
 
     // The note that commits the batch, put in place in one step once the new
-    // files' names are on the disk.
+    // files' names are on the disk, and on the disk itself before any file
+    // is replaced.
     const QString notePath = noteDir.filePath(kCommitFileName);
-    const QString noteSaving = noteDir.filePath(kCommitFileName + u'.' + id + kSavingSuffix);
+    const QString noteSaving = noteDir.filePath(savingName(id, QStringLiteral("note")));
     const QString &firstPath = m_changes[changed[0]].path;
     try {
-        for (const QString &folder : std::as_const(folders))
-            flushFolder(folder);
-        QByteArray note;
-        for (qsizetype i : std::as_const(changed)) {
-            note += noteDir.relativeFilePath(savings[i]).toUtf8() + '\t'
-                    + noteDir.relativeFilePath(m_changes[i].path).toUtf8() + '\n';
+        for (const QString &folder : std::as_const(folders)) {
+            if (!flushFolder(folder))
+                throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
         }
-        writeFlushed(noteSaving, note, firstPath);
+        QList<QPair<QString, QString>> files;
+        for (qsizetype i : std::as_const(changed))
+            files.append({savings[i], m_changes[i].target});
+        writeFlushed(noteSaving, noteOf(noteDir, files), 0644, firstPath);
         if (!replace(noteSaving, notePath))
             throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
-    } catch (const RecordFileError &) {
-        for (qsizetype i : std::as_const(changed))
-            QFile::remove(savings[i]);
+        if (!flushFolder(noteDir.path())) {
+            // Not known to be on the disk: no file is replaced, and the note
+            // names files that are gone.
+            const QString why = systemError();
+            QFile::remove(notePath);
+            throw RecordFileError(RecordFileError::WriteFailed, firstPath, why);
+        }
+    } catch (...) {
+        removeWritten();
         QFile::remove(noteSaving);
         throw;
     }
-    flushFolder(noteDir.path());
 
     // Committed: the new files replace the old ones. The note stays until
     // the next batch puts its own in its place or recover() removes it: a
     // rename that has not reached the disk when the machine stops is made
-    // again from it, and it names no file of a later batch. A file that
-    // cannot be replaced now is left to recover() as well.
+    // again from it, and it names no file of a later batch.
+    QList<qsizetype> left;
     for (qsizetype i : std::as_const(changed)) {
-        if (!replace(savings[i], m_changes[i].path))
-            throw RecordFileError(RecordFileError::WriteFailed, m_changes[i].path, systemError());
+        if (!replace(savings[i], m_changes[i].target))
+            left.append(i);
+    }
+    for (qsizetype i : std::as_const(left)) {
+        // Once more; then the save is kept for the next batch or start.
+        if (!replace(savings[i], m_changes[i].target))
+            throw RecordFileError(RecordFileError::Unfinished, m_changes[i].path, systemError());
     }
 }
 
-void FileBatch::recover(const QString &folder)
+bool FileBatch::recover(const QString &folder)
 {
+    const FolderLock lock(folder);
+    if (!lock.locked())
+        return false;
     if (!finishCommitted(folder))
-        return;
+        return false;
     QDir dir(folder);
     dir.remove(kCommitFileName);
     // What batches left that were never committed.
-    const QStringList strays =
-        dir.entryList({u'.' + QStringLiteral("*") + kSavingSuffix}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList strays = dir.entryList({kSavingPrefix + u'*' + kSavingSuffix},
+                                             QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : strays)
         dir.remove(name);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // The data files one action writes, written together: every file is read
 // and its new contents made first, then commit() writes them all or none.
@@ -13,6 +14,8 @@
 // new file is written beside its file under a hidden name and flushed to the
 // disk, the note naming them is put in place (the commit), then they replace
 // their files. The note stays, hidden, until the next batch or recover().
+// While a batch lives it holds the folder's lock, so two copies of the
+// program never save into one folder at once.
 class FileBatch
 {
 public:
@@ -21,6 +24,13 @@ public:
 
     // The note of a committed batch, in the folder of its first file.
     static const QString kCommitFileName; // ".pulsar-commit"
+    // The file a folder is locked through while a batch saves there.
+    static const QString kLockFileName; // ".pulsar-lock"
+
+    FileBatch();
+    ~FileBatch();
+    FileBatch(const FileBatch &) = delete;
+    FileBatch &operator=(const FileBatch &) = delete;
 
     // The file's contents as the batch will leave it: what was staged for it,
     // else its bytes now (a missing file reads as empty). Throws
@@ -41,21 +51,28 @@ public:
     // what it holds); a RecordFileError it throws goes on to the caller of
     // commit(), and nothing is written.
     void transform(const QString &path, Make make);
+    // Each of the above first takes the folder's lock and finishes a batch an
+    // earlier run committed there, so that this one starts from the files as
+    // that one left them; it throws RecordFileError when it cannot.
 
     // Writes every staged file whose contents change, all or none. Throws
     // RecordFileError when a file cannot be read, made or written; the files
-    // are then as they were.
+    // are then as they were. Only when a file cannot be replaced after the
+    // commit is it the Unfinished error: the save is kept, and the next
+    // batch or start finishes it.
     void commit();
 
-    // Finishes a batch of `folder` that was committed but not carried out to
-    // its end, and clears what an uncommitted one left. Run before the
-    // folder's files are read; an error is left for the next run.
-    static void recover(const QString &folder);
+    // Finishes a batch of `folder` that was committed but not carried out
+    // to its end, and clears what an uncommitted one left. Run before the
+    // folder's files are read. False, with everything left for the next
+    // try, when a committed batch cannot be finished.
+    static bool recover(const QString &folder);
 
 private:
     struct Change
     {
-        QString path;
+        QString path;   // as the caller names it, for messages
+        QString target; // the file itself, a symbolic link followed
         bool loaded = false;
         bool existed = false;
         QByteArray before;
@@ -68,4 +85,6 @@ private:
     static void make(Change &c);
 
     QList<Change> m_changes;
+    class FolderLock;
+    std::unique_ptr<FolderLock> m_lock;
 };

@@ -17,6 +17,10 @@ QString RecordFileError::message() const
     case WriteFailed:
         return QStringLiteral("The file %1 could not be saved: %2. Nothing was changed.")
             .arg(name, m_detail);
+    case Unfinished:
+        return QStringLiteral("The file %1 could not be replaced yet: %2. The save is kept and is finished when "
+                              "the program starts next.")
+            .arg(name, m_detail);
     case ReadFailed:
         return QStringLiteral("The file %1 could not be read: %2.").arg(name, m_detail);
     case PastEnd:

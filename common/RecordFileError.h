@@ -17,6 +17,7 @@ public:
         TypeMismatch = 13,
         ReadFailed = 57,
         WriteFailed = 75,
+        Unfinished = 76, // a committed save of several files not yet carried out
     };
 
     RecordFileError(Code code, QString fileName, QString detail, int line = 0);

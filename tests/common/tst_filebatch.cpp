@@ -21,19 +21,36 @@ private Q_SLOTS:
     void failingFileLeavesEveryFileAsItWas();
     void recoverFinishesOrClears_data();
     void recoverFinishesOrClears();
+    void unfinishedBatchStopsTheNext();
+    void batchStartsFromTheFinishedOne();
+    void newFilesKeepWhatTheOldOnesWere();
 
 private:
     using Files = QMap<QString, QByteArray>;
-    // Every file of the folder, hidden ones too.
+    // Every file of the folder, hidden ones too, but the folder's lock file
+    // (empty, and there for good once a batch has saved there).
     static Files files(const QString &folder);
+    // A commit note as a batch writes it: hidden name, file name, and so on,
+    // each ended by a NUL.
+    static QByteArray noteOf(const QList<QByteArray> &names);
 };
+
+QByteArray TestFileBatch::noteOf(const QList<QByteArray> &names)
+{
+    QByteArray note;
+    for (const QByteArray &name : names)
+        note += name + '\0';
+    return note;
+}
 
 TestFileBatch::Files TestFileBatch::files(const QString &folder)
 {
     Files out;
     const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        out.insert(name, TestEnvironment::readFile(folder, name));
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name != FileBatch::kLockFileName)
+            out.insert(name, TestEnvironment::readFile(folder, name));
+    }
     return out;
 }
 
@@ -42,16 +59,17 @@ void TestFileBatch::commitWritesEveryChangedFile()
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "\"01-Dec-26\",5\r\n");
     TestEnvironment::writeFile(folder, QStringLiteral("Same.txt"), "same\r\n");
-    FileBatch batch;
-    batch.transform(RecordFile::path(folder, QStringLiteral("Log.txt")),
+    auto batch = std::make_unique<FileBatch>();
+    batch->transform(RecordFile::path(folder, QStringLiteral("Log.txt")),
                     [](const QByteArray &before) { return "\"02-Dec-26\",6\r\n" + before; });
-    batch.transform(RecordFile::path(folder, QStringLiteral("Log.txt")),
+    batch->transform(RecordFile::path(folder, QStringLiteral("Log.txt")),
                     [](const QByteArray &before) { return before + "\"30-Nov-26\",4\r\n"; });
-    batch.append(RecordFile::path(folder, QStringLiteral("New.txt")), "\"x\"\r\n");
-    batch.write(RecordFile::path(folder, QStringLiteral("Same.txt")), "same\r\n");
+    batch->append(RecordFile::path(folder, QStringLiteral("New.txt")), "\"x\"\r\n");
+    batch->write(RecordFile::path(folder, QStringLiteral("Same.txt")), "same\r\n");
     // What the batch will leave is readable before the commit.
-    QCOMPARE(batch.read(RecordFile::path(folder, QStringLiteral("New.txt"))), QByteArray("\"x\"\r\n"));
-    batch.commit();
+    QCOMPARE(batch->read(RecordFile::path(folder, QStringLiteral("New.txt"))), QByteArray("\"x\"\r\n"));
+    batch->commit();
+    batch.reset();
     const Files want{{QStringLiteral("Log.txt"), "\"02-Dec-26\",6\r\n\"01-Dec-26\",5\r\n\"30-Nov-26\",4\r\n"},
                {QStringLiteral("New.txt"), "\"x\"\r\n"},
                {QStringLiteral("Same.txt"), "same\r\n"}};
@@ -82,18 +100,18 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas()
     else
         TestEnvironment::writeFile(folder, QStringLiteral("B.txt"), "damaged\r\n");
     const Files before = files(folder);
-    FileBatch batch;
-    batch.write(RecordFile::path(folder, QStringLiteral("A.txt")), "new a\r\n");
-    batch.transform(RecordFile::path(folder, QStringLiteral("B.txt")), [](const QByteArray &b) -> QByteArray {
+    auto batch = std::make_unique<FileBatch>();
+    batch->write(RecordFile::path(folder, QStringLiteral("A.txt")), "new a\r\n");
+    batch->transform(RecordFile::path(folder, QStringLiteral("B.txt")), [](const QByteArray &b) -> QByteArray {
         if (b.startsWith("damaged"))
             throw RecordFileError(RecordFileError::TypeMismatch, QStringLiteral("B.txt"), QStringLiteral("damaged"));
         return "new b\r\n";
     });
-    batch.transform(RecordFile::path(folder, QStringLiteral("C.txt")), [](const QByteArray &) { return "new c\r\n"; });
+    batch->transform(RecordFile::path(folder, QStringLiteral("C.txt")), [](const QByteArray &) { return "new c\r\n"; });
     // A file-size limit makes the write of the large new B fail, which
     // permissions can not do for root.
     if (failing == QLatin1String("full"))
-        batch.write(RecordFile::path(folder, QStringLiteral("B.txt")), QByteArray(4096, 'b'));
+        batch->write(RecordFile::path(folder, QStringLiteral("B.txt")), QByteArray(4096, 'b'));
     struct rlimit saved;
     QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
@@ -104,10 +122,11 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas()
     }
     QString message;
     try {
-        batch.commit();
+        batch->commit();
     } catch (const RecordFileError &e) {
         message = e.message();
     }
+    batch.reset();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     QVERIFY2(message.contains(QLatin1String("B.txt")), qPrintable(message));
@@ -120,21 +139,30 @@ void TestFileBatch::recoverFinishesOrClears_data()
     // version stands under its hidden name; the note commits them or not.
     QTest::addColumn<Files>("left");
     QTest::addColumn<Files>("want");
-    const QByteArray note = ".A.txt.k1.saving\tA.txt\n.B.txt.k1.saving\tB.txt\n";
+    const QByteArray note = noteOf({".pulsar-k1-0.saving", "A.txt", ".pulsar-k1-1.saving", "B.txt"});
     QTest::newRow("committed, nothing replaced yet")
-        << Files{{".pulsar-commit", note}, {".A.txt.k1.saving", "new a"}, {".B.txt.k1.saving", "new b"},
+        << Files{{".pulsar-commit", note}, {".pulsar-k1-0.saving", "new a"}, {".pulsar-k1-1.saving", "new b"},
                  {"A.txt", "old"}, {"B.txt", "old"}}
         << Files{{"A.txt", "new a"}, {"B.txt", "new b"}};
     QTest::newRow("committed, one replaced")
-        << Files{{".pulsar-commit", note}, {".B.txt.k1.saving", "new b"}, {"A.txt", "new a"}, {"B.txt", "old"}}
+        << Files{{".pulsar-commit", note}, {".pulsar-k1-1.saving", "new b"}, {"A.txt", "new a"}, {"B.txt", "old"}}
         << Files{{"A.txt", "new a"}, {"B.txt", "new b"}};
     QTest::newRow("never committed")
-        << Files{{".pulsar-commit.k2.saving", "half a no"}, {".A.txt.k2.saving", "new a"}, {"A.txt", "old"},
+        << Files{{".pulsar-k2-note.saving", "half a no"}, {".pulsar-k2-0.saving", "new a"}, {"A.txt", "old"},
                  {"B.txt", "old"}}
         << Files{{"A.txt", "old"}, {"B.txt", "old"}};
     QTest::newRow("note of a finished batch beside a later uncommitted one")
-        << Files{{".pulsar-commit", note}, {".A.txt.k2.saving", "newer a"}, {"A.txt", "new a"}, {"B.txt", "new b"}}
+        << Files{{".pulsar-commit", note}, {".pulsar-k2-0.saving", "newer a"}, {"A.txt", "new a"}, {"B.txt", "new b"}}
         << Files{{"A.txt", "new a"}, {"B.txt", "new b"}};
+    const QByteArray oddNames =
+        noteOf({".pulsar-k3-0.saving", "Bench\tPress.txt", ".pulsar-k3-1.saving", "Two\r\nLines.txt"});
+    QTest::newRow("names with a tab and a line end")
+        << Files{{".pulsar-commit", oddNames}, {".pulsar-k3-0.saving", "new bench"}, {".pulsar-k3-1.saving", "new two"},
+                 {"Bench\tPress.txt", "old"}, {"Two\r\nLines.txt", "old"}}
+        << Files{{"Bench\tPress.txt", "new bench"}, {"Two\r\nLines.txt", "new two"}};
+    QTest::newRow("hidden files of the user's own")
+        << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}}
+        << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}};
 }
 
 void TestFileBatch::recoverFinishesOrClears()
@@ -144,8 +172,77 @@ void TestFileBatch::recoverFinishesOrClears()
     const QString folder = TestEnvironment::freshFolder();
     for (auto it = left.cbegin(); it != left.cend(); ++it)
         TestEnvironment::writeFile(folder, it.key(), it.value());
-    FileBatch::recover(folder);
+    QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), want);
+}
+
+// A committed batch that cannot be finished (here a folder stands where its
+// file should go) stops every later batch before it reads a file, and the
+// start says so: a later save must not be undone by the earlier one.
+void TestFileBatch::unfinishedBatchStopsTheNext()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
+                               noteOf({".pulsar-k1-0.saving", "Log.txt"}));
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log");
+    QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
+    const Files before = files(folder);
+    QString message;
+    try {
+        FileBatch batch;
+        batch.write(RecordFile::path(folder, QStringLiteral("Journal.txt")), "journal");
+        batch.commit();
+    } catch (const RecordFileError &e) {
+        message = e.message();
+    }
+    QVERIFY2(message.contains(QLatin1String("could not be finished")), qPrintable(message));
+    QVERIFY(!FileBatch::recover(folder));
+    QCOMPARE(files(folder), before);
+}
+
+// A batch starts from the files as the committed batch before it left them.
+void TestFileBatch::batchStartsFromTheFinishedOne()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
+                               noteOf({".pulsar-k1-0.saving", "Log.txt"}));
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old log\r\n");
+    {
+        FileBatch batch;
+        batch.append(RecordFile::path(folder, QStringLiteral("Log.txt")), "appended\r\n");
+        batch.commit();
+    }
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new log\r\nappended\r\n"));
+}
+
+// The new files keep what the old ones were: their permissions, a symbolic
+// link to the file elsewhere, a long name.
+void TestFileBatch::newFilesKeepWhatTheOldOnesWere()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString elsewhere = TestEnvironment::freshFolder(QStringLiteral("elsewhere"));
+    const QString longName = QString(240, u'x') + QStringLiteral(".txt");
+    TestEnvironment::writeFile(folder, QStringLiteral("Private.txt"), "old");
+    QVERIFY(QFile::setPermissions(RecordFile::path(folder, QStringLiteral("Private.txt")),
+                                  QFile::ReadOwner | QFile::WriteOwner));
+    TestEnvironment::writeFile(elsewhere, QStringLiteral("Real.txt"), "old");
+    QVERIFY(QFile::link(RecordFile::path(elsewhere, QStringLiteral("Real.txt")),
+                        RecordFile::path(folder, QStringLiteral("Linked.txt"))));
+    {
+        FileBatch batch;
+        batch.write(RecordFile::path(folder, QStringLiteral("Private.txt")), "new private");
+        batch.write(RecordFile::path(folder, QStringLiteral("Linked.txt")), "new real");
+        batch.write(RecordFile::path(folder, longName), "new long");
+        batch.commit();
+    }
+    QCOMPARE(QFile::permissions(RecordFile::path(folder, QStringLiteral("Private.txt")))
+                 & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+             QFile::Permissions());
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Private.txt")), QByteArray("new private"));
+    QVERIFY(QFileInfo(RecordFile::path(folder, QStringLiteral("Linked.txt"))).isSymLink());
+    QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Real.txt")), QByteArray("new real"));
+    QCOMPARE(TestEnvironment::readFile(folder, longName), QByteArray("new long"));
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)

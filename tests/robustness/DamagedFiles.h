@@ -43,13 +43,14 @@ inline void writeSoundFiles(const QString &folder)
 }
 
 // Every file of the folder with its bytes, hidden ones too, but the note
-// the last save of several files leaves (the saves' own bookkeeping).
+// the last save of several files leaves and the folder's lock file (the
+// saves' own bookkeeping).
 inline QMap<QString, QByteArray> snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> out;
     const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (name != FileBatch::kCommitFileName)
+        if (name != FileBatch::kCommitFileName && name != FileBatch::kLockFileName)
             out.insert(name, TestEnvironment::readFile(folder, name));
     }
     return out;
