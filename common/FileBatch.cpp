@@ -429,9 +429,13 @@ void FileBatch::commit()
 
 bool FileBatch::recover(const QString &folder)
 {
+    // A folder not made yet, or one nobody may write in, has nothing to
+    // finish unless a note says so.
+    if (!QFileInfo(folder).isDir())
+        return true;
     const FolderLock lock(folder);
     if (!lock.locked())
-        return false;
+        return !QFileInfo::exists(QDir(folder).filePath(kCommitFileName));
     if (!finishCommitted(folder))
         return false;
     QDir dir(folder);

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void failingFileLeavesEveryFileAsItWas();
     void recoverFinishesOrClears_data();
     void recoverFinishesOrClears();
+    void recoverOfNoFolderIsDone();
     void unfinishedBatchStopsTheNext();
     void batchStartsFromTheFinishedOne();
     void newFilesKeepWhatTheOldOnesWere();
@@ -174,6 +175,14 @@ void TestFileBatch::recoverFinishesOrClears()
         TestEnvironment::writeFile(folder, it.key(), it.value());
     QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), want);
+}
+
+// The first start: the data folder is not there yet.
+void TestFileBatch::recoverOfNoFolderIsDone()
+{
+    const QString folder = TestEnvironment::freshFolder() + QStringLiteral("/not yet");
+    QVERIFY(FileBatch::recover(folder));
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 // A committed batch that cannot be finished (here a folder stands where its

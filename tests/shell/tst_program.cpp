@@ -7,6 +7,7 @@
 #include "shell/WorkingWindow.h"
 #include "shell/mFormProcedures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTest>
@@ -22,6 +23,20 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(false);
         mFormProcedures::setPauses(0, 0);
         MsgBox::setRecorder([this](const QString &text) { m_messages << text; });
+    }
+
+    // The first start on a machine: no data folder yet, nothing to say.
+    void firstStartMakesTheFolderWithoutAMessage()
+    {
+        const QString folder = DataFolder::location();
+        QVERIFY(QDir(folder).removeRecursively());
+        QPointer<MDIFitness> main = createProgram();
+        QVERIFY(main);
+        QVERIFY(QFile::exists(folder + "/ExerciseDescription.txt"));
+        QCOMPARE(m_messages, QStringList());
+        main->item("itmExit")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(main.isNull());
     }
 
     void startsMaximisedWithTheStartUpPageOnASeededFolder()
