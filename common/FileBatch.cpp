@@ -224,6 +224,7 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
         // The batch's first file: the folder is this batch's, and as the
         // batch an earlier run committed there left it.
         const QString folder = QFileInfo(path).absolutePath();
+        m_lock.reset(); // a lock of an earlier try that failed, let go first
         m_lock = std::make_unique<FolderLock>(folder);
         if (!m_lock->locked())
             throw RecordFileError(RecordFileError::WriteFailed, path,

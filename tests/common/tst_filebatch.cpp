@@ -23,6 +23,7 @@ private Q_SLOTS:
     void recoverFinishesOrClears();
     void recoverOfNoFolderIsDone();
     void unfinishedBatchStopsTheNext();
+    void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne();
     void newFilesKeepWhatTheOldOnesWere();
 
@@ -207,6 +208,25 @@ void TestFileBatch::unfinishedBatchStopsTheNext()
     QVERIFY2(message.contains(QLatin1String("could not be finished")), qPrintable(message));
     QVERIFY(!FileBatch::recover(folder));
     QCOMPARE(files(folder), before);
+}
+
+// A batch whose first file failed to start it (an earlier save could not be
+// finished) takes the folder again once the way is clear.
+void TestFileBatch::batchTriesAgainOnceTheWayIsClear()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
+                               noteOf({".pulsar-k1-0.saving", "Log.txt"}));
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log");
+    QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
+    FileBatch batch;
+    const QString journal = RecordFile::path(folder, QStringLiteral("Journal.txt"));
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, batch.write(journal, "journal"));
+    QVERIFY(QDir(RecordFile::path(folder, QStringLiteral("Log.txt"))).removeRecursively());
+    batch.write(journal, "journal");
+    batch.commit();
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new log"));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Journal.txt")), QByteArray("journal"));
 }
 
 // A batch starts from the files as the committed batch before it left them.
