@@ -35,6 +35,9 @@ private:
     // A commit note as a batch writes it: hidden name, file name, and so on,
     // each ended by a NUL.
     static QByteArray noteOf(const QList<QByteArray> &names);
+    // A committed save of Log.txt ("new log") that cannot be finished: a
+    // folder stands where the file should go.
+    static void leaveUnfinishableSave(const QString &folder);
 };
 
 QByteArray TestFileBatch::noteOf(const QList<QByteArray> &names)
@@ -43,6 +46,13 @@ QByteArray TestFileBatch::noteOf(const QList<QByteArray> &names)
     for (const QByteArray &name : names)
         note += name + '\0';
     return note;
+}
+
+void TestFileBatch::leaveUnfinishableSave(const QString &folder)
+{
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"), noteOf({".pulsar-k1-0.saving", "Log.txt"}));
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log");
+    QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
 }
 
 TestFileBatch::Files TestFileBatch::files(const QString &folder)
@@ -192,10 +202,7 @@ void TestFileBatch::recoverOfNoFolderIsDone()
 void TestFileBatch::unfinishedBatchStopsTheNext()
 {
     const QString folder = TestEnvironment::freshFolder();
-    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
-                               noteOf({".pulsar-k1-0.saving", "Log.txt"}));
-    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log");
-    QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
+    leaveUnfinishableSave(folder);
     const Files before = files(folder);
     QString message;
     try {
@@ -215,10 +222,7 @@ void TestFileBatch::unfinishedBatchStopsTheNext()
 void TestFileBatch::batchTriesAgainOnceTheWayIsClear()
 {
     const QString folder = TestEnvironment::freshFolder();
-    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
-                               noteOf({".pulsar-k1-0.saving", "Log.txt"}));
-    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log");
-    QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
+    leaveUnfinishableSave(folder);
     FileBatch batch;
     const QString journal = RecordFile::path(folder, QStringLiteral("Journal.txt"));
     QVERIFY_THROWS_EXCEPTION(RecordFileError, batch.write(journal, "journal"));
