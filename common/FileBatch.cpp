@@ -183,8 +183,13 @@ public:
     {
         m_fd = ::open(QFile::encodeName(QDir(folder).filePath(kLockFileName)).constData(),
                       O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd < 0)
+        if (m_fd < 0) {
+            // A folder where no lock file can be made is one no save can
+            // write into either: reading it needs no lock, and a write
+            // fails on its own.
+            m_locked = true;
             return;
+        }
         // Another copy of the program saving there is done within moments.
         for (int tries = 0; tries < 1000; ++tries) {
             if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {

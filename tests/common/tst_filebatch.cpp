@@ -22,6 +22,7 @@ private Q_SLOTS:
     void recoverFinishesOrClears_data();
     void recoverFinishesOrClears();
     void recoverOfNoFolderIsDone();
+    void folderWithoutLockIsReadAsAnyOther();
     void unfinishedBatchStopsTheNext();
     void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne();
@@ -186,6 +187,18 @@ void TestFileBatch::recoverFinishesOrClears()
         TestEnvironment::writeFile(folder, it.key(), it.value());
     QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), want);
+}
+
+// A folder where no lock file can be made (here: none at all) is read as
+// any other; writing there fails on its own.
+void TestFileBatch::folderWithoutLockIsReadAsAnyOther()
+{
+    const QString missing = TestEnvironment::freshFolder() + QStringLiteral("/not there");
+    FileBatch batch;
+    QCOMPARE(batch.read(RecordFile::path(missing, QStringLiteral("Log.txt"))), QByteArray());
+    batch.write(RecordFile::path(missing, QStringLiteral("Log.txt")), "new");
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, batch.commit());
+    QVERIFY(!QFileInfo::exists(missing));
 }
 
 // The first start: the data folder is not there yet.
