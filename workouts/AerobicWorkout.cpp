@@ -11,7 +11,6 @@
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
-#include "common/RecordWriter.h"
 
 #include <cmath>
 #include <limits>

@@ -23,6 +23,7 @@ namespace {
 struct JournalRecord
 {
     QByteArrayView dateField;
+    bool sameDate = false; // the date field repeats the one before it
     QDate date;
     double calories = 0;
     int line = 0;
@@ -45,6 +46,7 @@ struct RecordReading
         j.dateField = r.readRaw();
         j.calories = r.readDouble();
         if (!lastField.isNull() && j.dateField == lastField) {
+            j.sameDate = true;
             j.date = lastDate;
             return j;
         }
@@ -88,16 +90,13 @@ QList<CalorieJournalEntry> CalorieJournal::parse(const QByteArray &bytes, const 
     QList<CalorieJournalEntry> out;
     out.reserve(lineCount(bytes));
     // Records of one date share its text.
-    QByteArrayView lastField;
     QString lastText;
     RecordReading reading{fileName, {}, {}};
     forEachRecord<JournalRecord>(
         bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
         [&](const JournalRecord &j) {
-            if (lastField.isNull() || j.dateField != lastField) {
-                lastField = j.dateField;
+            if (!j.sameDate)
                 lastText = Windows1252::decode(j.dateField);
-            }
             out.append(CalorieJournalEntry{lastText, j.date, j.calories, j.line, j.verbatim});
         });
     return out;
