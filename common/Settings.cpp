@@ -4,13 +4,16 @@
 #include <QStringList>
 
 Settings::Settings()
-    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                          QStringLiteral("Kestrava"), QStringLiteral("Pulsar")))
+    : m_open([] {
+          return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
+                                             QStringLiteral("Pulsar"));
+      }),
+      m_store(m_open())
 {
 }
 
 Settings::Settings(const QString &iniFile)
-    : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+    : m_open([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }), m_store(m_open())
 {
 }
 
@@ -58,7 +61,7 @@ bool Settings::contains(const QString &section, const QString &key) const
     return !group.isEmpty() && !actualKey(group, key).isEmpty();
 }
 
-void Settings::set(const QString &section, const QString &key, const QString &value)
+bool Settings::set(const QString &section, const QString &key, const QString &value)
 {
     QString group = actualGroup(section);
     if (group.isEmpty())
@@ -67,18 +70,18 @@ void Settings::set(const QString &section, const QString &key, const QString &va
     if (!old.isEmpty() && old != key)
         m_store->remove(group + u'/' + old);
     m_store->setValue(group + u'/' + key, value);
-    m_store->sync();
+    return sync();
 }
 
-void Settings::remove(const QString &section, const QString &key)
+bool Settings::remove(const QString &section, const QString &key)
 {
     const QString group = actualGroup(section);
     if (group.isEmpty())
-        return;
+        return true;
     const QString k = actualKey(group, key);
     if (!k.isEmpty())
         m_store->remove(group + u'/' + k);
-    m_store->sync();
+    return sync();
 }
 
 QString Settings::fileName() const
@@ -86,7 +89,32 @@ QString Settings::fileName() const
     return m_store->fileName();
 }
 
-void Settings::sync()
+bool Settings::sync()
 {
     m_store->sync();
+    if (m_store->status() == QSettings::NoError)
+        return true;
+    // The store keeps its error for good: a fresh one checks the next
+    // write. The values not stored stay in use, held by Qt for the file
+    // and written with the next write that succeeds.
+    m_store = m_open();
+    if (!m_failed) {
+        m_failed = true;
+        if (m_notify)
+            m_notify();
+    }
+    return false;
+}
+
+QString Settings::takeFailure()
+{
+    if (!m_failed)
+        return QString();
+    m_failed = false;
+    return QStringLiteral("The settings could not be stored in %1.").arg(fileName());
+}
+
+void Settings::onFailure(std::function<void()> notify)
+{
+    m_notify = std::move(notify);
 }
