@@ -63,6 +63,7 @@ bool Settings::contains(const QString &section, const QString &key) const
 
 bool Settings::set(const QString &section, const QString &key, const QString &value)
 {
+    freshStore();
     QString group = actualGroup(section);
     if (group.isEmpty())
         group = section;
@@ -70,18 +71,21 @@ bool Settings::set(const QString &section, const QString &key, const QString &va
     if (!old.isEmpty() && old != key)
         m_store->remove(group + u'/' + old);
     m_store->setValue(group + u'/' + key, value);
-    return sync();
+    m_store->sync();
+    return checked();
 }
 
 bool Settings::remove(const QString &section, const QString &key)
 {
+    freshStore();
     const QString group = actualGroup(section);
     if (group.isEmpty())
         return true;
     const QString k = actualKey(group, key);
     if (!k.isEmpty())
         m_store->remove(group + u'/' + k);
-    return sync();
+    m_store->sync();
+    return checked();
 }
 
 QString Settings::fileName() const
@@ -89,15 +93,26 @@ QString Settings::fileName() const
     return m_store->fileName();
 }
 
+void Settings::freshStore()
+{
+    // A store keeps its error for good: a fresh one tells whether the next
+    // write is stored. The values not stored stay in use, held by Qt for
+    // the file, and are written with the next write that succeeds.
+    if (m_store->status() != QSettings::NoError)
+        m_store = m_open();
+}
+
 bool Settings::sync()
 {
+    freshStore();
     m_store->sync();
+    return checked();
+}
+
+bool Settings::checked()
+{
     if (m_store->status() == QSettings::NoError)
         return true;
-    // The store keeps its error for good: a fresh one checks the next
-    // write. The values not stored stay in use, held by Qt for the file
-    // and written with the next write that succeeds.
-    m_store = m_open();
     if (!m_failed) {
         m_failed = true;
         if (m_notify)

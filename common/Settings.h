@@ -45,6 +45,10 @@ public:
 private:
     QString actualGroup(const QString &section) const;
     QString actualKey(const QString &group, const QString &key) const;
+    // A store without the error of an earlier write.
+    void freshStore();
+    // Whether the last write was stored; keeps the failure when not.
+    bool checked();
 
     std::function<std::unique_ptr<QSettings>()> m_open;
     std::unique_ptr<QSettings> m_store;
