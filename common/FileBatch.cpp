@@ -169,8 +169,10 @@ bool readNote(const QString &folder, QList<QPair<QString, QString>> &files)
     if (!note)
         return true;
     const QList<QByteArray> names = note->split('\0');
-    for (qsizetype i = 0; i + 1 < names.size(); i += 2)
-        files.append({dir.filePath(QFile::decodeName(names[i])), dir.filePath(QFile::decodeName(names[i + 1]))});
+    for (qsizetype i = 0; i + 1 < names.size(); i += 2) {
+        if (!names[i].isEmpty() && !names[i + 1].isEmpty())
+            files.append({dir.filePath(QFile::decodeName(names[i])), dir.filePath(QFile::decodeName(names[i + 1]))});
+    }
     return true;
 }
 
