@@ -74,7 +74,7 @@ private Q_SLOTS:
     {
         const QString folder = DataFolder::location();
         QVERIFY(QDir().mkpath(folder + "/BiStuck.txt/in the way"));
-        const QByteArray note(".pulsar-k1-0.saving\0ExerciseCalories.txt\0.pulsar-k1-1.saving\0BiStuck.txt\0", 80);
+        const QByteArray note(".pulsar-k1-0.saving\0ExerciseCalories.txt\0.pulsar-k1-1.saving\0BiStuck.txt\0", 73);
         TestEnvironment::writeFile(folder, ".pulsar-commit", note);
         TestEnvironment::writeFile(folder, ".pulsar-k1-1.saving", "\"07-Dec-26\",100,10\r\n");
         m_messages.clear();
