@@ -75,9 +75,21 @@ private:
     static void damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank, Outcome empty);
     static void pressLabel(QWidget *window, const QString &label);
     // Opens the window that writes `file` and presses its Enter with a
-    // workout or weighing filled in.
+    // workout or weighing filled in, on a fixture with enterOptions().
     static void enterInWindow(ShellFixture &f, const QString &file);
+    static ShellFixture::Options enterOptions();
+    // The files enterInWindow() reads.
+    static inline const QStringList kEnteredFiles = {kHistory, kWeightCatalogue, kWeightLog, kJournal,
+                                                     kAerobicCatalogue, kAerobicLog, kFactors};
 };
+
+ShellFixture::Options TestMalformedWindows::enterOptions()
+{
+    ShellFixture::Options options;
+    options.today = QDate(2026, 12, 6);
+    options.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}};
+    return options;
+}
 
 void TestMalformedWindows::enterInWindow(ShellFixture &f, const QString &file)
 {
@@ -113,8 +125,7 @@ void TestMalformedWindows::windowsOnDamagedFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("message"); // a message naming the file, every file unchanged
-    for (const QString &file : {kHistory, kWeightCatalogue, kWeightLog, kJournal, kAerobicCatalogue, kAerobicLog,
-                                kFactors}) {
+    for (const QString &file : kEnteredFiles) {
         const QByteArray sound = soundFiles()[file];
         QTest::addRow("%s: cut-off record", qPrintable(file)) << file << cutFirstRecord(sound) << true;
         QTest::addRow("%s: binary bytes", qPrintable(file)) << file << sound + binaryLine() << true;
@@ -128,10 +139,7 @@ void TestMalformedWindows::windowsOnDamagedFiles()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, message);
-    ShellFixture::Options options;
-    options.today = QDate(2026, 12, 6);
-    options.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}};
-    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, options);
+    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, enterOptions());
     writeSoundFiles(f.dataFolder());
     TestEnvironment::writeFile(f.dataFolder(), file, bytes);
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
@@ -151,8 +159,7 @@ void TestMalformedWindows::windowsOnDamagedFiles()
 void TestMalformedWindows::windowsOnAFifo_data()
 {
     QTest::addColumn<QString>("file");
-    for (const QString &file : {kHistory, kWeightCatalogue, kWeightLog, kJournal, kAerobicCatalogue, kAerobicLog,
-                                kFactors})
+    for (const QString &file : kEnteredFiles)
         QTest::newRow(qPrintable(file)) << file;
 }
 
@@ -162,10 +169,7 @@ void TestMalformedWindows::windowsOnAFifo_data()
 void TestMalformedWindows::windowsOnAFifo()
 {
     QFETCH(QString, file);
-    ShellFixture::Options options;
-    options.today = QDate(2026, 12, 6);
-    options.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}};
-    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, options);
+    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, enterOptions());
     writeSoundFiles(f.dataFolder());
     const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
     QVERIFY(QFile::remove(QFile::decodeName(path)));
