@@ -488,7 +488,8 @@ void FileBatch::commit()
             left.append(i);
     }
     for (qsizetype i : std::as_const(left)) {
-        // Once more; then the save is kept for the next start.
+        // Once more; then the save is kept, for the next batch or the next
+        // start to finish (the start gives it up when it still cannot).
         if (!replace(savings[i], m_changes[i].target))
             throw RecordFileError(RecordFileError::Unfinished, m_changes[i].path, systemError());
     }
