@@ -17,10 +17,11 @@
 MDIFitness *createProgram()
 {
     // A save that a crash or power cut stopped is carried out to its end
-    // (or cleared when it never got to its commit) before any file is read;
-    // then every start copies in the shipped files the data folder lacks.
+    // (cleared when it never got to its commit, given up when its files
+    // still cannot be replaced) before any file is read; then every start
+    // copies in the shipped files the data folder lacks.
     const QString folder = DataFolder::location();
-    const bool recovered = FileBatch::recover(folder);
+    const FileBatch::Recovery recovery = FileBatch::recoverFolder(folder);
     const QStringList failed = DataFolder::seed(DataFolder::shipped(), folder);
 
     WindowRegistry registry;
@@ -36,7 +37,15 @@ MDIFitness *createProgram()
         MsgBox::show(QStringLiteral("These files could not be copied into the data folder %1: %2.")
                          .arg(folder, failed.join(QStringLiteral(", "))));
     }
-    if (!recovered) {
+    if (recovery.givenUp) {
+        const QString none = QStringLiteral("none");
+        MsgBox::show(QStringLiteral("A save into the data folder %1 was stopped before it ended and could not be "
+                                    "finished (%2), so it was given up; the next saves go on as usual. Files it "
+                                    "saved: %3. Files it could not save: %4. These files may not agree.")
+                         .arg(folder, recovery.why,
+                              recovery.saved.isEmpty() ? none : recovery.saved.join(QStringLiteral(", ")),
+                              recovery.unsaved.isEmpty() ? none : recovery.unsaved.join(QStringLiteral(", "))));
+    } else if (recovery.kept) {
         MsgBox::show(QStringLiteral("A save into the data folder %1 was stopped before it ended and could not be "
                                     "finished: its files may not agree. It is tried again at the next start.")
                          .arg(folder));

@@ -2,6 +2,7 @@
 
 #include "RecordFile.h"
 #include "RecordFileError.h"
+#include "RecordReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,9 +10,11 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -76,13 +79,15 @@ void runTogether(qsizetype count, Work work, qsizetype here)
     }
 }
 
-// Writes `bytes` to the new file `path` with the permissions `mode` and
-// flushes them to the disk; errors name `shownPath`, the file the user
-// knows.
-void writeFlushed(const QString &path, const QByteArray &bytes, mode_t mode, const QString &shownPath)
+// Writes `bytes` to the new file `path` and flushes them to the disk: with
+// the permissions `keep` exactly when given (an existing file's), else with
+// those the umask gives a new file. Errors name `shownPath`, the file the
+// user knows.
+void writeFlushed(const QString &path, const QByteArray &bytes, std::optional<mode_t> keep,
+                  const QString &shownPath)
 {
     const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
     auto fail = [&](int error) {
@@ -90,8 +95,7 @@ void writeFlushed(const QString &path, const QByteArray &bytes, mode_t mode, con
         ::unlink(name.constData());
         throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError(error));
     };
-    // The old file's permissions exactly, whatever the umask.
-    if (::fchmod(fd, mode) != 0)
+    if (keep && ::fchmod(fd, *keep) != 0)
         fail(errno);
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
@@ -141,34 +145,77 @@ QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
     return note;
 }
 
-// Carries out the committed batch noted in `folder`: every new file still
-// under its hidden name replaces its file. True when none is left to do.
-bool finishCommitted(const QString &folder)
+// What carrying out a committed batch came to.
+struct Finishing
+{
+    bool done = true;      // no file of it is left to replace
+    QStringList saved;     // its files that hold their new contents
+    QStringList unsaved;   // its files that could not be replaced
+    QStringList leftOver;  // the hidden files of those
+    QString why;
+};
+
+// The pairs of hidden name and file the note of `folder` names, as paths;
+// none when there is no note. False when the note cannot be read.
+bool readNote(const QString &folder, QList<QPair<QString, QString>> &files)
 {
     const QDir dir(folder);
-    const QString notePath = dir.filePath(FileBatch::kCommitFileName);
-    if (!QFileInfo::exists(notePath))
-        return true;
-    QFile note(notePath);
-    if (!note.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> note;
+    try {
+        note = RecordFile::readIfExists(dir.filePath(FileBatch::kCommitFileName));
+    } catch (const RecordFileError &) {
         return false;
-    const QList<QByteArray> names = note.readAll().split('\0');
-    note.close();
-    bool done = true;
-    bool renamed = false;
-    for (qsizetype i = 0; i + 1 < names.size(); i += 2) {
-        const QString saving = dir.filePath(QFile::decodeName(names[i]));
-        const QString target = dir.filePath(QFile::decodeName(names[i + 1]));
-        if (!QFileInfo::exists(saving))
-            continue; // replaced already
-        if (replace(saving, target))
-            renamed = true;
-        else
-            done = false;
     }
-    if (renamed && !flushFolder(folder))
-        return false;
-    return done;
+    if (!note)
+        return true;
+    const QList<QByteArray> names = note->split('\0');
+    for (qsizetype i = 0; i + 1 < names.size(); i += 2) {
+        if (!names[i].isEmpty() && !names[i + 1].isEmpty())
+            files.append({dir.filePath(QFile::decodeName(names[i])), dir.filePath(QFile::decodeName(names[i + 1]))});
+    }
+    return true;
+}
+
+// Whether a file the note of `folder` names is still under its hidden name.
+bool anyLeft(const QString &folder)
+{
+    QList<QPair<QString, QString>> files;
+    if (!readNote(folder, files))
+        return true;
+    return std::any_of(files.cbegin(), files.cend(), [](const auto &f) { return QFileInfo::exists(f.first); });
+}
+
+// Carries out the committed batch noted in `folder`: every new file still
+// under its hidden name replaces its file.
+Finishing finishCommitted(const QString &folder)
+{
+    Finishing out;
+    QList<QPair<QString, QString>> files;
+    if (!readNote(folder, files)) {
+        out.done = false;
+        out.why = QStringLiteral("its note could not be read");
+        return out;
+    }
+    bool renamed = false;
+    for (const auto &[saving, target] : std::as_const(files)) {
+        const QString shown = QFileInfo(target).fileName();
+        if (!QFileInfo::exists(saving)) {
+            out.saved.append(shown); // replaced already
+        } else if (replace(saving, target)) {
+            renamed = true;
+            out.saved.append(shown);
+        } else {
+            out.why = systemError();
+            out.done = false;
+            out.unsaved.append(shown);
+            out.leftOver.append(saving);
+        }
+    }
+    if (renamed && !flushFolder(folder)) {
+        out.done = false;
+        out.why = systemError();
+    }
+    return out;
 }
 
 } // namespace
@@ -182,7 +229,7 @@ public:
     explicit FolderLock(const QString &folder)
     {
         m_fd = ::open(QFile::encodeName(QDir(folder).filePath(kLockFileName)).constData(),
-                      O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
         if (m_fd < 0) {
             // A folder where no lock file can be made is one no save can
             // write into either: reading it needs no lock, and a write
@@ -234,9 +281,10 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
         if (!m_lock->locked())
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("its folder could not be locked for the save"));
-        if (!finishCommitted(folder))
+        if (!finishCommitted(folder).done)
             throw RecordFileError(RecordFileError::WriteFailed, path,
-                                  QStringLiteral("an earlier save into its folder could not be finished"));
+                                  QStringLiteral("an earlier save into its folder could not be finished; the "
+                                                 "program finishes it or gives it up when it starts next"));
     }
     Change c;
     c.path = path;
@@ -253,8 +301,9 @@ void FileBatch::load(Change &c)
 {
     if (c.loaded)
         return;
-    c.existed = RecordFile::exists(c.path);
-    c.before = c.existed ? RecordFile::readExisting(c.path) : QByteArray();
+    std::optional<QByteArray> before = RecordFile::readIfExists(c.path);
+    c.existed = before.has_value();
+    c.before = before ? std::move(*before) : QByteArray();
     c.after = c.before;
     c.loaded = true;
 }
@@ -287,6 +336,7 @@ void FileBatch::append(const QString &path, const QByteArray &lines)
 {
     Change &c = changeOf(path);
     make(c);
+    c.after.remove(0, RecordReader::byteOrderMarkSize(c.after));
     if (!c.after.isEmpty() && !c.after.endsWith('\n') && !c.after.endsWith('\r'))
         c.after += "\r\n";
     c.after += lines;
@@ -321,14 +371,24 @@ void FileBatch::commit()
     QStringList savings;
     // The largest file is made on this thread: its buffers come from the
     // heap the saves before it left, with no fresh pages to fault in.
-    qsizetype largest = 0;
+    // Files the batch only read need no thread.
+    QList<qsizetype> staged;
+    qsizetype largest = -1;
     qint64 largestSize = -1;
     for (qsizetype i = 0; i < count; ++i) {
         const Change &c = m_changes[i];
         savings.append(QFileInfo(c.target).dir().filePath(savingName(id, QString::number(i))));
+        if (!c.staged)
+            continue;
+        staged.append(i);
+        // A name the file system does not take could never replace its
+        // file: refused before any file is touched.
+        if (!RecordFile::nameFits(c.target))
+            throw RecordFileError(RecordFileError::WriteFailed, c.path,
+                                  QStringLiteral("its name is too long for a file name"));
         const qint64 size = c.loaded ? c.after.size() : QFileInfo(c.target).size();
         if (size > largestSize) {
-            largest = i;
+            largest = staged.size() - 1;
             largestSize = size;
         }
     }
@@ -340,24 +400,25 @@ void FileBatch::commit()
     };
     try {
         runTogether(
-            count,
-            [&](qsizetype i) {
+            staged.size(),
+            [&](qsizetype k) {
+                const qsizetype i = staged[k];
                 Change &c = m_changes[i];
                 make(c);
-                if (!c.staged || (c.existed && c.after == c.before))
+                if (c.existed && c.after == c.before)
                     return;
                 // A folder or a write-protected file where the file should
                 // go refuses the whole batch; the new file keeps the old
                 // one's permissions.
-                mode_t mode = 0666;
+                std::optional<mode_t> keep;
                 struct stat st;
                 if (::stat(QFile::encodeName(c.target).constData(), &st) == 0) {
                     if (!S_ISREG(st.st_mode) || ::access(QFile::encodeName(c.target).constData(), W_OK) != 0)
                         throw RecordFileError(RecordFileError::WriteFailed, c.path,
                                               QStringLiteral("the file cannot be replaced"));
-                    mode = st.st_mode & 07777;
+                    keep = st.st_mode & 07777;
                 }
-                writeFlushed(savings[i], c.after, mode, c.path);
+                writeFlushed(savings[i], c.after, keep, c.path);
                 written[size_t(i)] = 1;
             },
             largest);
@@ -401,7 +462,7 @@ void FileBatch::commit()
         QList<QPair<QString, QString>> files;
         for (qsizetype i : std::as_const(changed))
             files.append({savings[i], m_changes[i].target});
-        writeFlushed(noteSaving, noteOf(noteDir, files), 0644, firstPath);
+        writeFlushed(noteSaving, noteOf(noteDir, files), std::nullopt, firstPath);
         if (!replace(noteSaving, notePath))
             throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
         if (!flushFolder(noteDir.path())) {
@@ -427,29 +488,48 @@ void FileBatch::commit()
             left.append(i);
     }
     for (qsizetype i : std::as_const(left)) {
-        // Once more; then the save is kept for the next batch or start.
+        // Once more; then the save is kept, for the next batch or the next
+        // start to finish (the start gives it up when it still cannot).
         if (!replace(savings[i], m_changes[i].target))
             throw RecordFileError(RecordFileError::Unfinished, m_changes[i].path, systemError());
     }
 }
 
-bool FileBatch::recover(const QString &folder)
+FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
 {
-    // A folder not made yet, or one nobody may write in, has nothing to
-    // finish unless a note says so.
+    Recovery out;
+    // A folder not made yet has nothing to finish.
     if (!QFileInfo(folder).isDir())
-        return true;
+        return out;
     const FolderLock lock(folder);
-    if (!lock.locked())
-        return !QFileInfo::exists(QDir(folder).filePath(kCommitFileName));
-    if (!finishCommitted(folder))
-        return false;
+    if (!lock.locked()) {
+        // Another copy of the program keeps saving there: it finished
+        // what it found before its first save.
+        out.kept = anyLeft(folder);
+        return out;
+    }
     QDir dir(folder);
+    const Finishing finishing = finishCommitted(folder);
+    if (!finishing.done) {
+        // It was tried once more, here; a save that still cannot be
+        // finished is given up, so that it stops no save after it. Its
+        // hidden files go with the strays below.
+        out.saved = finishing.saved;
+        out.unsaved = finishing.unsaved;
+        out.why = finishing.why;
+        if (dir.exists(kCommitFileName) && !dir.remove(kCommitFileName)) {
+            out.kept = true;
+            return out;
+        }
+        out.givenUp = true;
+        for (const QString &saving : finishing.leftOver)
+            QFile::remove(saving);
+    }
     dir.remove(kCommitFileName);
-    // What batches left that were never committed.
+    // What batches left that were never committed, or given up.
     const QStringList strays = dir.entryList({kSavingPrefix + u'*' + kSavingSuffix},
                                              QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : strays)
         dir.remove(name);
-    return true;
+    return out;
 }

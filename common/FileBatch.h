@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -40,7 +41,9 @@ public:
     // Stages the whole new contents of the file.
     void write(const QString &path, const QByteArray &bytes);
     // Stages `lines` after the file's contents; when its last line has no
-    // line end, the new lines start on a line of their own.
+    // line end, the new lines start on a line of their own. A byte-order
+    // mark at the start of the file, which the record reader skips, is
+    // dropped.
     void append(const QString &path, const QByteArray &lines);
     // Stages an empty file where none exists; an existing file keeps its
     // contents.
@@ -56,17 +59,39 @@ public:
     // that one left them; it throws RecordFileError when it cannot.
 
     // Writes every staged file whose contents change, all or none. Throws
-    // RecordFileError when a file cannot be read, made or written; the files
-    // are then as they were. Only when a file cannot be replaced after the
-    // commit is it the Unfinished error: the save is kept, and the next
-    // batch or start finishes it.
+    // RecordFileError when a file cannot be read, made or written, or when
+    // a name is longer than its file system takes; the files are then as
+    // they were. A new file gets the permissions the umask gives, a file
+    // that exists keeps its own. Nothing is committed that cannot be
+    // finished: every name is checked and every new file written first.
+    // Only when a file still cannot be replaced after the commit is it the
+    // Unfinished error: the save is kept, and the next start finishes it
+    // or gives it up.
     void commit();
+
+    // What recover() found in a folder.
+    struct Recovery
+    {
+        // A committed batch could not be finished, so it was given up: the
+        // note is gone and the folder takes new batches again.
+        bool givenUp = false;
+        // A committed batch could not be finished nor given up (its folder
+        // could not be locked or written): the next start tries again.
+        bool kept = false;
+        QStringList saved;   // files of the given-up batch that hold its new contents
+        QStringList unsaved; // files of it that kept their old contents
+        QString why;         // why they could not be replaced
+        bool ok() const { return !givenUp && !kept; }
+    };
 
     // Finishes a batch of `folder` that was committed but not carried out
     // to its end, and clears what an uncommitted one left. Run before the
-    // folder's files are read. False, with everything left for the next
-    // try, when a committed batch cannot be finished.
-    static bool recover(const QString &folder);
+    // folder's files are read, at the start. A committed batch whose files
+    // still cannot be replaced is given up, so that it never stops the
+    // saves after it.
+    static Recovery recoverFolder(const QString &folder);
+    // The same; false when a committed batch could not be finished.
+    static bool recover(const QString &folder) { return recoverFolder(folder).ok(); }
 
 private:
     struct Change

@@ -3,10 +3,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // Whole-file access to the data files. Nothing is held open between calls.
-// Every write is atomic: the new contents go to a temporary file that is
-// renamed over the old one, so a failure or a crash leaves either the old or
-// the new file, never a partial one. Failures throw RecordFileError.
+// Only regular files are read: a FIFO, socket or device in a data file's
+// place is refused without being opened for reading, so no reader can hang
+// on it. Every write is a one-file FileBatch: atomic, under the data
+// folder's lock. Failures throw RecordFileError.
 class RecordFile
 {
 public:
@@ -18,6 +21,8 @@ public:
     static QByteArray read(const QString &path);
     // Every byte of the file; a missing file is the FileNotFound error.
     static QByteArray readExisting(const QString &path);
+    // Every byte of the file; none when it is missing.
+    static std::optional<QByteArray> readIfExists(const QString &path);
     // Replaces the file's contents with `bytes`.
     static void write(const QString &path, const QByteArray &bytes);
     // Adds `lines` at the end; when the file's last line has no line end,
@@ -25,4 +30,8 @@ public:
     static void append(const QString &path, const QByteArray &lines);
     // Deletes the file; a missing file is not an error.
     static void remove(const QString &path);
+
+    // Whether the file name of `path` is short enough for the file system
+    // of its folder, counted in the bytes the name is written in.
+    static bool nameFits(const QString &path);
 };

@@ -10,7 +10,7 @@
 #include <limits>
 
 RecordReader::RecordReader(QByteArray bytes, QString fileName)
-    : m_bytes(std::move(bytes)), m_fileName(std::move(fileName))
+    : m_bytes(std::move(bytes)), m_fileName(std::move(fileName)), m_pos(byteOrderMarkSize(m_bytes))
 {
 }
 

@@ -23,13 +23,21 @@ struct VerbatimRecord
 };
 
 // Reads the fields of a record file one by one. Commas and line ends
-// delimit fields alike, so a record may span lines. Each read throws a
+// delimit fields alike, so a record may span lines. A UTF-8 byte-order mark
+// that another program put at the start of the file is skipped; the rest is
+// read as Windows-1252 all the same. Each read throws a
 // RecordFileError naming the file and line when the field is missing (past
 // the end), too large for its target or of the wrong kind.
 class RecordReader
 {
 public:
     explicit RecordReader(QByteArray bytes, QString fileName = QString());
+
+    // The size of the UTF-8 byte-order mark `bytes` start with: 3, else 0.
+    static qsizetype byteOrderMarkSize(QByteArrayView bytes)
+    {
+        return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    }
 
     // True once every byte has been consumed; directly after the last record
     // of a file the program wrote, and at once for an empty file.

@@ -4,13 +4,16 @@
 #include <QStringList>
 
 Settings::Settings()
-    : m_store(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                          QStringLiteral("Kestrava"), QStringLiteral("Pulsar")))
+    : m_open([] {
+          return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
+                                             QStringLiteral("Pulsar"));
+      }),
+      m_store(m_open())
 {
 }
 
 Settings::Settings(const QString &iniFile)
-    : m_store(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+    : m_open([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }), m_store(m_open())
 {
 }
 
@@ -58,8 +61,9 @@ bool Settings::contains(const QString &section, const QString &key) const
     return !group.isEmpty() && !actualKey(group, key).isEmpty();
 }
 
-void Settings::set(const QString &section, const QString &key, const QString &value)
+bool Settings::set(const QString &section, const QString &key, const QString &value)
 {
+    freshStore();
     QString group = actualGroup(section);
     if (group.isEmpty())
         group = section;
@@ -68,17 +72,20 @@ void Settings::set(const QString &section, const QString &key, const QString &va
         m_store->remove(group + u'/' + old);
     m_store->setValue(group + u'/' + key, value);
     m_store->sync();
+    return checked();
 }
 
-void Settings::remove(const QString &section, const QString &key)
+bool Settings::remove(const QString &section, const QString &key)
 {
+    freshStore();
     const QString group = actualGroup(section);
     if (group.isEmpty())
-        return;
+        return true;
     const QString k = actualKey(group, key);
     if (!k.isEmpty())
         m_store->remove(group + u'/' + k);
     m_store->sync();
+    return checked();
 }
 
 QString Settings::fileName() const
@@ -86,7 +93,43 @@ QString Settings::fileName() const
     return m_store->fileName();
 }
 
-void Settings::sync()
+void Settings::freshStore()
 {
+    // A store keeps its error for good: a fresh one tells whether the next
+    // write is stored. The values not stored stay in use, held by Qt for
+    // the file, and are written with the next write that succeeds.
+    if (m_store->status() != QSettings::NoError)
+        m_store = m_open();
+}
+
+bool Settings::sync()
+{
+    freshStore();
     m_store->sync();
+    return checked();
+}
+
+bool Settings::checked()
+{
+    if (m_store->status() == QSettings::NoError)
+        return true;
+    if (!m_failed) {
+        m_failed = true;
+        if (m_notify)
+            m_notify();
+    }
+    return false;
+}
+
+QString Settings::takeFailure()
+{
+    if (!m_failed)
+        return QString();
+    m_failed = false;
+    return QStringLiteral("The settings could not be stored in %1.").arg(fileName());
+}
+
+void Settings::onFailure(std::function<void()> notify)
+{
+    m_notify = std::move(notify);
 }

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QString>
+
+#include <functional>
 #include <memory>
 
 class QSettings;
 
 // The per-user settings store. Every value is a text and every read names
 // its default; sections and keys match without regard to letter case, so a
-// key written as "preXTwo" is read back as "preXtwo".
+// key written as "preXTwo" is read back as "preXtwo". Every write is stored
+// at once and checked: a value that could not be stored stays in use until
+// the program ends, and the failure is kept for the user to be told.
 class Settings
 {
 public:
@@ -20,18 +24,34 @@ public:
     Settings &operator=(const Settings &) = delete;
 
     QString get(const QString &section, const QString &key, const QString &defaultValue) const;
-    void set(const QString &section, const QString &key, const QString &value);
+    // False when the value could not be stored.
+    bool set(const QString &section, const QString &key, const QString &value);
     bool contains(const QString &section, const QString &key) const;
-    void remove(const QString &section, const QString &key);
+    bool remove(const QString &section, const QString &key);
 
     // Where the values are kept.
     QString fileName() const;
-    // Writes pending changes to disk.
-    void sync();
+    // Writes pending changes to disk; false when they could not be stored.
+    bool sync();
+
+    // The sentence for the user when a write since the last call could not
+    // be stored ("The settings could not be stored in <file>."), and empty
+    // when every one was; the next failure starts afresh.
+    QString takeFailure();
+    // Called at the first failed write after takeFailure(), so that the
+    // action that wrote shows one message however many values it wrote.
+    void onFailure(std::function<void()> notify);
 
 private:
     QString actualGroup(const QString &section) const;
     QString actualKey(const QString &group, const QString &key) const;
+    // A store without the error of an earlier write.
+    void freshStore();
+    // Whether the last write was stored; keeps the failure when not.
+    bool checked();
 
+    std::function<std::unique_ptr<QSettings>()> m_open;
     std::unique_ptr<QSettings> m_store;
+    bool m_failed = false;
+    std::function<void()> m_notify;
 };

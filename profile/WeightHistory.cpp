@@ -1,6 +1,7 @@
 #include "WeightHistory.h"
 
 #include "common/DateText.h"
+#include "common/FileBatch.h"
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordReader.h"
@@ -28,11 +29,14 @@ QString WeightHistory::path() const
     return RecordFile::path(m_folder, kFileName);
 }
 
-WeightHistory::Contents WeightHistory::read() const
+namespace {
+
+// Every record of the history's bytes up to the first that cannot be read.
+WeightHistory::Contents parse(const QByteArray &bytes, const QString &path)
 {
-    Contents contents;
+    WeightHistory::Contents contents;
     try {
-        RecordReader reader(RecordFile::read(path()), path());
+        RecordReader reader(bytes, path);
         while (!reader.atEndOrBlank()) {
             WeightHistoryRecord r;
             r.line = reader.line();
@@ -46,6 +50,19 @@ WeightHistory::Contents WeightHistory::read() const
         contents.error = e;
     }
     return contents;
+}
+
+} // namespace
+
+WeightHistory::Contents WeightHistory::read() const
+{
+    try {
+        return parse(RecordFile::read(path()), path());
+    } catch (const RecordFileError &e) {
+        Contents contents;
+        contents.error = e;
+        return contents;
+    }
 }
 
 namespace {
@@ -65,7 +82,10 @@ qint64 wholeField(double value, const WeightHistoryRecord &record, const QString
 void WeightHistory::addFirst(const QDate &date, qint16 age, qint16 weight, qint16 height) const
 {
     const QString file = path();
-    const Contents old = read();
+    // Read and written under the folder's lock: a weighing another copy of
+    // the program saves meanwhile is kept.
+    FileBatch batch;
+    const Contents old = parse(batch.read(file), file);
     if (old.error)
         throw *old.error;
 
@@ -83,5 +103,6 @@ void WeightHistory::addFirst(const QDate &date, qint16 age, qint16 weight, qint1
                    RecordValue::whole(wholeField(r.weight, r, file)),
                    RecordValue::whole(wholeField(r.height, r, file))});
     }
-    RecordFile::write(file, out.bytes());
+    batch.write(file, out.bytes());
+    batch.commit();
 }

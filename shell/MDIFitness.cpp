@@ -206,6 +206,16 @@ MDIFitness::MDIFitness(std::unique_ptr<Settings> settings, QString dataFolder, W
         QApplication::setWindowIcon(programIcon());
     buildMenus();
     mFormProcedures::attach(this);
+    // A setting that could not be stored is told once the action that
+    // wrote it is done: one message however many values it wrote.
+    m_settings->onFailure([this] { QTimer::singleShot(0, this, &MDIFitness::tellSettingsFailure); });
+}
+
+void MDIFitness::tellSettingsFailure()
+{
+    const QString failure = m_settings->takeFailure();
+    if (!failure.isEmpty())
+        MsgBox::show(failure);
 }
 
 MDIFitness::~MDIFitness()
@@ -578,6 +588,9 @@ void MDIFitness::closeEvent(QCloseEvent *event)
         m_closed = true;
         unloadAll(closeOrder());
     }
+    // The windows' last settings, written as they closed, are told now:
+    // the program may end before the next event.
+    tellSettingsFailure();
     event->accept();
 }
 

@@ -88,6 +88,8 @@ private:
     void handOver(const MenuEntry &entry);
     void quote();
     void exitProgram();
+    // Shows the settings' failure, when a write could not be stored.
+    void tellSettingsFailure();
     void toggleScrolling();
     void weightOnlyMode(WorkingWindow *window);
     void chooseFoodsReport(WorkingWindow *window);

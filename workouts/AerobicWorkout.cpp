@@ -79,9 +79,11 @@ AerobicWorkout::Outcome AerobicWorkout::save(const QString &dataFolder, const Se
             return AerobicLog::inserted(before, logPath, layout, e);
         });
 
-        const double factor = CalorieFactors::lookup(CalorieFactors::read(dataFolder), name.trimmed());
+        const QString factorsPath = CalorieFactors::path(dataFolder);
+        const double factor =
+            CalorieFactors::lookup(CalorieFactors::parse(batch.read(factorsPath), factorsPath), name.trimmed());
         const float calories = float(double(e.minutes) * (double(BodyWeight::pounds(settings)) * factor));
-        if (!std::isfinite(calories))
+        if (!CalorieJournal::fits(calories))
             return Outcome{CalorieFactors::tooLarge(name.trimmed())};
         CalorieJournal::stageInsert(batch, RecordFile::path(dataFolder, CalorieJournal::kExerciseFileName),
                                     date, calories);

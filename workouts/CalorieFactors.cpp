@@ -40,7 +40,9 @@ double CalorieFactors::lookup(const QList<Pair> &pairs, const QString &name)
 
 QString CalorieFactors::tooLarge(const QString &name)
 {
-    return QStringLiteral("The calorie factor of %1 in %2 is too large.").arg(name, kFileName);
+    return QStringLiteral("The calorie factor of %1 in %2 is too large: the calories of this workout are too "
+                          "large to record.")
+        .arg(name, kFileName);
 }
 
 QByteArray CalorieFactors::line(const QString &name, double factor)

@@ -61,12 +61,21 @@ struct RecordReading
     }
 };
 
-// The new record keeps its fraction; a value no reader could take back
-// would make the journal unreadable.
+// Whether a journal value, rounded (halves to even), is a whole number of
+// 32 bits: what a rewrite writes back for it.
+bool fitsWhole(double calories)
+{
+    const double whole = NumberText::roundHalfEven(calories);
+    return whole >= double(std::numeric_limits<qint32>::min()) && whole <= double(std::numeric_limits<qint32>::max());
+}
+
+// The new record keeps its fraction; a value the next rewrite could not
+// write back would stop every later save of the journal.
 void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, float calories)
 {
-    if (!std::isfinite(calories))
-        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
+    if (!CalorieJournal::fits(calories))
+        throw RecordFileError(RecordFileError::WriteFailed, fileName,
+                              QStringLiteral("the calories %1 are too large to record").arg(NumberText::dbl(calories)));
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::single(calories)});
 }
 
@@ -76,11 +85,11 @@ void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j
 {
     if (out.copy(source, j.verbatim))
         return;
-    const double whole = NumberText::roundHalfEven(j.calories);
-    if (whole < double(std::numeric_limits<qint32>::min()) || whole > double(std::numeric_limits<qint32>::max()))
+    if (!fitsWhole(j.calories))
         throw RecordFileError(RecordFileError::Overflow, fileName,
                               QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
-    out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(qint64(whole))});
+    out.write({RecordValue::text(Windows1252::decode(j.dateField)),
+               RecordValue::whole(qint64(NumberText::roundHalfEven(j.calories)))});
 }
 
 } // namespace
@@ -105,6 +114,14 @@ QList<CalorieJournalEntry> CalorieJournal::parse(const QByteArray &bytes, const 
 QList<CalorieJournalEntry> CalorieJournal::read(const QString &path)
 {
     return parse(RecordFile::read(path), path);
+}
+
+bool CalorieJournal::fits(float calories)
+{
+    if (!std::isfinite(calories))
+        return false;
+    const auto written = NumberText::parse(NumberText::single(calories));
+    return written && fitsWhole(*written);
 }
 
 qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date)

@@ -37,6 +37,11 @@ public:
     // The journal at `path`; a missing file holds no records.
     static QList<CalorieJournalEntry> read(const QString &path);
 
+    // Whether new calories can be a record of the journal: as written, a
+    // number that is a whole number of 32 bits once rounded (halves to
+    // even), as every later rewrite writes it back.
+    static bool fits(float calories);
+
     // Where a record of `date` goes: before the first record dated on or
     // before it (so before the records of its own date, after every later
     // one), else at the end.
@@ -47,7 +52,8 @@ public:
     // precision, 142.5), every other record is written back as a whole
     // number (halves to even, 32 bits); one that stands so already is
     // copied as it is. Throws RecordFileError naming the file when a record
-    // cannot be read or an old value does not fit.
+    // cannot be read or an old value does not fit, and the WriteFailed error
+    // when the new calories do not fit (fits()).
     static QByteArray inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                float calories);
 

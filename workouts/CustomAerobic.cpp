@@ -27,10 +27,11 @@ namespace {
 // range it cannot be stored.
 constexpr double kLargestFactor = 922337203685477.0;
 
-std::optional<double> positive(const QString &text)
+// A box's number when it lies within its spinner's range.
+std::optional<double> within(const QString &text, double lowest, double highest)
 {
     const auto v = NumberText::parse(text);
-    if (!v || !std::isfinite(*v) || *v <= 0)
+    if (!v || !std::isfinite(*v) || *v < lowest || *v > highest)
         return std::nullopt;
     return v;
 }
@@ -54,8 +55,10 @@ CustomAerobic::Outcome CustomAerobic::add(const QString &dataFolder, const Setti
         return Outcome{kIncomplete};
     if (!ExerciseLogName::usableName(name))
         return Outcome{kBadName};
-    const auto calories = positive(input.calories);
-    const auto minutes = positive(input.minutes);
+    if (!ExerciseLogName::fitsFileName(dataFolder, input.code, name))
+        return Outcome{ExerciseLogName::kTooLong};
+    const auto calories = within(input.calories, kLeastCalories, kMostCalories);
+    const auto minutes = within(input.minutes, kLeastMinutes, kMostMinutes);
     if (!calories || !minutes)
         return Outcome{kIncomplete};
     const double weight = BodyWeight::pounds(settings);

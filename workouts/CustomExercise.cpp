@@ -39,6 +39,8 @@ CustomExercise::Outcome CustomExercise::add(const QString &dataFolder, const Inp
     const QString name = input.name.trimmed();
     const WeightExercise exercise{WeightCatalogue::codeOf(input.group), name, input.description,
                                   NumberText::whole(*sets)};
+    if (!ExerciseLogName::fitsFileName(dataFolder, exercise.code, exercise.name))
+        return {ExerciseLogName::kTooLong};
     const QString cataloguePath = WeightCatalogue::path(dataFolder);
     const QString factorPath = CalorieFactors::path(dataFolder);
     FileBatch batch;

@@ -30,7 +30,8 @@ public:
     static const QString kBadSets;     // a sets box that is no whole number from 1 to 5
     static const QString kBadGroup;    // a group that is none of the six
 
-    // Checks every input and reads the catalogue and the calorie factors,
+    // Checks every input (a name too long for its log's file name is
+    // ExerciseLogName::kTooLong) and reads the catalogue and the calorie factors,
     // then appends the catalogue record (code, name, description, sets as a
     // bare number), creates the log when none exists (an existing log keeps
     // its entries) and appends the pair (name, 0.05). A name already in the

@@ -4,6 +4,7 @@
 #include "ExerciseLogName.h"
 #include "WeightCatalogue.h"
 
+#include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/RecordWriter.h"
 #include "common/RecordFileError.h"
@@ -72,8 +73,13 @@ QString ExerciseDeletion::remove(const QString &dataFolder, Category category, c
             RecordWriter::requireWritable(text, path);
         kept += line;
     };
+    // The catalogue is read, rewritten and its logs deleted under the
+    // folder's lock.
+    FileBatch batch;
     try {
-        const QByteArray bytes = RecordFile::readExisting(path);
+        if (!QFileInfo::exists(path))
+            throw RecordFileError(RecordFileError::FileNotFound, path, QStringLiteral("file not found"));
+        const QByteArray bytes = batch.read(path);
         if (category == Category::Weightlifting) {
             for (const WeightExercise &e : WeightCatalogue::parse(bytes, path))
                 sort(e.code, e.name, {e.code, e.name, e.description, e.sets},
@@ -84,7 +90,8 @@ QString ExerciseDeletion::remove(const QString &dataFolder, Category category, c
         }
         if (gone.isEmpty())
             return QString();
-        RecordFile::write(path, kept);
+        batch.write(path, kept);
+        batch.commit();
     } catch (const RecordFileError &e) {
         return e.message();
     }

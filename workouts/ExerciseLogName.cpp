@@ -4,6 +4,8 @@
 #include "common/RecordFileError.h"
 #include "common/Windows1252.h"
 
+const QString ExerciseLogName::kTooLong = QStringLiteral("The name is too long for a file name.");
+
 QString ExerciseLogName::fileName(const QString &code, const QString &name)
 {
     return code + name + QStringLiteral(".txt");
@@ -54,6 +56,11 @@ bool ExerciseLogName::usableText(const QString &text)
             return false;
     }
     return true;
+}
+
+bool ExerciseLogName::fitsFileName(const QString &dataFolder, const QString &code, const QString &name)
+{
+    return RecordFile::nameFits(path(dataFolder, code, name));
 }
 
 QString ExerciseLogName::alreadyCreated(const QString &name)

@@ -26,6 +26,12 @@ public:
     // characters the data files' code page holds.
     static bool usableText(const QString &text);
 
+    // Whether the log of a name can be made in the data folder: its file
+    // name no longer than the folder's file system takes.
+    static bool fitsFileName(const QString &dataFolder, const QString &code, const QString &name);
+    // The refusal of a name that does not: "The name is too long for a file name."
+    static const QString kTooLong;
+
     // The refusal of a name that already has its log in either catalogue:
     // "You've already created a database for <name>.  Go to ...".
     static QString alreadyCreated(const QString &name);

@@ -60,11 +60,13 @@ StandardAerobic::InstallResult StandardAerobic::install(const QString &dataFolde
     order.erase(std::unique(order.begin(), order.end()), order.end());
 
     try {
-        QList<AerobicActivity> catalogue = AerobicCatalogue::read(dataFolder);
+        // Read under the folder's lock, as it is written.
+        FileBatch batch;
+        const QString cataloguePath = AerobicCatalogue::path(dataFolder);
+        QList<AerobicActivity> catalogue = AerobicCatalogue::parse(batch.read(cataloguePath), cataloguePath);
         // The activities before the first name the catalogue holds already,
         // in any class, go in; that name ends the install.
         QByteArray lines;
-        FileBatch batch;
         for (int index : order) {
             if (index < 0 || index >= kCount)
                 continue;
@@ -80,7 +82,7 @@ StandardAerobic::InstallResult StandardAerobic::install(const QString &dataFolde
             result.installed.append(index);
         }
         if (!lines.isEmpty()) {
-            batch.append(AerobicCatalogue::path(dataFolder), lines);
+            batch.append(cataloguePath, lines);
             batch.commit();
         }
     } catch (const RecordFileError &e) {

@@ -97,7 +97,7 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
     try {
         const QString cataloguePath = WeightCatalogue::path(dataFolder);
         const QList<WeightExercise> catalogue =
-            WeightCatalogue::parse(RecordFile::read(cataloguePath), cataloguePath);
+            WeightCatalogue::parse(batch.read(cataloguePath), cataloguePath);
         QList<int> setsPerRow;
         for (const SavedRow &s : toSave) {
             const auto exercise = WeightCatalogue::find(catalogue, s.row->code, s.row->name);
@@ -117,10 +117,11 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
             outcome.setsLogged += int(s.sets.size());
         }
 
-        const float factor =
-            float(CalorieFactors::lookup(CalorieFactors::read(dataFolder), CalorieFactors::kWeightTraining));
+        const QString factorsPath = CalorieFactors::path(dataFolder);
+        const float factor = float(CalorieFactors::lookup(CalorieFactors::parse(batch.read(factorsPath), factorsPath),
+                                                          CalorieFactors::kWeightTraining));
         outcome.calories = calories(setsPerRow, factor, BodyWeight::pounds(settings));
-        if (!std::isfinite(outcome.calories))
+        if (!CalorieJournal::fits(outcome.calories))
             return Outcome{CalorieFactors::tooLarge(CalorieFactors::kWeightTraining), {}, 0, 0};
         CalorieJournal::stageInsert(batch, RecordFile::path(dataFolder, CalorieJournal::kExerciseFileName),
                                     date, outcome.calories);

@@ -102,7 +102,7 @@ frmMakeOwnAero::frmMakeOwnAero(Shell &shell) : WorkingWindow(shell)
     vsCal->setObjectName(QStringLiteral("vsCal"));
     Twips::place(vsCal, 1215, 3795, 255, 435);
     m_vsCal = new Spinner(vsCal, m_cal);
-    m_vsCal->setRange(1, 1000);
+    m_vsCal->setRange(CustomAerobic::kLeastCalories, CustomAerobic::kMostCalories);
     m_labels[3] = WindowBits::caption(this, QStringLiteral("Label4"), QStringLiteral("in"), 1620, 3870, 300);
     m_min = new TextBox(this, QStringLiteral("txtMin"));
     Twips::place(m_min, 1980, 3840, 615, 345);
@@ -110,7 +110,7 @@ frmMakeOwnAero::frmMakeOwnAero(Shell &shell) : WorkingWindow(shell)
     vsMin->setObjectName(QStringLiteral("vsMin"));
     Twips::place(vsMin, 2595, 3795, 255, 435);
     m_vsMin = new Spinner(vsMin, m_min);
-    m_vsMin->setRange(1, 120);
+    m_vsMin->setRange(CustomAerobic::kLeastMinutes, CustomAerobic::kMostMinutes);
     m_labels[5] =
         WindowBits::caption(this, QStringLiteral("Label6"), QStringLiteral("minutes"), 3000, 3870, 1200);
 

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 // The files of one action are written all or none, and a batch stopped by
 // a crash is finished, or cleared, by recover().
@@ -23,10 +24,15 @@ private Q_SLOTS:
     void recoverFinishesOrClears();
     void recoverOfNoFolderIsDone();
     void folderWithoutLockIsReadAsAnyOther();
-    void unfinishedBatchStopsTheNext();
+    void unfinishedBatchStopsTheNextUntilTheStartGivesItUp();
     void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne();
     void newFilesKeepWhatTheOldOnesWere();
+    void newFilesTakeTheUmaskOldOnesKeepTheirMode_data();
+    void newFilesTakeTheUmaskOldOnesKeepTheirMode();
+    void nameTooLongIsRefusedBeforeAnyFileIsTouched_data();
+    void nameTooLongIsRefusedBeforeAnyFileIsTouched();
+    void appendDropsAByteOrderMark();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -210,24 +216,48 @@ void TestFileBatch::recoverOfNoFolderIsDone()
 }
 
 // A committed batch that cannot be finished (here a folder stands where its
-// file should go) stops every later batch before it reads a file, and the
-// start says so: a later save must not be undone by the earlier one.
-void TestFileBatch::unfinishedBatchStopsTheNext()
+// file should go) stops every later batch before it reads a file: a later
+// save must not be undone by the earlier one. The start tries it once more
+// and gives it up, naming its files, and the folder takes saves again.
+void TestFileBatch::unfinishedBatchStopsTheNextUntilTheStartGivesItUp()
 {
     const QString folder = TestEnvironment::freshFolder();
     leaveUnfinishableSave(folder);
+    TestEnvironment::writeFile(folder, QStringLiteral("Done.txt"), "done");
+    // The note names a second file, replaced before the save stopped.
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
+                               noteOf({".pulsar-k1-0.saving", "Log.txt", ".pulsar-k1-1.saving", "Done.txt"}));
     const Files before = files(folder);
+    const QString journal = RecordFile::path(folder, QStringLiteral("Journal.txt"));
     QString message;
     try {
         FileBatch batch;
-        batch.write(RecordFile::path(folder, QStringLiteral("Journal.txt")), "journal");
+        batch.write(journal, "journal");
         batch.commit();
     } catch (const RecordFileError &e) {
         message = e.message();
     }
     QVERIFY2(message.contains(QLatin1String("could not be finished")), qPrintable(message));
-    QVERIFY(!FileBatch::recover(folder));
     QCOMPARE(files(folder), before);
+
+    const FileBatch::Recovery recovery = FileBatch::recoverFolder(folder);
+    QVERIFY(recovery.givenUp);
+    QVERIFY(!recovery.ok());
+    QCOMPARE(recovery.saved, QStringList{QStringLiteral("Done.txt")});
+    QCOMPARE(recovery.unsaved, QStringList{QStringLiteral("Log.txt")});
+    QVERIFY2(!recovery.why.isEmpty(), "no reason given");
+    QCOMPARE(files(folder), (Files{{QStringLiteral("Done.txt"), "done"}}));
+
+    // Free again: the next save goes through, and the next start has
+    // nothing to say.
+    {
+        FileBatch batch;
+        batch.write(journal, "journal");
+        batch.write(RecordFile::path(folder, QStringLiteral("Done.txt")), "done again");
+        batch.commit();
+    }
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Journal.txt")), QByteArray("journal"));
+    QVERIFY(FileBatch::recoverFolder(folder).ok());
 }
 
 // A batch whose first file failed to start it (an earlier save could not be
@@ -289,6 +319,113 @@ void TestFileBatch::newFilesKeepWhatTheOldOnesWere()
     QVERIFY(QFileInfo(RecordFile::path(folder, QStringLiteral("Linked.txt"))).isSymLink());
     QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Real.txt")), QByteArray("new real"));
     QCOMPARE(TestEnvironment::readFile(folder, longName), QByteArray("new long"));
+}
+
+void TestFileBatch::newFilesTakeTheUmaskOldOnesKeepTheirMode_data()
+{
+    QTest::addColumn<int>("mask");
+    QTest::addColumn<int>("existing"); // the old file's mode; 0: no old file
+    QTest::addColumn<int>("mode");
+    QTest::newRow("new file, umask 022") << 022 << 0 << 0644;
+    QTest::newRow("new file, umask 077") << 077 << 0 << 0600;
+    QTest::newRow("new file, umask 002") << 002 << 0 << 0664;
+    QTest::newRow("private file, umask 022") << 022 << 0600 << 0600;
+    QTest::newRow("shared file, umask 077") << 077 << 0664 << 0664;
+}
+
+// A new file gets what the user's umask gives, as any program's; a file
+// that exists keeps its own permissions, whatever the umask. Alone in its
+// save or beside another file.
+void TestFileBatch::newFilesTakeTheUmaskOldOnesKeepTheirMode()
+{
+    QFETCH(int, mask);
+    QFETCH(int, existing);
+    QFETCH(int, mode);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString file = RecordFile::path(folder, QStringLiteral("File.txt"));
+    const QString other = RecordFile::path(folder, QStringLiteral("Other.txt"));
+    if (existing) {
+        TestEnvironment::writeFile(folder, QStringLiteral("File.txt"), "old");
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(existing)), 0);
+    }
+    const mode_t saved = ::umask(mode_t(mask));
+    auto modeOf = [](const QString &path) {
+        struct stat st;
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+    RecordFile::write(file, "alone");
+    const int alone = modeOf(file);
+    {
+        FileBatch batch;
+        batch.write(file, "beside another");
+        batch.write(other, "other");
+        batch.commit();
+    }
+    ::umask(saved);
+    QCOMPARE(alone, mode);
+    QCOMPARE(modeOf(file), mode);
+    QCOMPARE(modeOf(other), 0666 & ~mask);
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("File.txt")), QByteArray("beside another"));
+}
+
+void TestFileBatch::nameTooLongIsRefusedBeforeAnyFileIsTouched_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fits");
+    // The file system here takes names of up to 255 bytes.
+    QTest::newRow("255 bytes") << QString(251, u'x') + QStringLiteral(".txt") << true;
+    QTest::newRow("256 bytes") << QString(252, u'x') + QStringLiteral(".txt") << false;
+    QTest::newRow("300 characters") << QString(296, u'x') + QStringLiteral(".txt") << false;
+    // Counted in the bytes the name is written in, not in characters.
+    QTest::newRow("130 characters, 256 bytes") << QString(126, QChar(0xE9)) + QStringLiteral(".txt") << false;
+}
+
+// A name the file system does not take is refused when the batch commits,
+// before any file is written or replaced: nothing is committed that could
+// not be finished, and the next save goes through.
+void TestFileBatch::nameTooLongIsRefusedBeforeAnyFileIsTouched()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, fits);
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("Catalogue.txt"), "old\r\n");
+    const Files before = files(folder);
+    QVERIFY(RecordFile::nameFits(RecordFile::path(folder, name)) == fits);
+    QString message;
+    try {
+        FileBatch batch;
+        batch.append(RecordFile::path(folder, QStringLiteral("Catalogue.txt")), "new\r\n");
+        batch.create(RecordFile::path(folder, name));
+        batch.write(RecordFile::path(folder, QStringLiteral("Factors.txt")), "new\r\n");
+        batch.commit();
+    } catch (const RecordFileError &e) {
+        QCOMPARE(e.code(), RecordFileError::WriteFailed);
+        message = e.message();
+    }
+    if (fits) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QVERIFY(QFileInfo::exists(RecordFile::path(folder, name)));
+        return;
+    }
+    QCOMPARE(message, QStringLiteral("The file %1 could not be saved: its name is too long for a file name. "
+                                     "Nothing was changed.")
+                          .arg(name));
+    QCOMPARE(files(folder), before);
+    FileBatch batch;
+    batch.append(RecordFile::path(folder, QStringLiteral("Catalogue.txt")), "new\r\n");
+    batch.write(RecordFile::path(folder, QStringLiteral("Factors.txt")), "new\r\n");
+    batch.commit();
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Catalogue.txt")), QByteArray("old\r\nnew\r\n"));
+}
+
+// A file another program began with a UTF-8 byte-order mark is written
+// back without it: the record reader skips it anyway.
+void TestFileBatch::appendDropsAByteOrderMark()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("List.txt"), "\xEF\xBB\xBF\"a\"\r\n");
+    RecordFile::append(RecordFile::path(folder, QStringLiteral("List.txt")), "\"b\"\r\n");
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("List.txt")), QByteArray("\"a\"\r\n\"b\"\r\n"));
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)

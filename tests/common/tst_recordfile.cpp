@@ -1,3 +1,4 @@
+#include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "common/RecordReader.h"
@@ -6,8 +7,15 @@
 
 #include <QtTest>
 
+#include <QElapsedTimer>
+
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class TestRecordFile : public QObject
 {
@@ -31,6 +39,9 @@ private Q_SLOTS:
     void verbatimOnlyWhereTheWriterAgrees_data();
     void verbatimOnlyWhereTheWriterAgrees();
     void missingFileReadsAsEmpty();
+    void byteOrderMarkIsSkippedAtTheStartOnly();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
     void appendStartsANewLine();
     void failedRewriteLeavesTheFileAlone();
 };
@@ -219,6 +230,85 @@ void TestRecordFile::everyByteRoundTrips()
     const QString text = r.readText();
     QCOMPARE(RecordWriter::line({RecordValue::text(text)}), bytes);
     QCOMPARE(text.at(inner.indexOf('\x80')), QChar(0x20AC)); // 0x80 is the euro sign
+}
+
+// A UTF-8 byte-order mark another program put before the first record is
+// no part of it; anywhere else its bytes are Windows-1252 text like any.
+void TestRecordFile::byteOrderMarkIsSkippedAtTheStartOnly()
+{
+    const QByteArray bytes = "\xEF\xBB\xBF\"Curl\",143\r\n\"\xEF\xBB\xBF\",1\r\n";
+    RecordReader r(bytes, "Log.txt");
+    r.beginRecord();
+    QCOMPARE(r.readText(), QStringLiteral("Curl"));
+    QCOMPARE(r.readInt32(), 143);
+    QCOMPARE(r.line(), 2);
+    // The first record stands as the writer writes it, after the mark.
+    QCOMPARE(r.verbatim().begin, 3);
+    QCOMPARE(r.verbatim().size, 12);
+    QCOMPARE(r.readText(), QStringLiteral("\u00EF\u00BB\u00BF"));
+    QCOMPARE(r.readInt16(), qint16(1));
+    QVERIFY(r.atEnd());
+    QVERIFY(RecordReader("\xEF\xBB\xBF").atEnd());
+}
+
+void TestRecordFile::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("socket") << "socket";
+    QTest::newRow("link to a device that never ends") << "device";
+    QTest::newRow("folder") << "folder";
+}
+
+// A data file that is no regular file is refused at once, naming it: a FIFO
+// opened for reading would wait for a writer for ever, a device may never
+// end.
+void TestRecordFile::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, "Log.txt");
+    const QByteArray name = QFile::encodeName(path);
+    int sock = -1;
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+    } else if (kind == "socket") {
+        sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        struct sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        QCOMPARE(::bind(sock, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    } else if (kind == "device") {
+        QVERIFY(QFile::link("/dev/zero", path));
+    } else {
+        QVERIFY(QDir(folder).mkdir("Log.txt"));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    auto refused = [&](auto read) {
+        try {
+            read();
+        } catch (const RecordFileError &e) {
+            return e.code() == RecordFileError::ReadFailed
+                && e.message() == "The file Log.txt could not be read: it is not a regular file.";
+        }
+        return false;
+    };
+    QVERIFY(refused([&] { RecordFile::read(path); }));
+    QVERIFY(refused([&] { RecordFile::readExisting(path); }));
+    QVERIFY(refused([&] {
+        FileBatch batch;
+        batch.read(path);
+    }));
+    QVERIFY(refused([&] {
+        FileBatch batch;
+        batch.create(path);
+        batch.commit();
+    }));
+    QVERIFY(clock.elapsed() < 1000);
+    if (sock >= 0)
+        ::close(sock);
 }
 
 void TestRecordFile::missingFileReadsAsEmpty()

@@ -3,6 +3,7 @@
 #include "common/Settings.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QtTest>
 
 class TestSettings : public QObject
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void keysMatchWithoutCase();
     void missingValuesGiveTheDefault();
     void userSettingsLiveInTheConfigFolder();
+    void writeThatCannotBeStoredIsToldOnce();
     void seedingCopiesOnlyMissingFiles();
     void dataFolderFollowsTheEnvironment();
 };
@@ -49,6 +51,44 @@ void TestSettings::userSettingsLiveInTheConfigFolder()
 {
     Settings s;
     QCOMPARE(s.fileName(), TestEnvironment::root() + "/config/Kestrava/Pulsar.ini");
+}
+
+// A write that cannot be stored is kept as a failure to tell, once however
+// many writes fail; the values stay in use and are stored with the first
+// write that can be.
+void TestSettings::writeThatCannotBeStoredIsToldOnce()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString ini = folder + "/s.ini";
+    Settings s(ini);
+    int told = 0;
+    s.onFailure([&told] { ++told; });
+    QVERIFY(s.set("Personal Information", "Weight", "150"));
+    QCOMPARE(s.takeFailure(), QString());
+    // A folder in the file's place: nobody, root included, can write it.
+    QVERIFY(QFile::remove(ini));
+    QVERIFY(QDir(folder).mkdir("s.ini"));
+    QVERIFY(!s.set("Personal Information", "Weight", "160"));
+    QVERIFY(!s.set("Personal Information", "Age", "40"));
+    QVERIFY(!s.remove("Personal Information", "Age"));
+    QCOMPARE(told, 1);
+    QCOMPARE(s.takeFailure(), "The settings could not be stored in " + ini + ".");
+    QCOMPARE(s.takeFailure(), QString());
+    QCOMPARE(s.get("Personal Information", "Weight", "0"), QString("160"));
+    // The next failure is told again.
+    QVERIFY(!s.set("Personal Information", "Age", "41"));
+    QCOMPARE(told, 2);
+    s.takeFailure();
+
+    QVERIFY(QDir(folder).rmdir("s.ini"));
+    QVERIFY(s.set("Fitness", "Scrolling", "True"));
+    QCOMPARE(told, 2);
+    QCOMPARE(s.takeFailure(), QString());
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray stored = f.readAll();
+    QVERIFY2(stored.contains("Weight=160") && stored.contains("Age=41") && stored.contains("Scrolling=True"),
+             stored.constData());
 }
 
 void TestSettings::seedingCopiesOnlyMissingFiles()

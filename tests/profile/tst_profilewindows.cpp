@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -70,6 +72,7 @@ private Q_SLOTS:
     void enterRefusesBadBoxesAndDamagedHistory_data();
     void enterRefusesBadBoxesAndDamagedHistory();
     void closingKeepsStoredValuesOfBadBoxes();
+    void settingsThatCannotBeStoredAreToldOnce();
     void captionsHighlightOnHover();
     void goalWindowFirstStart();
     void goalIsAcceptedOrRefused();
@@ -236,6 +239,39 @@ void TestProfileWindows::closingKeepsStoredValuesOfBadBoxes()
              QStringList{"Your age must be a number from 0 to 32767. The stored age was kept."});
     QCOMPARE(stored(f, PersonalInformation, Age), QString("44"));
     QCOMPARE(stored(f, PersonalInformation, Weight), QString("160"));
+}
+
+// A settings file nothing can write: closing the window after Setup's Enter
+// stores the profile's seven values, and the user is told once that they
+// could not be stored, naming the file; once it can be written again the
+// values are stored without a word.
+void TestProfileWindows::settingsThatCannotBeStoredAreToldOnce()
+{
+    ShellFixture f({registerProfileWindows}, on());
+    const QString ini = f.settings().fileName();
+    QFile::remove(ini);
+    QVERIFY(QDir().mkpath(ini)); // a folder in its place: root cannot write it either
+    QVERIFY(f.trigger("itmPersonal"));
+    WorkingWindow *w = f.window("frmPersonalInformation");
+    WindowTest::type(control<QLineEdit>(w, "txtWeight"), "170");
+    click(w, "lblEnter");
+    QCOMPARE(text(w, "Label3"), QString("Your personal information has been updated!"));
+    QVERIFY(f.takeMessages().isEmpty());
+
+    QVERIFY(f.trigger("itmGoal")); // closes the profile window, which stores the profile
+    QCoreApplication::processEvents();
+    QCOMPARE(f.takeMessages(), QStringList{"The settings could not be stored in " + ini + "."});
+    // What was typed stays in use for now.
+    QCOMPARE(stored(f, SettingKeys::PersonalInformation, SettingKeys::Weight), QString("170"));
+
+    QVERIFY(QDir(ini).removeRecursively());
+    QVERIFY(f.trigger("itmPersonal"));
+    QVERIFY(f.trigger("itmGoal"));
+    QCoreApplication::processEvents();
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QFile written(ini);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("\nWeight=170"));
 }
 
 void TestProfileWindows::captionsHighlightOnHover()

@@ -7,6 +7,9 @@
 
 #include <QtTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 // The body-weight history file and the profile kept in the settings.
 class TestWeightHistory : public QObject
 {
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void damagedHistoryStaysAsItWas_data();
     void damagedHistoryStaysAsItWas();
     void readerKeepsWhatItCouldRead();
+    void twoCopiesOfTheProgramLoseNoWeighing();
     void closingStoresNearestWholeNumbers();
     void unusableBoxKeepsTheStoredValue();
     void storedProfileAndItsDefaults();
@@ -166,6 +170,51 @@ void TestWeightHistory::readerKeepsWhatItCouldRead()
     QCOMPARE(contents.error->line(), 3);
 
     QVERIFY(WeightHistory(TestEnvironment::freshFolder()).read().records.isEmpty());
+}
+
+// Two copies of the program saving weighings into one folder at once: the
+// folder's lock makes each save read the history the other one left, so
+// every weighing reported saved is there.
+void TestWeightHistory::twoCopiesOfTheProgramLoseNoWeighing()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName, kPlaceholder);
+    constexpr int kSaves = 60;
+    QList<pid_t> children;
+    for (qint16 copy = 1; copy <= 2; ++copy) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int saved = 0;
+            for (int i = 0; i < kSaves; ++i) {
+                try {
+                    WeightHistory(folder).addFirst(QDate(2026, 12, 7), copy, qint16(100 + i), 70);
+                    ++saved;
+                } catch (const RecordFileError &) {
+                }
+            }
+            ::_exit(saved == kSaves ? 0 : 1);
+        }
+        QVERIFY(pid > 0);
+        children.append(pid);
+    }
+    for (pid_t pid : std::as_const(children)) {
+        int status = 0;
+        QCOMPARE(::waitpid(pid, &status, 0), pid);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "a save was refused");
+    }
+    const WeightHistory::Contents contents = WeightHistory(folder).read();
+    QVERIFY(!contents.error);
+    QCOMPARE(contents.records.size(), 2 * kSaves + 1);
+    for (int copy = 1; copy <= 2; ++copy) {
+        QList<double> weights;
+        for (const WeightHistoryRecord &r : contents.records) {
+            if (r.age == copy)
+                weights.prepend(r.weight);
+        }
+        QCOMPARE(weights.size(), kSaves);
+        for (int i = 0; i < kSaves; ++i)
+            QCOMPARE(weights[i], 100.0 + i); // in the order each copy saved them
+    }
 }
 
 void TestWeightHistory::closingStoresNearestWholeNumbers()

@@ -6,17 +6,22 @@ class Settings;
 
 // The saves the crash-safety test interrupts, shared by the saving child and
 // the test that replays them: each save is decided by the data folder alone
-// (the number of records in the calorie journal), so replaying the same
+// (the number of records the saves have added to it), so replaying the same
 // saves on a copy of a folder gives the same files byte for byte.
 namespace CrashSaves {
 
 // The catalogues, calorie factors, empty logs and journal the saves start on.
 void prepare(const QString &folder);
 
-// One save: with an even number of journal records a weight-training workout
-// of three exercises (1, 3 and 5 sets), with an odd one an aerobic workout;
-// both rewrite their logs and the journal. A refusal ends the process: the
-// folder is not as the saves left it.
+// One save, in turn: a weight-training workout of three exercises (1, 3 and
+// 5 sets) and an aerobic workout, which rewrite their logs and the journal;
+// a weighing, which rewrites the history alone; a custom exercise, which
+// appends to the catalogue and the factors and makes its log. A refusal ends
+// the process: the folder is not as the saves left it.
 void saveNext(const QString &folder, const Settings &settings);
+
+// The kinds of save, in turn, and the kind saveNext() makes next.
+enum Kind { WeightWorkout, AerobicWorkout, Weighing, CustomExercise, KindCount };
+Kind nextKind(const QString &folder);
 
 } // namespace CrashSaves

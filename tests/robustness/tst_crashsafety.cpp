@@ -7,6 +7,8 @@
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/AerobicLog.h"
+#include "profile/WeightHistory.h"
+#include "workouts/CalorieFactors.h"
 #include "workouts/CalorieJournal.h"
 #include "workouts/ExerciseLog.h"
 #include "workouts/ExerciseLogName.h"
@@ -27,10 +29,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// A process killed in the middle of saving workouts leaves every data file
-// whole, and all of them together as they were before the interrupted save
-// or, once the start's recovery has run, as that save left them: never a
-// mixture or a cut-off file.
+// A process killed in the middle of saving (workouts, weighings, custom
+// exercises) leaves every data file whole, and all of them together as they
+// were before the interrupted save or, once the start's recovery has run, as
+// that save left them: never a mixture or a cut-off file.
 class TestCrashSafety : public QObject
 {
     Q_OBJECT
@@ -147,6 +149,10 @@ void TestCrashSafety::checkReadsWhole(const QString &folder)
         AerobicLog::parse(RecordFile::read(ExerciseLogName::path(folder, a.code, a.name)), a.name,
                           AerobicLog::layoutOf(a));
     CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName));
+    CalorieFactors::read(folder);
+    const auto history = WeightHistory(folder).read();
+    if (history.error)
+        throw *history.error;
 }
 
 void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
@@ -169,6 +175,7 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
     QRandomGenerator random(20261207);
     int finished = 0; // kills after a save's commit, before its files were replaced
     int savesDone = 0;
+    int interrupted[CrashSaves::KindCount] = {}; // kills by the kind of save they stopped
     QElapsedTimer clock;
     clock.start();
     for (int kill = 0; kill < kKills; ++kill) {
@@ -195,6 +202,7 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
         for (int i = 0; i < completed; ++i)
             CrashSaves::saveNext(replay, settings);
         const Files before = dataFiles(replay);
+        const CrashSaves::Kind kind = CrashSaves::nextKind(replay);
         CrashSaves::saveNext(replay, settings);
         const Files after = dataFiles(replay);
 
@@ -229,6 +237,7 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
                 sawAfter = sawAfter || got == a;
             }
         }
+        ++interrupted[kind];
         // All files at the same save: the logs never hold a workout whose
         // calories the journal lacks.
         QVERIFY2(!(sawBefore && sawAfter),
@@ -238,10 +247,14 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
                                 .arg(completed)));
         checkReadsWhole(folder);
     }
-    qInfo("%d kills in %lld ms, %d saves completed, %d committed saves carried out after the kill", kKills,
-          qlonglong(clock.elapsed()), savesDone, finished);
-    // The kills must have hit saves, or the test shows nothing.
+    qInfo("%d kills in %lld ms, %d saves completed, %d committed saves carried out after the kill; kills "
+          "stopping a weight workout, aerobic workout, weighing, custom exercise: %d, %d, %d, %d",
+          kKills, qlonglong(clock.elapsed()), savesDone, finished, interrupted[0], interrupted[1], interrupted[2],
+          interrupted[3]);
+    // The kills must have hit saves of every kind, or the test shows nothing.
     QVERIFY(savesDone > kKills / 4);
+    for (int done : interrupted)
+        QVERIFY(done > 0);
 }
 
 PULSAR_TEST_MAIN_CORE(TestCrashSafety)

@@ -14,13 +14,16 @@
 #include "workouts/WeightCatalogue.h"
 #include "workouts/WeightWorkout.h"
 
+#include <QElapsedTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // Every data file the program reads, damaged in the ways hand editing, a
 // full disk or another program damage files: the action that reads it
 // either refuses with a message (naming the file when the file is at fault)
 // and leaves every file byte-identical, or goes through and leaves files
-// that read back whole. Nothing crashes.
+// that read back whole. Nothing crashes, nothing hangs.
 class TestMalformedFiles : public QObject
 {
     Q_OBJECT
@@ -47,6 +50,18 @@ namespace {
 
 using namespace DamagedFiles;
 
+const QByteArray kByteOrderMark = "\xEF\xBB\xBF";
+
+// A file's bytes when it can be read at all (a FIFO cannot).
+QByteArray bytesOf(const QString &folder, const QString &file)
+{
+    try {
+        return RecordFile::read(RecordFile::path(folder, file));
+    } catch (const RecordFileError &) {
+        return QByteArray();
+    }
+}
+
 // The file's sound bytes with every CR LF made a lone CR.
 QByteArray loneCR(const QString &file)
 {
@@ -69,17 +84,29 @@ QString TestMalformedFiles::actOn(const QString &file, const QString &folder, co
         return QString();
     }
     if (file == kWeightCatalogue || file == kWeightLog || file == kJournal) {
-        const WeightWorkout::Row row{QStringLiteral("Bi"), QStringLiteral("Barbell Curl"),
-                                     {QStringLiteral("110"), QStringLiteral("115")},
+        // The catalogue's first exercise when it reads, as the window lists it.
+        QString name = QStringLiteral("Barbell Curl");
+        bool complete = false;
+        const QList<WeightExercise> exercises =
+            WeightCatalogue::parse(bytesOf(folder, kWeightCatalogue), kWeightCatalogue, &complete);
+        if (!exercises.isEmpty() && exercises.first().setCount() == 2)
+            name = exercises.first().name;
+        const WeightWorkout::Row row{QStringLiteral("Bi"), name, {QStringLiteral("110"), QStringLiteral("115")},
                                      {QStringLiteral("10"), QStringLiteral("8")}};
         return WeightWorkout::save(folder, settings, date, {row}).refusal;
     }
+    QString name = QStringLiteral("Running");
+    bool complete = false;
+    const QList<AerobicActivity> activities =
+        AerobicCatalogue::parse(bytesOf(folder, kAerobicCatalogue), kAerobicCatalogue, &complete);
+    if (!activities.isEmpty() && activities.first().code == QLatin1String("Ou"))
+        name = activities.first().name;
     AerobicWorkout::Boxes boxes;
     boxes.hours = QStringLiteral("1");
     boxes.minutes = QStringLiteral("5");
     boxes.distance = QStringLiteral("6");
     boxes.terrain = QStringLiteral("Hilly ");
-    return AerobicWorkout::save(folder, settings, QStringLiteral("Ou"), QStringLiteral("Running"), date, boxes).refusal;
+    return AerobicWorkout::save(folder, settings, QStringLiteral("Ou"), name, date, boxes).refusal;
 }
 
 void TestMalformedFiles::checkReadsWhole(const QString &folder)
@@ -99,10 +126,11 @@ void TestMalformedFiles::actionsOnDamagedFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<bool>("fifo"); // a FIFO in the file's place
     const QByteArray binary = binaryLine();
     const QByteArray blank("\r\n\r\n");
     auto row = [](const QString &file, const char *what, const QByteArray &bytes, Outcome outcome) {
-        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << outcome;
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << outcome << false;
     };
     auto sound = [](const QString &file) { return soundFiles()[file]; };
 
@@ -176,6 +204,25 @@ void TestMalformedFiles::actionsOnDamagedFiles_data()
     row(kFactors, "binary bytes", sound(kFactors) + binary, FileError);
     row(kFactors, "empty file", "", Saved); // no factor: no calories
     row(kFactors, "blank last line", sound(kFactors) + blank, Saved);
+
+    // Every file: saved by another program with a UTF-8 byte-order mark,
+    // which the reader skips (rewritten files lose it); a FIFO in its place,
+    // refused at once without being opened for reading.
+    for (const QString &file : soundFiles().keys()) {
+        row(file, "byte-order mark", kByteOrderMark + sound(file), Saved);
+        QTest::addRow("%s: FIFO", qPrintable(file)) << file << QByteArray() << FileError << true;
+    }
+    // A name whose log no file system takes, put in a catalogue by hand: the
+    // workout on it is refused before any file is touched.
+    const QString longName = QString(300, u'x');
+    row(kWeightCatalogue, "name too long for its log",
+        "\"Bi\",\"" + longName.toLatin1() + "\",\"Curl\",\"2\"\r\n" + sound(kWeightCatalogue), Refused);
+    row(kAerobicCatalogue, "name too long for its log",
+        "\"Ou\",\"" + longName.toLatin1() + "\",#TRUE#,#TRUE#,#TRUE#\r\n" + sound(kAerobicCatalogue), Refused);
+    // Values the journal's rewrite cannot write back.
+    row(kJournal, "value beyond 32 bits", "\"07-Dec-26\",2147483648\r\n", FileError);
+    row(kFactors, "factor too large for the journal", "\"Weight training\",0.05\r\n\"Running\",99999999999999\r\n",
+        FileError);
 }
 
 void TestMalformedFiles::actionsOnDamagedFiles()
@@ -183,14 +230,28 @@ void TestMalformedFiles::actionsOnDamagedFiles()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(Outcome, outcome);
+    QFETCH(bool, fifo);
     const QString folder = TestEnvironment::freshFolder();
     writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
+    const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
+    if (fifo) {
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    }
     Settings settings;
     settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
-    const QMap<QString, QByteArray> before = snapshot(folder);
+    const QMap<QString, QByteArray> before = snapshot(folder); // a FIFO is no file there
 
+    QElapsedTimer clock;
+    clock.start();
     const QString message = actOn(file, folder, settings);
+    QVERIFY(clock.elapsed() < 1000);
+    if (fifo) {
+        QVERIFY2(message.contains(QLatin1String("is not a regular file")), qPrintable(message));
+        struct stat st;
+        QVERIFY(::lstat(path.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    }
 
     switch (outcome) {
     case FileError:
@@ -204,9 +265,14 @@ void TestMalformedFiles::actionsOnDamagedFiles()
     case Saved:
         QVERIFY2(message.isEmpty(), qPrintable(message));
         checkReadsWhole(folder);
-        // What the action only reads stays as it was.
+        // What the action only reads stays as it was; what it rewrites
+        // starts with a record.
         for (const QString &readOnly : {kWeightCatalogue, kAerobicCatalogue, kFactors})
             QCOMPARE(snapshot(folder)[readOnly], before[readOnly]);
+        for (const QString &rewritten : {kHistory, kWeightLog, kAerobicLog, kJournal}) {
+            if (snapshot(folder)[rewritten] != before[rewritten])
+                QVERIFY(!snapshot(folder)[rewritten].startsWith(kByteOrderMark));
+        }
         break;
     }
 }

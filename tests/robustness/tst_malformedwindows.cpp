@@ -1,6 +1,7 @@
 #include "DamagedFiles.h"
 
 #include "common/ImageSurface.h"
+#include "common/RecordFile.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
 #include "graphs/GraphState.h"
@@ -28,7 +29,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QElapsedTimer>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace DamagedFiles;
 
@@ -56,6 +60,8 @@ public:
 private Q_SLOTS:
     void windowsOnDamagedFiles_data();
     void windowsOnDamagedFiles();
+    void windowsOnAFifo_data();
+    void windowsOnAFifo();
     void chartsOfDamagedFiles_data();
     void chartsOfDamagedFiles();
     void deletionOfDamagedFiles_data();
@@ -69,9 +75,21 @@ private:
     static void damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank, Outcome empty);
     static void pressLabel(QWidget *window, const QString &label);
     // Opens the window that writes `file` and presses its Enter with a
-    // workout or weighing filled in.
+    // workout or weighing filled in, on a fixture with enterOptions().
     static void enterInWindow(ShellFixture &f, const QString &file);
+    static ShellFixture::Options enterOptions();
+    // The files enterInWindow() reads.
+    static inline const QStringList kEnteredFiles = {kHistory, kWeightCatalogue, kWeightLog, kJournal,
+                                                     kAerobicCatalogue, kAerobicLog, kFactors};
 };
+
+ShellFixture::Options TestMalformedWindows::enterOptions()
+{
+    ShellFixture::Options options;
+    options.today = QDate(2026, 12, 6);
+    options.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}};
+    return options;
+}
 
 void TestMalformedWindows::enterInWindow(ShellFixture &f, const QString &file)
 {
@@ -107,12 +125,12 @@ void TestMalformedWindows::windowsOnDamagedFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("message"); // a message naming the file, every file unchanged
-    for (const QString &file : {kHistory, kWeightCatalogue, kWeightLog, kJournal, kAerobicCatalogue, kAerobicLog,
-                                kFactors}) {
+    for (const QString &file : kEnteredFiles) {
         const QByteArray sound = soundFiles()[file];
         QTest::addRow("%s: cut-off record", qPrintable(file)) << file << cutFirstRecord(sound) << true;
         QTest::addRow("%s: binary bytes", qPrintable(file)) << file << sound + binaryLine() << true;
         QTest::addRow("%s: blank last line", qPrintable(file)) << file << sound + "\r\n\r\n" << false;
+        QTest::addRow("%s: byte-order mark", qPrintable(file)) << file << "\xEF\xBB\xBF" + sound << false;
     }
 }
 
@@ -121,10 +139,7 @@ void TestMalformedWindows::windowsOnDamagedFiles()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, message);
-    ShellFixture::Options options;
-    options.today = QDate(2026, 12, 6);
-    options.settings = {{SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160")}};
-    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, options);
+    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, enterOptions());
     writeSoundFiles(f.dataFolder());
     TestEnvironment::writeFile(f.dataFolder(), file, bytes);
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
@@ -139,6 +154,39 @@ void TestMalformedWindows::windowsOnDamagedFiles()
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
         QVERIFY(snapshot(f.dataFolder()) != before); // saved
     }
+}
+
+void TestMalformedWindows::windowsOnAFifo_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &file : kEnteredFiles)
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+// A FIFO in a data file's place: the window that reads it names it within
+// a second instead of waiting for ever on it, and every file stays as it
+// was.
+void TestMalformedWindows::windowsOnAFifo()
+{
+    QFETCH(QString, file);
+    ShellFixture f({registerWorkoutWindows, registerProfileWindows}, enterOptions());
+    writeSoundFiles(f.dataFolder());
+    const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
+    QVERIFY(QFile::remove(QFile::decodeName(path)));
+    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+
+    QElapsedTimer clock;
+    clock.start();
+    enterInWindow(f, file);
+    QVERIFY(clock.elapsed() < 1000);
+
+    const QString messages = f.takeMessages().join(u'\n');
+    QVERIFY2(messages.contains(QStringLiteral("The file %1 could not be read: it is not a regular file.").arg(file)),
+             qPrintable(messages));
+    QCOMPARE(snapshot(f.dataFolder()), before);
+    struct stat st;
+    QVERIFY(::lstat(path.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 void TestMalformedWindows::chartsOfDamagedFiles_data()

@@ -12,6 +12,9 @@
 #include <QPointer>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 // The program as main() starts it.
 class TestProgram : public QObject
 {
@@ -61,6 +64,39 @@ private Q_SLOTS:
         QVERIFY(main->loadedWindows().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(main.isNull());
+    }
+
+    // A save that a stop left committed and that still cannot be finished
+    // (a folder stands where one of its files should go) is given up at the
+    // start, in one message naming its files; the folder takes saves again
+    // and the next start has nothing to say.
+    void startGivesUpASaveItCannotFinish()
+    {
+        const QString folder = DataFolder::location();
+        QVERIFY(QDir().mkpath(folder + "/BiStuck.txt/in the way"));
+        const QByteArray note(".pulsar-k1-0.saving\0ExerciseCalories.txt\0.pulsar-k1-1.saving\0BiStuck.txt\0", 73);
+        TestEnvironment::writeFile(folder, ".pulsar-commit", note);
+        TestEnvironment::writeFile(folder, ".pulsar-k1-1.saving", "\"07-Dec-26\",100,10\r\n");
+        m_messages.clear();
+
+        QPointer<MDIFitness> main = createProgram();
+        QVERIFY(main);
+        QCOMPARE(m_messages,
+                 QStringList{QStringLiteral("A save into the data folder %1 was stopped before it ended and could not "
+                                            "be finished (%2), so it was given up; the next saves go on as usual. "
+                                            "Files it saved: ExerciseCalories.txt. Files it could not save: "
+                                            "BiStuck.txt. These files may not agree.")
+                                 .arg(folder, QString::fromLocal8Bit(std::strerror(EISDIR)))});
+        const QStringList hidden = QDir(folder).entryList({".pulsar-*"}, QDir::Files | QDir::Hidden);
+        QCOMPARE(hidden, QStringList{".pulsar-lock"});
+        main->item("itmExit")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        m_messages.clear();
+        main = createProgram();
+        QCOMPARE(m_messages, QStringList());
+        main->item("itmExit")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
 private:

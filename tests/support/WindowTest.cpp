@@ -19,6 +19,13 @@ void WindowTest::click(const QWidget *window, const QString &name)
     QTest::mouseClick(control(window, name), Qt::LeftButton);
 }
 
+void WindowTest::type(QWidget *box, const QString &text)
+{
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
 void WindowTest::hover(QWidget *widget, QPoint at)
 {
     QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,

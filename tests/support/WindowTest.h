@@ -33,6 +33,10 @@ T *control(const QWidget *window, const QString &name)
 // A left click on the window's control of that name.
 void click(const QWidget *window, const QString &name);
 
+// Typing into a box as the user does: a click into it, Ctrl+A to select
+// what it holds, then the text key by key.
+void type(QWidget *box, const QString &text);
+
 // The mouse moving over the widget at `at` with no button held, as the
 // hover hints see it.
 void hover(QWidget *widget, QPoint at = QPoint(2, 2));

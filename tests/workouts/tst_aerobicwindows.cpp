@@ -45,6 +45,8 @@ private Q_SLOTS:
     void minutesRollOverIntoHours();
     void deleteRemovesTheChosenRows();
     void deleteLeavesADamagedCatalogue();
+    void makeOwnBoundsTheSampleAndTheName();
+    void entryListsTheFirstActivityOfACatalogueWithAByteOrderMark();
 
 private:
     static ShellFixture::Options options();
@@ -493,6 +495,72 @@ void TestAerobicWindows::deleteLeavesADamagedCatalogue()
     QCOMPARE(folderSnapshot(f.dataFolder()), before);
     QCOMPARE(w->notes()->text(), QString());
     QCOMPARE(w->list()->count(), 1);
+}
+
+// The sample workout's calories and minutes are numbers within their
+// spinners' ranges, and the name must make a log the file system takes:
+// 99999999999 calories in a minute used to give a factor whose workouts the
+// journal could not hold. Nothing is written; the journal takes the next
+// workout.
+void TestAerobicWindows::makeOwnBoundsTheSampleAndTheName()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    write(f, QStringLiteral("AerobicDescription.txt"), kCatalogue);
+    QVERIFY(f.trigger(QStringLiteral("itmMakeA")));
+    auto *w = f.windowAs<frmMakeOwnAero>(frmMakeOwnAero::kName);
+    QVERIFY(w);
+    w->category()->setFocus();
+    QTest::keyClick(w->category(), Qt::Key_Down);
+    QCOMPARE(w->category()->currentText(), QStringLiteral("Indoor Activity"));
+    WindowTest::type(w->nameBox(), QStringLiteral("Stairs"));
+    const auto before = folderSnapshot(f.dataFolder());
+    auto enter = [&] { QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton); };
+
+    WindowTest::type(w->calories(), QStringLiteral("99999999999"));
+    enter();
+    WindowTest::type(w->calories(), QStringLiteral("1001"));
+    enter();
+    WindowTest::type(w->calories(), QStringLiteral("1000"));
+    WindowTest::type(w->minutes(), QStringLiteral("121"));
+    enter();
+    QCOMPARE(f.takeMessages(), QStringList(3, CustomAerobic::kIncomplete));
+    WindowTest::type(w->minutes(), QStringLiteral("120"));
+    WindowTest::type(w->nameBox(), QString(250, u's'));
+    enter();
+    QCOMPARE(f.takeMessages(), QStringList{QStringLiteral("The name is too long for a file name.")});
+    QCOMPARE(folderSnapshot(f.dataFolder()), before);
+
+    // At the top of both ranges: 1000 calories in 120 minutes at 150 lb.
+    WindowTest::type(w->nameBox(), QStringLiteral("Stairs"));
+    enter();
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(w->notes()->text(), CustomAerobic::kAdded);
+    QVERIFY(file(f, QStringLiteral("BurnnedCalories.txt")).endsWith("\"Stairs\",0.0556\r\n"));
+
+    // Its workout: 30 minutes × 150 lb × 0.0556.
+    QVERIFY(f.trigger(QStringLiteral("itmIn")));
+    auto *entry = f.windowAs<frmEnterAero>(frmEnterAero::kName);
+    QVERIFY(entry);
+    choose(entry->activities(), QStringLiteral("Stairs"));
+    WindowTest::type(entry->minutes(), QStringLiteral("30"));
+    QTest::mousePress(entry->enterButton()->label(), Qt::LeftButton);
+    QTest::mouseRelease(entry->enterButton()->label(), Qt::LeftButton);
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(file(f, QStringLiteral("ExerciseCalories.txt")), QByteArray("\"07-Dec-26\",250.2\r\n"));
+}
+
+// A catalogue another program saved with a UTF-8 byte-order mark lists its
+// first activity like the others.
+void TestAerobicWindows::entryListsTheFirstActivityOfACatalogueWithAByteOrderMark()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    write(f, QStringLiteral("AerobicDescription.txt"), "\xEF\xBB\xBF" + kCatalogue);
+    QVERIFY(f.trigger(QStringLiteral("itmOut")));
+    auto *w = f.windowAs<frmEnterAero>(frmEnterAero::kName);
+    QVERIFY(w);
+    QVERIFY(f.messages().isEmpty());
+    QVERIFY(w->activities()->count() > 0);
+    QCOMPARE(w->activities()->item(0)->text(), QStringLiteral("Golf"));
 }
 
 PULSAR_TEST_MAIN(TestAerobicWindows)

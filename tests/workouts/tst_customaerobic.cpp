@@ -4,6 +4,7 @@
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/CalorieFactors.h"
 #include "workouts/CustomAerobic.h"
+#include "workouts/ExerciseLogName.h"
 #include "FolderSnapshot.h"
 
 #include <QtTest>
@@ -156,6 +157,16 @@ void TestCustomAerobic::refusalsWriteNothing_data()
     QTest::newRow("factor beyond storage") << with([](auto &in) {
         in.calories = QStringLiteral("1E+300");
     }) << "150" << incomplete;
+    // The sample stays within its spinners' ranges, so no workout of the
+    // activity has calories the journal cannot hold.
+    QTest::newRow("calories beyond 1000") << with([](auto &in) { in.calories = QStringLiteral("99999999999"); })
+                                          << "150" << incomplete;
+    QTest::newRow("calories below 1") << with([](auto &in) { in.calories = QStringLiteral("0.5"); }) << "150"
+                                      << incomplete;
+    QTest::newRow("minutes beyond 120") << with([](auto &in) { in.minutes = QStringLiteral("121"); }) << "150"
+                                        << incomplete;
+    QTest::newRow("name too long for its log") << with([](auto &in) { in.name = QString(250, u'x'); }) << "150"
+                                               << ExerciseLogName::kTooLong;
 
     const QString badName = CustomAerobic::kBadName;
     QTest::newRow("slash") << with([](auto &in) { in.name = QStringLiteral("../PersonalInformation"); })

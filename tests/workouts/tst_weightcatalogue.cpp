@@ -266,6 +266,11 @@ void TestWeightCatalogue::customRefusals_data()
     QTest::newRow("sets 0") << "Biceps" << "Curl" << ok << "0" << CustomExercise::kBadSets;
     QTest::newRow("sets 6") << "Biceps" << "Curl" << ok << "6" << CustomExercise::kBadSets;
     QTest::newRow("sets word") << "Biceps" << "Curl" << ok << "x" << CustomExercise::kBadSets;
+    // "Bi" + the name + ".txt" must fit the file system's 255 bytes; a
+    // letter beyond ASCII takes two of them.
+    QTest::newRow("name of 250 letters") << "Biceps" << QString(250, u'x') << ok << "1" << ExerciseLogName::kTooLong;
+    QTest::newRow("name of 125 accented letters") << "Biceps" << QString(125, QChar(0xE9)) << ok << "1"
+                                                  << ExerciseLogName::kTooLong;
     // A typed group could name any file: "Pe" + "rsonalInformation".
     QTest::newRow("typed group") << "Personal" << "rsonalInformation" << ok << "1" << CustomExercise::kBadGroup;
 }

@@ -11,6 +11,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 // Saving a weight-training workout into the exercise logs and the calorie
 // journal, and the journal's insertion rule.
 class TestWeightWorkout : public QObject
@@ -25,6 +27,8 @@ private Q_SLOTS:
     void journalRewritesOthersAsWholeNumbers();
     void journalRewriteMixesCopiedAndConvertedRecords();
     void journalTakesValuesBeyond16Bits();
+    void journalRefusesNewCaloriesItCouldNotWriteBack_data();
+    void journalRefusesNewCaloriesItCouldNotWriteBack();
     void unusableBoxLeavesEveryFileAsItWas_data();
     void unusableBoxLeavesEveryFileAsItWas();
     void damagedFileLeavesEveryFileAsItWas_data();
@@ -212,6 +216,51 @@ void TestWeightWorkout::journalTakesValuesBeyond16Bits()
     QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName), huge);
 }
 
+void TestWeightWorkout::journalRefusesNewCaloriesItCouldNotWriteBack_data()
+{
+    QTest::addColumn<float>("calories");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("a billion") << 1e9f << true;
+    QTest::newRow("below the 32-bit limit as written") << 2147483000.0f << true;
+    // Written with seven digits as 2147484000, beyond the limit.
+    QTest::newRow("the largest single below 2^31") << 2147483520.0f << false;
+    QTest::newRow("three hundred billion") << 3e11f << false;
+    QTest::newRow("far below zero") << -3e11f << false;
+    QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << false;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << false;
+}
+
+// A new record must read back as every rewrite demands (a whole number of
+// 32 bits), or the save after it would find the journal damaged: such a
+// record refuses the save, and the journal takes the next one.
+void TestWeightWorkout::journalRefusesNewCaloriesItCouldNotWriteBack()
+{
+    QFETCH(float, calories);
+    QFETCH(bool, fits);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, CalorieJournal::kExerciseFileName);
+    const QByteArray old = "\"09-Dec-26\",40\r\n";
+    TestEnvironment::writeFile(folder, CalorieJournal::kExerciseFileName, old);
+    QCOMPARE(CalorieJournal::fits(calories), fits);
+    QString message;
+    try {
+        CalorieJournal::insert(path, QDate(2026, 12, 10), calories);
+    } catch (const RecordFileError &e) {
+        message = e.message();
+    }
+    if (fits) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+    } else {
+        QVERIFY2(message.startsWith("The file ExerciseCalories.txt could not be saved: the calories ")
+                     && message.endsWith(" are too large to record. Nothing was changed."),
+                 qPrintable(message));
+        QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName), old);
+    }
+    CalorieJournal::insert(path, QDate(2026, 12, 11), 5);
+    QVERIFY(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName).startsWith("\"11-Dec-26\",5\r\n"));
+    QCOMPARE(CalorieJournal::read(path).size(), fits ? 3 : 2);
+}
+
 void TestWeightWorkout::unusableBoxLeavesEveryFileAsItWas_data()
 {
     QTest::addColumn<QStringList>("weights");
@@ -259,6 +308,9 @@ void TestWeightWorkout::damagedFileLeavesEveryFileAsItWas_data()
     QTest::newRow("log cut short") << "BiBarbell Curl.txt" << QByteArray("\"01-Dec-26\",90,10,95\r\n");
     QTest::newRow("journal date no date") << "ExerciseCalories.txt" << QByteArray("\"Someday\",5\r\n");
     QTest::newRow("factor no number") << "BurnnedCalories.txt" << QByteArray("\"Weight training\",lots\r\n");
+    // Calories the journal could not take back: every later save would fail.
+    QTest::newRow("factor too large for the journal")
+        << "BurnnedCalories.txt" << QByteArray("\"Weight training\",99999999999999999999\r\n");
     QTest::newRow("catalogue cut short") << "ExerciseDescription.txt" << QByteArray("\"Bi\",\"Barbell Curl\"\r\n");
 }
 

@@ -19,6 +19,7 @@
 #include "workouts/frmEnterData.h"
 #include "workouts/frmMakeOwn.h"
 #include "workouts/frmPickOwn.h"
+#include "FolderSnapshot.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // The catalogue and weight-training entry windows as the user drives them.
 class TestWorkoutWindows : public QObject
@@ -50,12 +53,17 @@ private Q_SLOTS:
     void entrySavesAndResets();
     void entryRefusesATypedLetter();
     void entryHints();
+    void makeOwnRefusesANameTooLongThenEveryWorkoutSaves();
+    void entryRefusesCaloriesTheJournalCannotHold();
+    void entryReadsFilesThatBeginWithAByteOrderMark();
 
 private:
     static ShellFixture::Options options();
     static void writeCatalogue(const ShellFixture &f, const QByteArray &bytes);
     static frmEnterData *openEntry(ShellFixture &f, const QString &item = QStringLiteral("itmBiceps"));
     static void clickUpperArrow(QScrollBar *bar);
+    // Types a set's weight and repetitions into a row of the entry window.
+    static void typeSet(frmEnterData *w, int row, int set, const QString &weight, const QString &reps);
 };
 
 using WindowTest::file;
@@ -466,6 +474,103 @@ void TestWorkoutWindows::entryHints()
     hover(w, QPoint(5, 5));
     QCOMPARE(w->notes()->text(), QString());
     QCOMPARE(w->exercise(1)->font().pointSizeF(), 10.0);
+}
+
+void TestWorkoutWindows::typeSet(frmEnterData *w, int row, int set, const QString &weight, const QString &reps)
+{
+    WindowTest::type(w->box(row, frmEnterData::Weight, set), weight);
+    WindowTest::type(w->box(row, frmEnterData::Reps, set), reps);
+}
+
+// A name of 300 letters would make a log no file system takes: the window
+// refuses it before any file is touched, and the folder goes on taking
+// every save (a name that got as far as the commit used to stop them all).
+void TestWorkoutWindows::makeOwnRefusesANameTooLongThenEveryWorkoutSaves()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    QVERIFY(f.trigger(QStringLiteral("itmMake")));
+    auto *w = f.windowAs<frmMakeOwn>(frmMakeOwn::kName);
+    QVERIFY(w);
+    const auto before = folderSnapshot(f.dataFolder());
+    WindowTest::type(w->nameBox(), QString(300, u'x'));
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList{QStringLiteral("The name is too long for a file name.")});
+    QCOMPARE(folderSnapshot(f.dataFolder()), before);
+    QCOMPARE(w->notes()->text(), QStringLiteral("Notes"));
+
+    // A new log gets what the user's umask gives.
+    const mode_t mask = ::umask(022);
+    WindowTest::type(w->nameBox(), QStringLiteral("Cable Curl"));
+    WindowTest::type(w->sets()->lineEdit(), QStringLiteral("2"));
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    ::umask(mask);
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(w->notes()->text(), CustomExercise::kAdded);
+    QCOMPARE(QFile::permissions(RecordFile::path(f.dataFolder(), QStringLiteral("BiCable Curl.txt"))),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup
+                 | QFile::ReadOther);
+
+    // Every workout saves.
+    frmEnterData *entry = openEntry(f);
+    QVERIFY(entry);
+    QCOMPARE(entry->exercise(0)->text(), QStringLiteral("Cable Curl"));
+    typeSet(entry, 0, 0, QStringLiteral("100"), QStringLiteral("10"));
+    typeSet(entry, 0, 1, QStringLiteral("105"), QStringLiteral("8"));
+    QTest::mouseClick(entry->enterButton()->label(), Qt::LeftButton);
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(entry->notes()->text(), WeightWorkout::kEntered);
+    QCOMPARE(file(f, QStringLiteral("BiCable Curl.txt")), QByteArray("\"07-Dec-26\"\r\n100,10\r\n105,8\r\n"));
+    QCOMPARE(file(f, QStringLiteral("ExerciseCalories.txt")), QByteArray("\"07-Dec-26\",16\r\n"));
+}
+
+// A hand-edited factor so large that the workout's calories could not be
+// written back by the next save: the save is refused naming the factors,
+// nothing is written, and once the factor is mended the journal takes the
+// workout.
+void TestWorkoutWindows::entryRefusesCaloriesTheJournalCannotHold()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    writeCatalogue(f, "\"Bi\",\"Curl\",\"\",\"2\"\r\n");
+    WindowTest::write(f, QStringLiteral("BurnnedCalories.txt"), "\"Weight training\",99999999999999999999\r\n");
+    frmEnterData *w = openEntry(f);
+    QVERIFY(w);
+    typeSet(w, 0, 0, QStringLiteral("100"), QStringLiteral("10"));
+    const auto before = folderSnapshot(f.dataFolder());
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(),
+             QStringList{QStringLiteral("The calorie factor of Weight training in BurnnedCalories.txt is too large: "
+                                        "the calories of this workout are too large to record.")});
+    QCOMPARE(folderSnapshot(f.dataFolder()), before);
+
+    WindowTest::write(f, QStringLiteral("BurnnedCalories.txt"), "\"Weight training\",0.05\r\n");
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(file(f, QStringLiteral("ExerciseCalories.txt")), QByteArray("\"07-Dec-26\",16\r\n"));
+}
+
+// Files another program saved with a UTF-8 byte-order mark: the catalogue
+// shows its first exercise, the factor of its first pair counts (2 sets at
+// 160 lb and 0.05 give 16 calories), and a rewritten log loses the mark.
+void TestWorkoutWindows::entryReadsFilesThatBeginWithAByteOrderMark()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    const QByteArray mark = "\xEF\xBB\xBF";
+    writeCatalogue(f, mark + "\"Bi\",\"Curl\",\"\",\"2\"\r\n\"Bi\",\"Hammer\",\"\",1\r\n");
+    WindowTest::write(f, QStringLiteral("BurnnedCalories.txt"), mark + "\"Weight training\",0.05\r\n");
+    WindowTest::write(f, QStringLiteral("BiCurl.txt"), mark + "\"01-Dec-26\",90,10,95,8\r\n");
+    WindowTest::write(f, QStringLiteral("ExerciseCalories.txt"), mark + "\"01-Dec-26\",24\r\n");
+    frmEnterData *w = openEntry(f);
+    QVERIFY(w);
+    QVERIFY(f.messages().isEmpty());
+    QCOMPARE(w->exercise(0)->text(), QStringLiteral("Curl"));
+    QCOMPARE(w->exercise(1)->text(), QStringLiteral("Hammer"));
+    typeSet(w, 0, 0, QStringLiteral("100"), QStringLiteral("10"));
+    typeSet(w, 0, 1, QStringLiteral("105"), QStringLiteral("8"));
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(file(f, QStringLiteral("ExerciseCalories.txt")), QByteArray("\"07-Dec-26\",16\r\n\"01-Dec-26\",24\r\n"));
+    QCOMPARE(file(f, QStringLiteral("BiCurl.txt")),
+             QByteArray("\"07-Dec-26\"\r\n100,10\r\n105,8\r\n\"01-Dec-26\",90,10,95,8\r\n"));
 }
 
 PULSAR_TEST_MAIN(TestWorkoutWindows)
