@@ -43,7 +43,8 @@ frmFoodDelete::frmFoodDelete(Shell &shell) : WorkingWindow(shell)
     m_caption = FoodWindowBits::caption(this, QStringLiteral("Label1"), QStringLiteral("List of Foods"), 360, 3000,
                                         2055, 255);
 
-    m_list = FoodWindowBits::listView(this, QStringLiteral("lvMain"), 360, 3360, 6855, 2775);
+    // A little wider than designed, for the first heading to show whole.
+    m_list = FoodWindowBits::listView(this, QStringLiteral("lvMain"), 360, 3360, 7020, 2775);
 
     m_listButton = FoodWindowBits::roundButton(
         this, QStringLiteral("Label6"), QString(30, u' ') + QStringLiteral("List") + QString(8, u' ')
@@ -83,10 +84,11 @@ void frmFoodDelete::Form_Unload()
 void frmFoodDelete::setColumns()
 {
     // Widths in the window's 1000 units across its client area of 8850
-    // twips.
+    // twips; the first one wider, so that its heading shows whole.
     QList<int> widths;
     for (int units : {162, 299, 101, 122, 75})
         widths.append(units * 8850 / 1000);
+    widths[CategoryColumn] += 165;
     FoodWindowBits::setColumns(m_list,
                                {QStringLiteral("Food Category"), QStringLiteral("Food"), QStringLiteral("Calories"),
                                 QStringLiteral("Servings"), QStringLiteral("Total")},

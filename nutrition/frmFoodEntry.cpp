@@ -38,7 +38,7 @@ frmFoodEntry::frmFoodEntry(Shell &shell) : WorkingWindow(shell)
     m_labels[0] = caption(this, QStringLiteral("Label1"), QStringLiteral("List of Foods"), 240, 120, 3000);
     m_main = FoodWindowBits::listView(this, QStringLiteral("lvMain"), 240, 420, 4440, 3000);
     m_labels[6] = caption(this, QStringLiteral("Label7"), QStringLiteral("Items Chosen"), 6300, 120, 3000);
-    m_items = FoodWindowBits::listView(this, QStringLiteral("lvItems"), 6300, 420, 4260, 3000);
+    m_items = FoodWindowBits::listView(this, QStringLiteral("lvItems"), 6300, 420, 4500, 3000);
     m_items->setFocusPolicy(Qt::NoFocus);
 
     m_labels[1] = caption(this, QStringLiteral("Label2"), QStringLiteral("Multiply Times Consumed"), 240, 3630, 2640);
@@ -175,7 +175,7 @@ void frmFoodEntry::Information(int group)
         rows.append(item);
     }
     m_main->addTopLevelItems(rows);
-    FoodWindowBits::setColumns(m_items, {QStringLiteral("Food Added"), QStringLiteral("Servings")}, {3050, 900});
+    FoodWindowBits::setColumns(m_items, {QStringLiteral("Food Added"), QStringLiteral("Servings")}, {3050, 1080});
     if (!reading.problem.isEmpty())
         MsgBox::show(reading.problem);
 }
