@@ -1,6 +1,7 @@
 #include "FoodEntry.h"
 
 #include "FoodDay.h"
+#include "FoodRecords.h"
 
 #include "common/DateText.h"
 #include "common/FileBatch.h"
@@ -90,12 +91,13 @@ FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date
                 return Entered{kTooMuch};
             // The day file is read and checked before anything is written.
             const QString dayPath = FoodDay::path(dataFolder, date);
-            FoodDay::parse(batch.read(dayPath), dayPath);
+            const QByteArray dayBytes = batch.read(dayPath);
+            FoodDay::parse(dayBytes, dayPath);
             const QString day = DateText::medium(date);
             QByteArray lines;
             for (const PendingFoodRecord &p : pending)
                 lines += FoodDay::line(day, p.category, p.food, p.calories, p.servings);
-            batch.append(dayPath, lines);
+            batch.write(dayPath, withRecordsAppended(dayBytes, lines));
             entered.foods = pending.size();
             entered.total = qint32(total);
             if (entered.total != 0)

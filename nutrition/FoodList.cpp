@@ -114,7 +114,8 @@ FoodList::Outcome FoodList::add(const QString &dataFolder, const QString &groupN
         return checked;
     try {
         FileBatch batch;
-        batch.append(path(dataFolder, *FoodGroups::byName(groupName)), line(name, checked.perServing));
+        const QString file = path(dataFolder, *FoodGroups::byName(groupName));
+        batch.write(file, withRecordsAppended(batch.read(file), line(name, checked.perServing)));
         batch.commit();
     } catch (const RecordFileError &e) {
         return Outcome{e.message()};

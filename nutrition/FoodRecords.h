@@ -24,3 +24,18 @@ QList<Record> foodRecordsOf(const QString &path, ReadOne readOne, QString &probl
     }
     return out;
 }
+
+// `lines` after the records of a food file's `bytes`: blank lines a hand
+// edit left at its end are dropped, since records after them would not read
+// as records, and a last line without its line end gets one.
+inline QByteArray withRecordsAppended(QByteArray bytes, const QByteArray &lines)
+{
+    qsizetype end = bytes.size();
+    while (end > 0 && (bytes[end - 1] == ' ' || bytes[end - 1] == '\t' || bytes[end - 1] == '\r'
+                       || bytes[end - 1] == '\n'))
+        --end;
+    bytes.truncate(end);
+    if (!bytes.isEmpty())
+        bytes += "\r\n";
+    return bytes + lines;
+}

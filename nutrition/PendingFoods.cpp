@@ -27,8 +27,9 @@ QList<PendingFoodRecord> PendingFoods::parse(const QByteArray &bytes, const QStr
 {
     QList<PendingFoodRecord> out;
     RecordReader r(bytes, fileName);
-    // The empty first line is one empty field.
-    if (bytes.startsWith('\r') || bytes.startsWith('\n'))
+    // The empty first line is one empty field; whatever stands there is
+    // dropped with it.
+    if (!r.atEnd())
         r.readField();
     while (!r.atEndOrBlank()) {
         PendingFoodRecord rec;

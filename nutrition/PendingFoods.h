@@ -35,8 +35,8 @@ public:
     // A record's line: "#2026-12-07#,\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"" CR LF.
     static QByteArray line(const PendingFoodRecord &record);
 
-    // The records after the empty first line; a file without that line or
-    // with no bytes at all reads the same. Throws RecordFileError naming the
+    // The records after the first field, which is the empty first line; a
+    // file of no bytes at all holds none. Throws RecordFileError naming the
     // file and line when a record is cut off or its date is no date.
     static QList<PendingFoodRecord> parse(const QByteArray &bytes, const QString &fileName);
 };

@@ -103,6 +103,12 @@ void TestFoodFiles::addingAFoodAppendsItsLine()
              QByteArray("\"Dairy\",\r\n\"Skim milk (1 cup)\",90\r\n\"Yogurt\",38\r\n\"Yogurt\",38\r\n"));
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Other.txt")),
              QByteArray("\"Enter Name of Food \",0\r\n"));
+    // Blank lines a hand edit left at the end would put the new food out of
+    // step with the fields: they go.
+    TestEnvironment::writeFile(folder, QStringLiteral("Meat.txt"), "\"Fish\",\r\n\"Tuna\",100\r\n\r\n \r\n");
+    QVERIFY(FoodList::add(folder, QStringLiteral("Meat"), QStringLiteral("Cod (3 oz)"), "1", "90").added());
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Meat.txt")),
+             QByteArray("\"Fish\",\r\n\"Tuna\",100\r\n\"Cod (3 oz)\",90\r\n"));
     const QList<FoodListRecord> other = FoodList::read(folder, FoodGroups::byCode(5)).records;
     QCOMPARE(other.size(), 1);
     QVERIFY(!other.first().heading);

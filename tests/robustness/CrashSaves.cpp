@@ -2,6 +2,10 @@
 
 #include "common/RecordFile.h"
 #include "common/RecordWriter.h"
+#include "nutrition/FoodDay.h"
+#include "nutrition/FoodDeletion.h"
+#include "nutrition/FoodEntry.h"
+#include "nutrition/PendingFoods.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/AerobicWorkout.h"
 #include "workouts/CalorieFactors.h"
@@ -29,6 +33,43 @@ void writeFile(const QString &folder, const QString &name, const QByteArray &byt
     RecordFile::write(RecordFile::path(folder, name), bytes);
 }
 
+// The days the food saves enter and delete on.
+QDate foodDay(int k)
+{
+    return QDate(2026, 3, 1).addDays(k % 3);
+}
+
+// The food saves, each one save: a pick into the pending-food file, Enter
+// of the two foods picked, or the deletion of the first food of the first
+// day that has one.
+bool saveFood(const QString &folder, int k, QString &refusal)
+{
+    const int pending =
+        int(PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)), PendingFoods::kFileName).size());
+    if (pending == 2) {
+        refusal = FoodEntry::enter(folder, foodDay(k)).refusal;
+        return true;
+    }
+    if (pending == 0 && k % 4 == 3) {
+        for (int d = 0; d < 3; ++d) {
+            const QList<FoodDayRecord> day = FoodDay::read(folder, foodDay(d));
+            if (!day.isEmpty()) {
+                refusal = FoodDeletion::remove(folder, foodDay(d), day.first()).refusal;
+                return true;
+            }
+        }
+    }
+    if (pending == 0 && k % 4 < 2)
+        return false;
+    FoodListRecord food;
+    food.name = pending == 0 ? QStringLiteral("Skim milk (1 cup)") : QStringLiteral("Rye bread (1 slice)");
+    food.calories = pending == 0 ? 83 : 81 + k % 50;
+    refusal = FoodEntry::pick(folder, foodDay(k), FoodGroups::byCode(pending == 0 ? 1 : 4), food,
+                              pending == 0 ? QStringLiteral("1.5") : QStringLiteral("2"), 0)
+                  .refusal;
+    return true;
+}
+
 } // namespace
 
 void prepare(const QString &folder)
@@ -48,15 +89,20 @@ void prepare(const QString &folder)
               CalorieFactors::line(CalorieFactors::kWeightTraining, 0.05)
                   + CalorieFactors::line(QStringLiteral("Running"), 0.0659));
     writeFile(folder, CalorieJournal::kExerciseFileName, QByteArray());
+    writeFile(folder, FoodDay::kJournalFileName, QByteArray());
+    writeFile(folder, PendingFoods::kFileName, PendingFoods::emptyForm());
 }
 
 void saveNext(const QString &folder, const Settings &settings)
 {
     const int n = int(CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName)).size());
+    const int k = n + int(CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName)).size());
     // Dates jump about, so records go into the middle of the files too.
     const QDate date = QDate(2026, 1, 1).addDays((n * 37) % 365);
     QString refusal;
-    if (n % 2 == 0) {
+    if (saveFood(folder, k, refusal)) {
+        // a food save
+    } else if (k % 4 == 0) {
         QList<WeightWorkout::Row> rows;
         for (const Exercise &e : kExercises) {
             WeightWorkout::Row row{QStringLiteral("Bi"), QString::fromLatin1(e.name), {}, {}};

@@ -13,10 +13,13 @@ namespace CrashSaves {
 // The catalogues, calorie factors, empty logs and journal the saves start on.
 void prepare(const QString &folder);
 
-// One save: with an even number of journal records a weight-training workout
-// of three exercises (1, 3 and 5 sets), with an odd one an aerobic workout;
-// both rewrite their logs and the journal. A refusal ends the process: the
-// folder is not as the saves left it.
+// One save, in turn by the number of records of the two calorie journals: a
+// weight-training workout of three exercises (1, 3 and 5 sets), an aerobic
+// workout (both rewrite their logs and the exercise journal), two food picks
+// into the pending-food file and their Enter (the day's food file and the
+// food journal), and the deletion of a logged food (the day's food file and
+// the food journal). A refusal ends the process: the folder is not as the
+// saves left it.
 void saveNext(const QString &folder, const Settings &settings);
 
 } // namespace CrashSaves

@@ -4,6 +4,8 @@
 #include "common/RecordFile.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
+#include "nutrition/FoodDay.h"
+#include "nutrition/PendingFoods.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/AerobicLog.h"
@@ -27,7 +29,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// A process killed in the middle of saving workouts leaves every data file
+// A process killed in the middle of saving workouts and foods leaves every data file
 // whole, and all of them together as they were before the interrupted save
 // or, once the start's recovery has run, as that save left them: never a
 // mixture or a cut-off file.
@@ -147,6 +149,12 @@ void TestCrashSafety::checkReadsWhole(const QString &folder)
         AerobicLog::parse(RecordFile::read(ExerciseLogName::path(folder, a.code, a.name)), a.name,
                           AerobicLog::layoutOf(a));
     CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName));
+    CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName));
+    PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)), PendingFoods::kFileName);
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("Food*.txt")}, QDir::Files)) {
+        if (name != FoodDay::kJournalFileName)
+            FoodDay::parse(RecordFile::read(QDir(folder).filePath(name)), name);
+    }
 }
 
 void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
