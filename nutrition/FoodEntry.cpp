@@ -92,12 +92,13 @@ FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date
             // The day file is read and checked before anything is written.
             const QString dayPath = FoodDay::path(dataFolder, date);
             const QByteArray dayBytes = batch.read(dayPath);
-            FoodDay::parse(dayBytes, dayPath);
             const QString day = DateText::medium(date);
             QByteArray lines;
             for (const PendingFoodRecord &p : pending)
                 lines += FoodDay::line(day, p.category, p.food, p.calories, p.servings);
-            batch.write(dayPath, withRecordsAppended(dayBytes, lines));
+            batch.write(dayPath, appendRecords(dayBytes, lines, dayPath, [](const QByteArray &bytes, const QString &path) {
+                            return FoodDay::parse(bytes, path);
+                        }));
             entered.foods = pending.size();
             entered.total = qint32(total);
             if (entered.total != 0)

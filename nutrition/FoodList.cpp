@@ -115,7 +115,8 @@ FoodList::Outcome FoodList::add(const QString &dataFolder, const QString &groupN
     try {
         FileBatch batch;
         const QString file = path(dataFolder, *FoodGroups::byName(groupName));
-        batch.write(file, withRecordsAppended(batch.read(file), line(name, checked.perServing)));
+        batch.write(file, appendRecords(batch.read(file), line(name, checked.perServing), file,
+                                        [](const QByteArray &bytes, const QString &path) { return parse(bytes, path); }));
         batch.commit();
     } catch (const RecordFileError &e) {
         return Outcome{e.message()};

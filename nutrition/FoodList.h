@@ -84,7 +84,9 @@ public:
     static Outcome check(const QString &groupName, const QString &name, const QString &servingsText,
                          const QString &caloriesText);
     // Adds a food that passes check() to the group's list: its record on a
-    // line of its own at the end, the file created when it is missing.
+    // line of its own at the end, the file created when it is missing. The
+    // list is read whole first: a damaged list is refused with the message
+    // naming it.
     static Outcome add(const QString &dataFolder, const QString &groupName, const QString &name,
                        const QString &servingsText, const QString &caloriesText);
 };

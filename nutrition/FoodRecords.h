@@ -39,3 +39,25 @@ inline QByteArray withRecordsAppended(QByteArray bytes, const QByteArray &lines)
         bytes += "\r\n";
     return bytes + lines;
 }
+
+// The new bytes of the food file at `path` with `lines` appended after its
+// records, as withRecordsAppended() makes them, checked: the file must read
+// whole before (else its RecordFileError), and after with every record it
+// had and every new one (else the TypeMismatch error naming the file: its
+// last record is not closed, so the new ones would not read). `parse(bytes,
+// path)` gives the records of such bytes.
+template <typename Parse>
+QByteArray appendRecords(const QByteArray &bytes, const QByteArray &lines, const QString &path, Parse parse)
+{
+    const qsizetype before = parse(bytes, path).size();
+    const qsizetype added = parse(lines, path).size();
+    QByteArray after = withRecordsAppended(bytes, lines);
+    bool whole = false;
+    try {
+        whole = parse(after, path).size() == before + added;
+    } catch (const RecordFileError &) {
+    }
+    if (!whole)
+        throw RecordFileError(RecordFileError::TypeMismatch, path, QStringLiteral("its last record is not closed"));
+    return after;
+}

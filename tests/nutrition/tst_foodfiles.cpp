@@ -109,6 +109,14 @@ void TestFoodFiles::addingAFoodAppendsItsLine()
     QVERIFY(FoodList::add(folder, QStringLiteral("Meat"), QStringLiteral("Cod (3 oz)"), "1", "90").added());
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Meat.txt")),
              QByteArray("\"Fish\",\r\n\"Tuna\",100\r\n\"Cod (3 oz)\",90\r\n"));
+    // A damaged list, or one whose last record is not closed, is refused
+    // with a message naming it, and stays as it was.
+    for (const QByteArray &damaged : {QByteArray("\"Bread\",\r\n\"Rye\""), QByteArray("\"Bread\",\"81")}) {
+        TestEnvironment::writeFile(folder, QStringLiteral("Grain.txt"), damaged);
+        const QString refusal = FoodList::add(folder, QStringLiteral("Grain"), QStringLiteral("Rye"), "1", "80").refusal;
+        QVERIFY2(refusal.contains(QStringLiteral("Grain.txt")), qPrintable(refusal));
+        QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Grain.txt")), damaged);
+    }
     const QList<FoodListRecord> other = FoodList::read(folder, FoodGroups::byCode(5)).records;
     QCOMPARE(other.size(), 1);
     QVERIFY(!other.first().heading);
