@@ -46,8 +46,6 @@ frmFoodEntry::frmFoodEntry(Shell &shell) : WorkingWindow(shell)
     Twips::place(m_multiply, 2940, 3570, 735, 345);
     auto *upDown = new QScrollBar(this);
     upDown->setObjectName(QStringLiteral("UpDown1"));
-    // An up-down spinner keeps its own look.
-    upDown->setProperty(mFormProcedures::kNoFontProperty, true);
     Twips::place(upDown, 3675, 3525, 255, 435);
     m_upDown = new Spinner(upDown, m_multiply);
     m_upDown->setRange(1, 20);
@@ -83,16 +81,11 @@ frmFoodEntry::frmFoodEntry(Shell &shell) : WorkingWindow(shell)
     connect(m_enter, &LabelButton::clicked, this, &frmFoodEntry::lblEnter_Click);
     connect(m_clear, &LabelButton::clicked, this, &frmFoodEntry::Label8_Click);
 
-    // Any change of a food's check box shows the servings box (shown from
-    // the start, so that the first pick's servings can be typed); a food
-    // checked becomes the selected row, the one Select picks.
+    // The servings box is shown from the start, so that the first pick's
+    // servings can be typed. A food checked becomes the selected row, the
+    // one Select picks.
     connect(m_main, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item, int column) {
-        if (column != FoodColumn)
-            return;
-        m_labels[1]->show();
-        m_multiply->show();
-        m_upDown->bar()->show();
-        if (item->checkState(FoodColumn) == Qt::Checked && m_main->currentItem() != item)
+        if (column == FoodColumn && item->checkState(FoodColumn) == Qt::Checked && m_main->currentItem() != item)
             m_main->setCurrentItem(item);
     });
 
