@@ -25,7 +25,12 @@ const QString FoodList::kEntered = QStringLiteral("Your Food Has Been Entered In
 
 QString FoodListRecord::caloriesText() const
 {
-    return heading ? QString() : NumberText::dbl(calories);
+    if (heading)
+        return QString();
+    // Whole numbers, the lists' own, without the general conversion.
+    if (calories == std::floor(calories) && calories < 1e15)
+        return QString::number(qint64(calories));
+    return NumberText::dbl(calories);
 }
 
 QString FoodList::path(const QString &dataFolder, const FoodGroup &group)

@@ -151,17 +151,15 @@ void frmFoodEntry::Information(int group)
     QList<QTreeWidgetItem *> rows;
     rows.reserve(m_rows.size());
     for (const FoodListRecord &r : std::as_const(m_rows)) {
-        auto *item = new QTreeWidgetItem;
         // A heading's title stands in the hidden first column, so that it
-        // shows as an empty line between the foods of two headings.
-        // The check box stands before the food's name (the first column is
-        // too narrow to show one); a heading has none.
+        // shows as an empty line between the foods of two headings. The
+        // check box stands before the food's name (the first column is too
+        // narrow to show one); a heading has none.
+        QTreeWidgetItem *item = r.heading ? new QTreeWidgetItem(QStringList{r.name})
+                                          : new QTreeWidgetItem(QStringList{QString(), r.name, r.caloriesText()});
         if (r.heading) {
-            item->setText(CategoryColumn, r.name);
             item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
         } else {
-            item->setText(FoodColumn, r.name);
-            item->setText(CaloriesColumn, r.caloriesText());
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(FoodColumn, Qt::Unchecked);
         }
