@@ -11,6 +11,7 @@
 #include "profile/ProfileWindows.h"
 #include "workouts/WorkoutWindows.h"
 #include "graphs/GraphWindows.h"
+#include "nutrition/FoodWindows.h"
 
 #include <QStringList>
 
@@ -30,6 +31,7 @@ MDIFitness *createProgram()
     registerBMIChartWindows(registry);
     registerWorkoutWindows(registry);
     registerGraphWindows(registry);
+    registerFoodWindows(registry);
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,17 +1,18 @@
-// The benchmark program: a GUI application on the offscreen platform (the
-// charts draw text), then every registered case.
+// The benchmark program: a widgets application on the offscreen platform
+// (the charts draw text, the window cases build windows), then every
+// registered case.
 #include "common/MemoryTuning.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {
     MemoryTuning::keepLargeBuffers();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -12,6 +12,10 @@
 #include "workouts/ExerciseLogName.h"
 #include "workouts/WeightCatalogue.h"
 #include "workouts/WeightWorkout.h"
+#include "nutrition/FoodDay.h"
+#include "nutrition/FoodDeletion.h"
+#include "nutrition/FoodEntry.h"
+#include "nutrition/PendingFoods.h"
 
 #include <QDate>
 #include <QFile>
@@ -34,14 +38,38 @@ void writeFile(const QString &folder, const QString &name, const QByteArray &byt
     RecordFile::write(RecordFile::path(folder, name), bytes);
 }
 
-// The saves made so far: each adds one record, to the journal, the history
-// or the catalogue.
+// The saves made so far: each but a food pick adds one record, to a journal,
+// the history or the catalogue.
 int savesIn(const QString &folder)
 {
     const int journal = int(CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName)).size());
+    const int foods = int(CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName)).size());
     const int weighings = int(WeightHistory(folder).read().records.size()) - 1;
     const int custom = int(WeightCatalogue::read(folder).size()) - int(std::size(kExercises));
-    return journal + weighings + custom;
+    return journal + foods + weighings + custom;
+}
+
+int pendingFoods(const QString &folder)
+{
+    return int(PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)), PendingFoods::kFileName).size());
+}
+
+// The days the food saves enter and delete on.
+QDate foodDay(int k)
+{
+    return QDate(2026, 3, 1).addDays(k % 3);
+}
+
+// The saves of one round in turn: the four that add a record, then two food
+// picks, their Enter and the deletion of a logged food.
+Kind kindOf(int saves, int pending)
+{
+    if (pending == 1)
+        return FoodPick;
+    if (pending >= 2)
+        return FoodEnter;
+    constexpr Kind kRound[] = {WeightWorkout, AerobicWorkout, Weighing, CustomExercise, FoodPick, FoodDelete};
+    return kRound[saves % int(std::size(kRound))];
 }
 
 } // namespace
@@ -64,11 +92,13 @@ void prepare(const QString &folder)
                   + CalorieFactors::line(QStringLiteral("Running"), 0.0659));
     writeFile(folder, CalorieJournal::kExerciseFileName, QByteArray());
     writeFile(folder, WeightHistory::kFileName, "\"Initializer\",0,0,0\r\n");
+    writeFile(folder, FoodDay::kJournalFileName, QByteArray());
+    writeFile(folder, PendingFoods::kFileName, PendingFoods::emptyForm());
 }
 
 Kind nextKind(const QString &folder)
 {
-    return Kind(savesIn(folder) % KindCount);
+    return kindOf(savesIn(folder), pendingFoods(folder));
 }
 
 void saveNext(const QString &folder, const Settings &settings)
@@ -76,8 +106,9 @@ void saveNext(const QString &folder, const Settings &settings)
     const int n = savesIn(folder);
     // Dates jump about, so records go into the middle of the files too.
     const QDate date = QDate(2026, 1, 1).addDays((n * 37) % 365);
+    const int pending = pendingFoods(folder);
     QString refusal;
-    switch (Kind(n % KindCount)) {
+    switch (kindOf(n, pending)) {
     case WeightWorkout: {
         QList<WeightWorkout::Row> rows;
         for (const Exercise &e : kExercises) {
@@ -110,10 +141,33 @@ void saveNext(const QString &folder, const Settings &settings)
         }
         break;
     case CustomExercise:
-    case KindCount:
         refusal = ::CustomExercise::add(folder, {QStringLiteral("Biceps"), QStringLiteral("Curl %1").arg(n),
                                                QStringLiteral("Curl it"), QString::number(1 + n % 5)})
                       .refusal;
+        break;
+    case FoodPick: {
+        FoodListRecord food;
+        food.name = pending == 0 ? QStringLiteral("Skim milk (1 cup)") : QStringLiteral("Rye bread (1 slice)");
+        food.calories = pending == 0 ? 83 : 81 + n % 50;
+        refusal = FoodEntry::pick(folder, foodDay(n), FoodGroups::byCode(pending == 0 ? 1 : 4), food,
+                                  pending == 0 ? QStringLiteral("1.5") : QStringLiteral("2"), 0)
+                      .refusal;
+        break;
+    }
+    case FoodEnter:
+        refusal = FoodEntry::enter(folder, foodDay(n)).refusal;
+        break;
+    case FoodDelete:
+    case KindCount:
+        // The first food of the first day that has one: every Enter leaves
+        // two foods and a deletion takes one, so there always is one.
+        for (int d = 0; d < 3 && refusal.isEmpty(); ++d) {
+            const QList<FoodDayRecord> day = FoodDay::read(folder, foodDay(d));
+            if (!day.isEmpty()) {
+                refusal = FoodDeletion::remove(folder, foodDay(d), day.first()).refusal;
+                break;
+            }
+        }
         break;
     }
     if (!refusal.isEmpty())

@@ -14,14 +14,17 @@ namespace CrashSaves {
 void prepare(const QString &folder);
 
 // One save, in turn: a weight-training workout of three exercises (1, 3 and
-// 5 sets) and an aerobic workout, which rewrite their logs and the journal;
-// a weighing, which rewrites the history alone; a custom exercise, which
-// appends to the catalogue and the factors and makes its log. A refusal ends
-// the process: the folder is not as the saves left it.
+// 5 sets) and an aerobic workout, which rewrite their logs and the exercise
+// journal; a weighing, which rewrites the history alone; a custom exercise,
+// which appends to the catalogue and the factors and makes its log; two food
+// picks into the pending-food file and their Enter (the day's food file and
+// the food journal); the deletion of a logged food (the day's food file and
+// the food journal). A refusal ends the process: the folder is not as the
+// saves left it.
 void saveNext(const QString &folder, const Settings &settings);
 
 // The kinds of save, in turn, and the kind saveNext() makes next.
-enum Kind { WeightWorkout, AerobicWorkout, Weighing, CustomExercise, KindCount };
+enum Kind { WeightWorkout, AerobicWorkout, Weighing, CustomExercise, FoodPick, FoodEnter, FoodDelete, KindCount };
 Kind nextKind(const QString &folder);
 
 } // namespace CrashSaves

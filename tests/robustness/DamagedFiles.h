@@ -19,9 +19,14 @@ inline const QString kWeightLog = QStringLiteral("BiBarbell Curl.txt");
 inline const QString kAerobicLog = QStringLiteral("OuRunning.txt");
 inline const QString kJournal = QStringLiteral("ExerciseCalories.txt");
 inline const QString kFactors = QStringLiteral("BurnnedCalories.txt");
+inline const QString kFoodList = QStringLiteral("Milk.txt");
+inline const QString kFoodDay = QStringLiteral("Food06-Dec-26.txt");
+inline const QString kPendingFoods = QStringLiteral("TempFood.txt");
+inline const QString kFoodJournal = QStringLiteral("FoodEnergy.txt");
 
 // A two-set "Barbell Curl" with its log, "Running" (time, distance and
-// terrain) with its log, the journal, the factors and the history.
+// terrain) with its log, the journal, the factors and the history; the milk
+// list, the foods of 6 December 2026, one food picked and the food journal.
 inline const QMap<QString, QByteArray> &soundFiles()
 {
     static const QMap<QString, QByteArray> files = {
@@ -32,6 +37,11 @@ inline const QMap<QString, QByteArray> &soundFiles()
         {kAerobicLog, "\"07-Dec-26\",30,3,\"Hilly \"\r\n\"05-Dec-26\",45,5,\"Flat - Outdoor\"\r\n"},
         {kJournal, "\"07-Dec-26\",40\r\n\"06-Dec-26\",142.5\r\n"},
         {kFactors, "\"Weight training\",0.05\r\n\"Running\",0.0659\r\n"},
+        {kFoodList, "\"Dairy\",\r\n\"Skim milk (1 cup)\",83\r\n\"Whole milk (1 cup)\",149\r\n"},
+        {kFoodDay, "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1.5\"\r\n"
+                   "\"06-Dec-26\",\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n"},
+        {kPendingFoods, "\r\n#2026-12-06#,\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n"},
+        {kFoodJournal, "\"07-Dec-26\",2100\r\n\"06-Dec-26\",1800\r\n"},
     };
     return files;
 }
@@ -61,6 +71,13 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
 inline QByteArray cutFirstRecord(const QByteArray &bytes)
 {
     return bytes.left(bytes.lastIndexOf(',', bytes.indexOf("\r\n")));
+}
+
+// The file's bytes after a UTF-8 byte-order mark, as another program may
+// save them.
+inline QByteArray withBOM(const QByteArray &bytes)
+{
+    return "\xEF\xBB\xBF" + bytes;
 }
 
 // A line of bytes no writer makes: NUL, bytes the code page leaves

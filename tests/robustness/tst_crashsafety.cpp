@@ -4,6 +4,8 @@
 #include "common/RecordFile.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
+#include "nutrition/FoodDay.h"
+#include "nutrition/PendingFoods.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/AerobicLog.h"
@@ -30,9 +32,10 @@
 #include <unistd.h>
 
 // A process killed in the middle of saving (workouts, weighings, custom
-// exercises) leaves every data file whole, and all of them together as they
-// were before the interrupted save or, once the start's recovery has run, as
-// that save left them: never a mixture or a cut-off file.
+// exercises, food picks, the Enter of a day's foods, deleting a logged food)
+// leaves every data file whole, and all of them together as they were before
+// the interrupted save or, once the start's recovery has run, as that save
+// left them: never a mixture or a cut-off file.
 class TestCrashSafety : public QObject
 {
     Q_OBJECT
@@ -153,6 +156,12 @@ void TestCrashSafety::checkReadsWhole(const QString &folder)
     const auto history = WeightHistory(folder).read();
     if (history.error)
         throw *history.error;
+    CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName));
+    PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)), PendingFoods::kFileName);
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("Food*.txt")}, QDir::Files)) {
+        if (name != FoodDay::kJournalFileName)
+            FoodDay::parse(RecordFile::read(QDir(folder).filePath(name)), name);
+    }
 }
 
 void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
@@ -248,9 +257,10 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
         checkReadsWhole(folder);
     }
     qInfo("%d kills in %lld ms, %d saves completed, %d committed saves carried out after the kill; kills "
-          "stopping a weight workout, aerobic workout, weighing, custom exercise: %d, %d, %d, %d",
+          "stopping a weight workout, aerobic workout, weighing, custom exercise, food pick, food Enter, food "
+          "deletion: %d, %d, %d, %d, %d, %d, %d",
           kKills, qlonglong(clock.elapsed()), savesDone, finished, interrupted[0], interrupted[1], interrupted[2],
-          interrupted[3]);
+          interrupted[3], interrupted[4], interrupted[5], interrupted[6]);
     // The kills must have hit saves of every kind, or the test shows nothing.
     QVERIFY(savesDone > kKills / 4);
     for (int done : interrupted)

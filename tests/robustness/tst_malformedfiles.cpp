@@ -2,6 +2,10 @@
 #include "common/RecordFileError.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
+#include "nutrition/FoodDay.h"
+#include "nutrition/FoodEntry.h"
+#include "nutrition/FoodGroups.h"
+#include "nutrition/FoodList.h"
 #include "profile/WeightHistory.h"
 #include "DamagedFiles.h"
 #include "support/TestEnvironment.h"
@@ -43,6 +47,8 @@ private Q_SLOTS:
 private:
     // Runs the action that reads `file`: the message it gives, or empty.
     static QString actOn(const QString &file, const QString &folder, const Settings &settings);
+    static QString actOnFoodFile(const QString &file, const QString &folder);
+    static void foodRows();
     static void checkReadsWhole(const QString &folder);
 };
 
@@ -70,8 +76,20 @@ QByteArray loneCR(const QString &file)
 
 } // namespace
 
+// The food files: a list as the entry window reads it (it only reads);
+// the day file, the pending foods and the food journal by Enter.
+QString TestMalformedFiles::actOnFoodFile(const QString &file, const QString &folder)
+{
+    if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4)))
+        return FoodList::read(folder, *group).problem;
+    return FoodEntry::enter(folder, QDate(2026, 12, 6)).refusal;
+}
+
 QString TestMalformedFiles::actOn(const QString &file, const QString &folder, const Settings &settings)
 {
+    if (FoodGroups::byName(QString(file).chopped(4)) || file == kFoodDay || file == kPendingFoods
+        || file == kFoodJournal)
+        return actOnFoodFile(file, folder);
     const QDate date(2026, 12, 6);
     if (file == kHistory) {
         const WeightHistory history(folder);
@@ -119,6 +137,8 @@ void TestMalformedFiles::checkReadsWhole(const QString &folder)
                           AerobicLog::layoutOf(a));
     CalorieJournal::read(RecordFile::path(folder, kJournal));
     CalorieFactors::read(folder);
+    FoodDay::read(folder, QDate(2026, 12, 6));
+    CalorieJournal::read(RecordFile::path(folder, kFoodJournal));
 }
 
 void TestMalformedFiles::actionsOnDamagedFiles_data()
@@ -223,6 +243,57 @@ void TestMalformedFiles::actionsOnDamagedFiles_data()
     row(kJournal, "value beyond 32 bits", "\"07-Dec-26\",2147483648\r\n", FileError);
     row(kFactors, "factor too large for the journal", "\"Weight training\",0.05\r\n\"Running\",99999999999999\r\n",
         FileError);
+    foodRows();
+}
+
+void TestMalformedFiles::foodRows()
+{
+    const QByteArray binary = binaryLine();
+    const QByteArray blank("\r\n\r\n");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, Outcome outcome) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << outcome << false;
+    };
+    auto sound = [](const QString &file) { return soundFiles()[file]; };
+
+    // Every food-group list, as the entry window reads it: what was read,
+    // and a message naming the file when damage cut it short.
+    for (const FoodGroup &g : FoodGroups::all()) {
+        const QString &list = g.listFile;
+        const QByteArray good = sound(kFoodList);
+        row(list, "cut-off record", "\"Dairy\",\r\n\"Skim milk (1 cup)\"", FileError);
+        row(list, "text for a number", "\"Dairy\",\r\n\"Skim milk (1 cup)\",lots\r\n", FileError);
+        row(list, "negative calories", "\"Skim milk (1 cup)\",-83\r\n", FileError);
+        row(list, "binary bytes", good + binary, FileError);
+        row(list, "empty file", "", Saved);
+        row(list, "blank last line", good + blank, Saved);
+        if (list != kFoodList) // the sound files have their byte-order mark rows above
+            row(list, "byte-order mark", withBOM(good), Saved);
+    }
+
+    // The day's food file, read whole before Enter appends to it.
+    row(kFoodDay, "cut-off record", "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\"", FileError);
+    row(kFoodDay, "text for a number", "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"lots\",\"1\"\r\n", FileError);
+    row(kFoodDay, "binary bytes", sound(kFoodDay) + binary, FileError);
+    row(kFoodDay, "empty file", "", Saved);
+    row(kFoodDay, "blank last line", sound(kFoodDay) + blank, Saved);
+
+    // The foods picked, filed by Enter; its first line is dropped unread.
+    row(kPendingFoods, "cut-off record", "\r\n#2026-12-06#,\"Grain\",\"Rye bread\",\"81\"", FileError);
+    row(kPendingFoods, "text for a number", "\r\n#2026-12-06#,\"Grain\",\"Rye bread\",\"81\",\"two\"\r\n",
+        FileError);
+    row(kPendingFoods, "date that is no date", "\r\n#2026-02-31#,\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n",
+        FileError);
+    row(kPendingFoods, "binary bytes", sound(kPendingFoods) + binary, FileError);
+    row(kPendingFoods, "empty file", "", Saved);
+    row(kPendingFoods, "blank last line", sound(kPendingFoods) + blank, Saved);
+
+    // The food journal, rewritten by Enter.
+    row(kFoodJournal, "cut-off record", "\"07-Dec-26\",2100\r\n\"06-Dec-26\"", FileError);
+    row(kFoodJournal, "text for a number", "\"07-Dec-26\",lots\r\n", FileError);
+    row(kFoodJournal, "binary bytes", sound(kFoodJournal) + binary, FileError);
+    row(kFoodJournal, "empty file", "", Saved);
+    row(kFoodJournal, "blank last line", sound(kFoodJournal) + blank, Saved);
+    row(kFoodJournal, "value beyond 32 bits", "\"07-Dec-26\",2147483648\r\n", FileError);
 }
 
 void TestMalformedFiles::actionsOnDamagedFiles()
@@ -269,10 +340,14 @@ void TestMalformedFiles::actionsOnDamagedFiles()
         // starts with a record.
         for (const QString &readOnly : {kWeightCatalogue, kAerobicCatalogue, kFactors})
             QCOMPARE(snapshot(folder)[readOnly], before[readOnly]);
-        for (const QString &rewritten : {kHistory, kWeightLog, kAerobicLog, kJournal}) {
+        for (const QString &rewritten :
+             {kHistory, kWeightLog, kAerobicLog, kJournal, kFoodDay, kPendingFoods, kFoodJournal}) {
             if (snapshot(folder)[rewritten] != before[rewritten])
                 QVERIFY(!snapshot(folder)[rewritten].startsWith(kByteOrderMark));
         }
+        // A list is only read.
+        if (FoodGroups::byName(QString(file).chopped(4)))
+            QCOMPARE(snapshot(folder), before);
         break;
     }
 }

@@ -10,6 +10,9 @@
 #include "graphs/frmFitnessGraph.h"
 #include "graphs/ProgressPlot.h"
 #include "graphs/ProgressSampling.h"
+#include "nutrition/FoodWindows.h"
+#include "nutrition/frmFoodDelete.h"
+#include "nutrition/frmFoodEntry.h"
 #include "profile/mBMI.h"
 #include "profile/ProfileWindows.h"
 #include "profile/ViewingPeriod.h"
@@ -28,8 +31,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QCalendarWidget>
 #include <QRadioButton>
 #include <QElapsedTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -68,6 +73,8 @@ private Q_SLOTS:
     void deletionOfDamagedFiles();
     void graphWindowsOnDamagedFiles_data();
     void graphWindowsOnDamagedFiles();
+    void foodWindowsOnDamagedFiles_data();
+    void foodWindowsOnDamagedFiles();
 
 private:
     // The rows of `file` damaged four ways.
@@ -419,6 +426,111 @@ void TestMalformedWindows::graphWindowsOnDamagedFiles()
         checkMessages(f.takeMessages());
     }
     QCOMPARE(snapshot(f.dataFolder()), before);
+}
+
+void TestMalformedWindows::foodWindowsOnDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("window"); // "entry" or "delete"
+    QTest::addColumn<int>("listed");     // rows the window lists
+    QTest::addColumn<bool>("told");      // a message naming the file, every file unchanged
+    auto rows = [](const QString &file, const QString &window, int whole) {
+        const QByteArray sound = soundFiles()[file];
+        // The list the window shows ends at the damage.
+        const bool shown = file == (window == QStringLiteral("entry") ? kFoodList : kFoodDay);
+        QTest::addRow("%s in the %s window: cut-off first record", qPrintable(file), qPrintable(window))
+            << file
+            << (file == kPendingFoods ? "\r\n" + cutFirstRecord(sound.mid(2)) : cutFirstRecord(sound)) << window
+            << (shown ? 0 : whole) << true;
+        QTest::addRow("%s in the %s window: binary bytes after the records", qPrintable(file), qPrintable(window))
+            << file << sound + binaryLine() << window << whole << true;
+        QTest::addRow("%s in the %s window: blank last line", qPrintable(file), qPrintable(window))
+            << file << sound + "\r\n\r\n" << window << whole << false;
+    };
+    // The entry window lists the milk list and enters skim milk; the
+    // deletion window lists the day and deletes its first food.
+    rows(kFoodList, QStringLiteral("entry"), 3);
+    rows(kFoodDay, QStringLiteral("entry"), 3);
+    rows(kPendingFoods, QStringLiteral("entry"), 3);
+    rows(kFoodJournal, QStringLiteral("entry"), 3);
+    rows(kFoodDay, QStringLiteral("delete"), 2);
+    rows(kFoodJournal, QStringLiteral("delete"), 2);
+}
+
+void TestMalformedWindows::foodWindowsOnDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, window);
+    QFETCH(int, listed);
+    QFETCH(bool, told);
+    ShellFixture f({registerFoodWindows}, ShellFixture::Options{true, false, QDate(2026, 12, 6), {}});
+    writeSoundFiles(f.dataFolder());
+    TestEnvironment::writeFile(f.dataFolder(), kPendingFoods, "\r\n");
+    // A list is read as the window opens; the other files are damaged
+    // while it is open, before its save reads them.
+    const bool list = file == kFoodList;
+    if (list)
+        TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    QTreeWidget *rows = nullptr;
+    QTreeWidget *chosen = nullptr; // the foods picked, in the entry window
+    LabelButton *save = nullptr;
+    if (window == QStringLiteral("entry")) {
+        QVERIFY(f.trigger(QStringLiteral("itmMilk")));
+        auto *w = f.windowAs<frmFoodEntry>(frmFoodEntry::kName);
+        QVERIFY(w);
+        rows = w->foods();
+        chosen = w->chosen();
+        save = w->enterButton();
+        const QList<QTreeWidgetItem *> skim =
+            rows->findItems(QStringLiteral("Skim milk (1 cup)"), Qt::MatchExactly, frmFoodEntry::FoodColumn);
+        if (!skim.isEmpty()) {
+            rows->setCurrentItem(skim.first());
+            w->selectButton()->click();
+        }
+    } else {
+        QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
+        auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
+        QVERIFY(w);
+        w->calendar()->setSelectedDate(QDate(2026, 12, 6));
+        rows = w->foods();
+        save = w->deleteButton();
+        if (file == kFoodDay)
+            TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+        w->listButton()->click();
+        if (rows->topLevelItemCount() > 0)
+            rows->setCurrentItem(rows->topLevelItem(0));
+    }
+    QCOMPARE(rows->topLevelItemCount(), listed);
+    QStringList messages = f.takeMessages();
+    if (told && (list || (window == QStringLiteral("delete") && file == kFoodDay))) {
+        // Told once, when the file was read for the list.
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+    } else {
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+    }
+    if (!list)
+        TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+
+    save->click();
+
+    messages = f.takeMessages();
+    const bool saves = rows->topLevelItemCount() > 0 || window == QStringLiteral("entry");
+    if (told && saves && !list) {
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+        QCOMPARE(snapshot(f.dataFolder()), before);
+        // The foods picked stay for another try.
+        if (chosen)
+            QCOMPARE(chosen->topLevelItemCount(), 1);
+    } else {
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+    }
+    if (!told)
+        QVERIFY(snapshot(f.dataFolder()) != before); // saved
 }
 
 PULSAR_TEST_MAIN(TestMalformedWindows)

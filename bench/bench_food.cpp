@@ -1,0 +1,157 @@
+// The food saves and the food entry window's list: Enter of a day's foods
+// (the day file and the food journal), the deletion of a logged food (the
+// day file and the journal), and the entry window filling its list from a
+// group list, each the whole action of the window's button or opening.
+#include "BenchData.h"
+
+#include "Program.h"
+#include "common/DateText.h"
+#include "common/FileBatch.h"
+#include "common/RecordWriter.h"
+#include "nutrition/FoodDay.h"
+#include "nutrition/FoodDeletion.h"
+#include "nutrition/FoodEntry.h"
+#include "nutrition/FoodList.h"
+#include "nutrition/PendingFoods.h"
+#include "nutrition/frmFoodEntry.h"
+#include "shell/MDIFitness.h"
+#include "shell/mFormProcedures.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+namespace {
+
+using namespace BenchData;
+
+// The foods of a day: "foods" food records dated `day`, every group.
+QByteArray dayFile(int foods, const QDate &day)
+{
+    static const char *const groups[] = {"Milk", "Meat", "Fruit", "Grain", "Other"};
+    QByteArray out;
+    for (int i = 0; i < foods; ++i)
+        out += FoodDay::line(DateText::medium(day), QString::fromLatin1(groups[i % 5]),
+                             QStringLiteral("Food %1 (1 serving)").arg(i), QString::number(50 + i % 300),
+                             i % 2 ? QStringLiteral("1.5") : QStringLiteral("2"));
+    return out;
+}
+
+// The pending-food file with `foods` picks, of at most 32767 calories in
+// all up to 200 foods.
+QByteArray pendingFoods(int foods, const QDate &day)
+{
+    QByteArray out = PendingFoods::emptyForm();
+    for (int i = 0; i < foods; ++i)
+        out += PendingFoods::line({day, QStringLiteral("Milk"), QStringLiteral("Food %1 (1 serving)").arg(i),
+                                   QString::number(40 + i % 60), QStringLiteral("1.5")});
+    return out;
+}
+
+// A food-group list of `foods` foods under a heading every ten.
+QByteArray foodList(int foods)
+{
+    QByteArray out;
+    for (int i = 0; i < foods; ++i) {
+        if (i % 10 == 0)
+            out += FoodList::headingLine(QStringLiteral("Heading %1").arg(i / 10));
+        out += FoodList::line(QStringLiteral("Food %1 (1 serving)").arg(i), 50 + i % 300);
+    }
+    return out;
+}
+
+// Puts files back as a save leaves them, flushed to the disk, so that the
+// timed save does not pay for writing them.
+void restore(const Folder &folder, const QList<QPair<QString, QByteArray>> &files)
+{
+    FileBatch batch;
+    for (const auto &[name, bytes] : files)
+        batch.write(folder.file(name), bytes);
+    batch.commit();
+}
+
+// Enter of a day of 20 foods (200 at ten times) into a journal of 10001
+// records (100010): the pending foods read and checked, the day's file read
+// and appended to, the total inserted into the journal, the pending file
+// reset; the day's file starts empty each time.
+void EnterFoodDay(benchmark::State &state)
+{
+    Folder folder;
+    const int scale = int(state.range(0));
+    const QDate day = kNewest.addDays(-kJournalRecords * scale / 6);
+    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
+    const QByteArray pending = pendingFoods(20 * scale, day);
+    for (auto _ : state) {
+        state.PauseTiming();
+        restore(folder, {{PendingFoods::kFileName, pending}, {FoodDay::fileName(day), QByteArray()}});
+        state.ResumeTiming();
+        const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day);
+        if (!e.ok() || e.foods != 20 * scale) {
+            state.SkipWithError(qPrintable(e.refusal));
+            break;
+        }
+    }
+}
+BENCHMARK(EnterFoodDay)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The deletion of a food from the middle of a day of 200 foods (2000 at ten
+// times), with the journals of the Enter case: the day's file read, checked
+// and rewritten without it, the correction inserted into the journal.
+void DeleteFood(benchmark::State &state)
+{
+    Folder folder;
+    const int scale = int(state.range(0));
+    const QDate day = kNewest.addDays(-kJournalRecords * scale / 6);
+    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
+    const QByteArray foods = dayFile(200 * scale, day);
+    const FoodDayRecord middle = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale];
+    for (auto _ : state) {
+        state.PauseTiming();
+        restore(folder, {{FoodDay::fileName(day), foods}});
+        state.ResumeTiming();
+        const FoodDeletion::Outcome o = FoodDeletion::remove(folder.path(), day, middle);
+        if (!o.removed) {
+            state.SkipWithError(qPrintable(o.refusal));
+            break;
+        }
+    }
+}
+BENCHMARK(DeleteFood)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The food entry window of the whole program filling its list from a list
+// of 1000 foods (10000 at ten times), read and shown, as at its opening.
+void FillFoodEntryList(benchmark::State &state)
+{
+    QTemporaryDir root;
+    const QString data = root.filePath(QStringLiteral("data"));
+    qputenv("PULSAR_DATA_DIR", data.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toLocal8Bit());
+    QDir().mkpath(data);
+    {
+        QFile list(QDir(data).filePath(QStringLiteral("Milk.txt")));
+        const QByteArray bytes = foodList(1000 * int(state.range(0)));
+        if (!list.open(QIODevice::WriteOnly) || list.write(bytes) != bytes.size())
+            qFatal("cannot write the list");
+    }
+    mFormProcedures::setPauses(0, 0);
+    MDIFitness *main = createProgram();
+    main->click(QStringLiteral("itmMilk"));
+    auto *window = qobject_cast<frmFoodEntry *>(main->form(frmFoodEntry::kName));
+    if (!window) {
+        state.SkipWithError("the food entry window did not open");
+        delete main;
+        return;
+    }
+    for (auto _ : state) {
+        window->Information(1);
+        benchmark::DoNotOptimize(window->foods()->topLevelItemCount());
+    }
+    state.counters["rows"] = double(window->foods()->topLevelItemCount());
+    delete main;
+}
+BENCHMARK(FillFoodEntryList)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
