@@ -75,7 +75,9 @@ frmPrintPreview::frmPrintPreview(Shell &shell) : WorkingWindow(shell)
         chkType[row.index] = option;
         QLabel *caption = label(this, element(QStringLiteral("lblType"), row.index), QString::fromLatin1(row.caption));
         caption->setWordWrap(true);
-        Twips::place(caption, 960, row.labelTop, 2055, 495);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A little taller than designed, for two lines at the hovered size.
+        Twips::place(caption, 960, row.labelTop, 2055, 540);
         caption->installEventFilter(this);
         lblType[row.index] = caption;
     }

@@ -99,6 +99,7 @@ private Q_SLOTS:
     void printedAerobicLogToPdf();
     void printerFailureIsReported();
     void logoShipsAndIsSmall();
+    void captionsFit();
 
 private:
     static std::unique_ptr<ShellFixture> fixture();
@@ -645,6 +646,42 @@ void TestReportWindows::logoShipsAndIsSmall()
     QVERIFY(!logo.isNull());
     const double inches = logo.width() / (logo.dotsPerMeterX() * 0.0254);
     QVERIFY2(inches > 0.5 && inches <= 1.0, qPrintable(QString::number(inches)));
+}
+
+// Every caption of both windows reads whole in its control, at its normal
+// size and at the hovered size of the captions that grow.
+void TestReportWindows::captionsFit()
+{
+    auto f = fixture();
+    frmPrintPreview *dialog = openChoice(*f, QStringLiteral("itmFoodView"));
+    WindowTest::click(dialog, "lblType(0)");
+    WindowTest::clickRow(control<QListWidget>(dialog, "lstExcercise"), 0);
+    QStringList misfits;
+    const auto check = [&](QWidget *window, const QStringList &growing) {
+        for (QLabel *caption : window->findChildren<QLabel *>()) {
+            if (caption->text().isEmpty() || caption->objectName() == "lblNotes")
+                continue;
+            for (const double points : {10.0, 11.0}) {
+                if (points > 10 && !growing.contains(caption->objectName()))
+                    continue;
+                QFont font = caption->font();
+                font.setPointSizeF(points);
+                const QFontMetrics metrics(font);
+                const QRect room = caption->contentsRect();
+                const QRect needed = metrics.boundingRect(room, int(caption->alignment()) | Qt::TextWordWrap,
+                                                          caption->text());
+                const bool fits = caption->wordWrap() ? needed.height() <= room.height()
+                                                      : metrics.horizontalAdvance(caption->text()) <= room.width();
+                if (!fits || needed.width() > room.width())
+                    misfits << QStringLiteral("%1 %2 at %3").arg(caption->objectName(), caption->text()).arg(points);
+            }
+        }
+    };
+    check(dialog, {"lblType(0)", "lblType(1)", "lblType(2)", "lblType(3)", "lblCategory", "lblTime"});
+    frmRTF *report = preview(*f, dialog);
+    QVERIFY(report);
+    check(report, {});
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(", ")));
 }
 
 PULSAR_TEST_MAIN(TestReportWindows)
