@@ -7,6 +7,7 @@
 #include "reports/frmPrintPreview.h"
 #include "reports/frmRTF.h"
 #include "shell/DatePicker.h"
+#include "shell/LabelButton.h"
 #include "shell/PictureBox.h"
 #include "shell/PrintService.h"
 #include "shell/Shell.h"
@@ -388,8 +389,10 @@ void TestReportWindows::pagingThroughAWeightLog()
     QCOMPARE(report->page(), qint16(1));
     QVERIFY(!previous->isEnabled());
     QVERIFY(next->isEnabled());
-    // A disabled button ignores the click.
+    // A disabled button ignores the click: no pressed look, no sound, no work.
+    QSignalSpy pressed(previous->findChild<LabelButton *>(), &LabelButton::clicked);
     QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(pressed.count(), 0);
     QCOMPARE(report->page(), qint16(1));
 
     QTest::mouseClick(next, Qt::LeftButton);
