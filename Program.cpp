@@ -12,6 +12,7 @@
 #include "workouts/WorkoutWindows.h"
 #include "graphs/GraphWindows.h"
 #include "nutrition/FoodWindows.h"
+#include "reports/ReportWindows.h"
 
 #include <QStringList>
 
@@ -32,6 +33,7 @@ MDIFitness *createProgram()
     registerWorkoutWindows(registry);
     registerGraphWindows(registry);
     registerFoodWindows(registry);
+    registerReportWindows(registry);
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -60,6 +60,16 @@ void DrawingSurface::filledBox(QPointF corner, QPointF opposite, const QColor &c
     m_current = opposite;
 }
 
+void DrawingSurface::picture(QPointF corner, QPointF opposite, const QImage &image)
+{
+    if (image.isNull())
+        return;
+    paintPicture(corner, opposite,
+                 m_mode == ColourMode::Colour ? image : image.convertToFormat(QImage::Format_Grayscale8));
+}
+
+void DrawingSurface::paintPicture(QPointF, QPointF, const QImage &) {}
+
 void DrawingSurface::print(const QString &text, TextEnd end)
 {
     paintText(m_current, text, drawnColour(m_fore));
@@ -224,6 +234,15 @@ void PainterSurface::paintText(QPointF topLeft, const QString &text, const QColo
     // The base line lies one ascent below the mapped point, in the painter's
     // own unflipped coordinates.
     p->drawText(device(topLeft) + QPointF(0, metrics.ascent()), text);
+}
+
+void PainterSurface::paintPicture(QPointF corner, QPointF opposite, const QImage &image)
+{
+    Active p(*this);
+    if (!p)
+        return;
+    p->setRenderHint(QPainter::SmoothPixmapTransform);
+    p->drawImage(QRectF(device(corner), device(opposite)).normalized(), image);
 }
 
 QSizeF PainterSurface::areaPixels() const

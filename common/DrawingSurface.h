@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -73,6 +74,10 @@ public:
     // width above one its edge is as wide as a line.
     void filledBox(QPointF corner, QPointF opposite, const QColor &colour);
 
+    // A picture stretched over the box between two opposite corners. The
+    // current point stays where it was.
+    void picture(QPointF corner, QPointF opposite, const QImage &image);
+
     void setCurrentX(double x) { m_current.setX(x); }
     void setCurrentY(double y) { m_current.setY(y); }
     void setCurrent(QPointF at) { m_current = at; }
@@ -97,6 +102,8 @@ protected:
     virtual void paintLine(QPointF from, QPointF to, const QColor &colour, int width) = 0;
     virtual void paintBox(QPointF corner, QPointF opposite, const QColor &colour, int width) = 0;
     virtual void paintText(QPointF topLeft, const QString &text, const QColor &colour) = 0;
+    // A back end without pictures paints none.
+    virtual void paintPicture(QPointF corner, QPointF opposite, const QImage &image);
     // The size of the drawing area, and of a text in the current font, in
     // the back end's own pixels.
     virtual QSizeF areaPixels() const = 0;
@@ -139,6 +146,7 @@ protected:
     void paintLine(QPointF from, QPointF to, const QColor &colour, int width) override;
     void paintBox(QPointF corner, QPointF opposite, const QColor &colour, int width) override;
     void paintText(QPointF topLeft, const QString &text, const QColor &colour) override;
+    void paintPicture(QPointF corner, QPointF opposite, const QImage &image) override;
     QSizeF areaPixels() const override;
     QSizeF textPixels(const QString &text) const override;
 

@@ -48,6 +48,11 @@ void RecordingSurface::paintText(QPointF topLeft, const QString &text, const QCo
     m_calls.append({Call::Text, topLeft, topLeft, colour, drawWidth(), text});
 }
 
+void RecordingSurface::paintPicture(QPointF corner, QPointF opposite, const QImage &)
+{
+    m_calls.append({Call::Picture, corner, opposite, QColor(), drawWidth(), {}});
+}
+
 QSizeF RecordingSurface::textPixels(const QString &text) const
 {
     return QSizeF(kCharPixels * text.size(), kLinePixels);

@@ -14,10 +14,10 @@ class RecordingSurface : public DrawingSurface
 public:
     struct Call
     {
-        enum Kind { Clear, Line, Box, Text };
+        enum Kind { Clear, Line, Box, Text, Picture };
         Kind kind;
-        QPointF from;  // a line's start, a box's first corner, a text's top left
-        QPointF to;    // a line's end, a box's opposite corner
+        QPointF from;  // a line's start, a box's or picture's first corner, a text's top left
+        QPointF to;    // a line's end, a box's or picture's opposite corner
         QColor colour; // as drawn (grey in black and white)
         int width = 1; // the draw width in effect
         QString text;
@@ -42,6 +42,7 @@ protected:
     void paintLine(QPointF from, QPointF to, const QColor &colour, int width) override;
     void paintBox(QPointF corner, QPointF opposite, const QColor &colour, int width) override;
     void paintText(QPointF topLeft, const QString &text, const QColor &colour) override;
+    void paintPicture(QPointF corner, QPointF opposite, const QImage &image) override;
     QSizeF areaPixels() const override { return m_area; }
     QSizeF textPixels(const QString &text) const override;
 

@@ -24,40 +24,16 @@ QList<qsizetype> shownPositions(qsizetype count, int step)
 
 namespace {
 
-// The records `parse` reads before the first that cannot be read; `error`
-// gets why the reading stopped there, and stays empty when every record was
-// read. `parse(complete)` is one of the record-file parsers: with a flag it
-// gives the records before a damaged one, without it throws.
-template <typename Parse>
-auto readAsFarAsWhole(Parse parse, std::optional<RecordFileError> &error)
-{
-    bool complete = true;
-    auto records = parse(&complete);
-    if (!complete) {
-        try {
-            parse(nullptr);
-        } catch (const RecordFileError &e) {
-            error = e;
-        }
-    }
-    return records;
-}
-
 // The records of a catalogue that can be read: a missing file has none, a
 // damaged one those before the damage, with the damage in `error`.
 QList<WeightExercise> weightCatalogue(const QString &dataFolder, std::optional<RecordFileError> &error)
 {
-    const QByteArray bytes = RecordFile::read(WeightCatalogue::path(dataFolder));
-    return readAsFarAsWhole(
-        [&](bool *complete) { return WeightCatalogue::parse(bytes, WeightCatalogue::kFileName, complete); }, error);
+    return WeightCatalogue::readUpToDamage(dataFolder, error);
 }
 
 QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder, std::optional<RecordFileError> &error)
 {
-    const QByteArray bytes = RecordFile::read(AerobicCatalogue::path(dataFolder));
-    return readAsFarAsWhole(
-        [&](bool *complete) { return AerobicCatalogue::parse(bytes, AerobicCatalogue::kFileName, complete); },
-        error);
+    return AerobicCatalogue::readUpToDamage(dataFolder, error);
 }
 
 QList<WeightExercise> weightCatalogue(const QString &dataFolder)

@@ -55,6 +55,9 @@ void LabelButton::release()
 
 void LabelButton::click()
 {
+    // A disabled button ignores clicks.
+    if (m_label && !m_label->isEnabled())
+        return;
     // A click during the work (the pause lets no input through, but a
     // window may call click() itself) does not start a second round.
     if (m_busy)

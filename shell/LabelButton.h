@@ -44,7 +44,8 @@ public:
     // True between the pressed look and the move back.
     bool isPressed() const { return m_pressed; }
 
-    // Does what a click does: pressed look, sound, work, move back.
+    // Does what a click does: pressed look, sound, work, move back; nothing
+    // while the label is disabled.
     void click();
 
     // The pressed look and the move back on their own, for windows whose

@@ -46,6 +46,13 @@ QList<AerobicActivity> AerobicCatalogue::read(const QString &dataFolder)
     return parse(RecordFile::read(p), p);
 }
 
+QList<AerobicActivity> AerobicCatalogue::readUpToDamage(const QString &dataFolder,
+                                                        std::optional<RecordFileError> &damage)
+{
+    const QByteArray bytes = RecordFile::read(path(dataFolder));
+    return readAsFarAsWhole([&](bool *complete) { return parse(bytes, kFileName, complete); }, damage);
+}
+
 QByteArray AerobicCatalogue::line(const AerobicActivity &a)
 {
     return RecordWriter::line({RecordValue::text(a.code), RecordValue::text(a.name),

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+class RecordFileError;
+
 // One activity of the aerobic catalogue AerobicDescription.txt: its class
 // code, its name exactly as shown (a trailing blank is part of it, as in
 // "Squash "), and what its log records.
@@ -49,6 +51,9 @@ public:
                                         bool *complete = nullptr);
     // The catalogue in the data folder; a missing file is an empty catalogue.
     static QList<AerobicActivity> read(const QString &dataFolder);
+    // The records before the first that cannot be read, with that damage in
+    // `damage`, as WeightCatalogue::readUpToDamage.
+    static QList<AerobicActivity> readUpToDamage(const QString &dataFolder, std::optional<RecordFileError> &damage);
     static QString path(const QString &dataFolder);
 
     // The record as one line: "In","Squash ",#TRUE#,#FALSE#,#FALSE#

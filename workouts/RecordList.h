@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstring>
+#include <optional>
 #include <utility>
 
 // The lines of a file's bytes, the last one without line end counted too:
@@ -61,4 +62,23 @@ QList<Record> readRecords(const QByteArray &bytes, const QString &fileName, Read
     if (complete)
         *complete = true;
     return out;
+}
+
+// The records a parser reads before the first one that cannot be read, and
+// in `damage` why it stopped there (left empty when every record was read).
+// `parse(complete)` is one of the record-file parsers: given a flag it gives
+// the records before a damaged one, given none it throws the damage.
+template <typename Parse>
+auto readAsFarAsWhole(Parse parse, std::optional<RecordFileError> &damage)
+{
+    bool complete = true;
+    auto records = parse(&complete);
+    if (!complete) {
+        try {
+            parse(nullptr);
+        } catch (const RecordFileError &e) {
+            damage = e;
+        }
+    }
+    return records;
 }

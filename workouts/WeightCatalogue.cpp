@@ -94,6 +94,13 @@ QList<WeightExercise> WeightCatalogue::read(const QString &dataFolder)
     return parse(RecordFile::read(p), p);
 }
 
+QList<WeightExercise> WeightCatalogue::readUpToDamage(const QString &dataFolder,
+                                                     std::optional<RecordFileError> &damage)
+{
+    const QByteArray bytes = RecordFile::read(path(dataFolder));
+    return readAsFarAsWhole([&](bool *complete) { return parse(bytes, kFileName, complete); }, damage);
+}
+
 QByteArray WeightCatalogue::line(const WeightExercise &e, SetsAs setsAs)
 {
     const RecordValue sets = setsAs == SetsAs::Number ? RecordValue::whole(e.setCount())

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+class RecordFileError;
+
 // One exercise of the weight-training catalogue ExerciseDescription.txt.
 struct WeightExercise
 {
@@ -55,6 +57,11 @@ public:
     // The catalogue in the data folder; a missing file is an empty catalogue.
     // Throws RecordFileError when it cannot be read whole.
     static QList<WeightExercise> read(const QString &dataFolder);
+    // The records of the catalogue in the data folder before the first that
+    // cannot be read, with that damage in `damage` (left empty when every
+    // record was read). A missing file has none; a file that cannot be read
+    // at all throws RecordFileError.
+    static QList<WeightExercise> readUpToDamage(const QString &dataFolder, std::optional<RecordFileError> &damage);
     static QString path(const QString &dataFolder);
 
     // How a record's Sets field is written: the standard install writes it as

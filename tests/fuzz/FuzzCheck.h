@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -56,6 +58,23 @@ inline QByteArray contents(const QString &name)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+// The input of the targets that take a per-exercise log: the first byte
+// chooses a weight-training log of 1 to 5 sets (`weight(bytes, sets)`) or
+// an aerobic log of the layout 0 to 2 (`aerobic(bytes, layout)`); the rest
+// is the log's bytes.
+template <typename Weight, typename Aerobic>
+void oneLog(const uint8_t *data, size_t size, Weight weight, Aerobic aerobic)
+{
+    if (size == 0)
+        return;
+    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
+    const int choice = data[0] % 8;
+    if (choice < 5)
+        weight(bytes, qint16(choice + 1));
+    else
+        aerobic(bytes, choice - 5);
 }
 
 } // namespace Fuzz

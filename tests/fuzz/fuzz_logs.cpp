@@ -100,13 +100,8 @@ void aerobicLog(const QByteArray &bytes, AerobicLog::Layout layout)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size == 0)
-        return 0;
-    const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    const int choice = data[0] % 8;
-    if (choice < 5)
-        weightLog(bytes, qint16(choice + 1));
-    else
-        aerobicLog(bytes, AerobicLog::Layout(choice - 5));
+    Fuzz::oneLog(data, size, weightLog, [](const QByteArray &bytes, int layout) {
+        aerobicLog(bytes, AerobicLog::Layout(layout));
+    });
     return 0;
 }

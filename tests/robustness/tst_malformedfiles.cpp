@@ -6,7 +6,9 @@
 #include "nutrition/FoodEntry.h"
 #include "nutrition/FoodGroups.h"
 #include "nutrition/FoodList.h"
+#include "common/RecordingSurface.h"
 #include "profile/WeightHistory.h"
+#include "reports/ExerciseLogReport.h"
 #include "DamagedFiles.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
@@ -43,6 +45,8 @@ public:
 private Q_SLOTS:
     void actionsOnDamagedFiles_data();
     void actionsOnDamagedFiles();
+    void reportsOfDamagedFiles_data();
+    void reportsOfDamagedFiles();
 
 private:
     // Runs the action that reads `file`: the message it gives, or empty.
@@ -350,6 +354,101 @@ void TestMalformedFiles::actionsOnDamagedFiles()
             QCOMPARE(snapshot(folder), before);
         break;
     }
+}
+
+void TestMalformedFiles::reportsOfDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("found"); // the catalogue gives the exercise
+    QTest::addColumn<int>("rows");   // entries on the first page and on paper
+    QTest::addColumn<QString>("named"); // the file a message names, on the page and the printout; empty: none
+    const QByteArray binary = binaryLine();
+    const QByteArray blank("\r\n\r\n");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, bool found, int rows, bool told) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << found << rows << (told ? file : QString());
+    };
+    // Sets that are no number from 1 to 4 count as five: the two-set log
+    // then reads as damaged.
+    auto fiveSets = [](const char *what, const QByteArray &bytes) {
+        QTest::addRow("%s: %s", qPrintable(kWeightCatalogue), what)
+            << kWeightCatalogue << bytes << true << 0 << kWeightLog;
+    };
+    auto sound = [](const QString &file) { return soundFiles()[file]; };
+
+    // The exercise is looked up as far as the catalogue reads.
+    row(kWeightCatalogue, "cut-off record", "\"Bi\",\"Barbell Curl\",\"Curl the bar\"\r\n", false, 0, true);
+    fiveSets("text for the sets", "\"Bi\",\"Barbell Curl\",\"Curl\",\"two\"\r\n");
+    fiveSets("sets too large", "\"Bi\",\"Barbell Curl\",\"Curl\",99999\r\n");
+    row(kWeightCatalogue, "lone CR", loneCR(kWeightCatalogue), true, 2, false);
+    row(kWeightCatalogue, "binary bytes", sound(kWeightCatalogue) + binary, true, 2, false);
+    row(kWeightCatalogue, "empty file", "", false, 0, false);
+    row(kWeightCatalogue, "blank last line", sound(kWeightCatalogue) + blank, true, 2, false);
+    row(kAerobicCatalogue, "cut-off record", "\"Ou\",\"Running\",#TRUE#,#TRUE#\r\n", false, 0, true);
+    row(kAerobicCatalogue, "text for a flag", "\"Ou\",\"Running\",#TRUE#,yes,#TRUE#\r\n", false, 0, true);
+    row(kAerobicCatalogue, "lone CR", loneCR(kAerobicCatalogue), true, 2, false);
+    row(kAerobicCatalogue, "binary bytes", sound(kAerobicCatalogue) + binary, true, 2, false);
+    row(kAerobicCatalogue, "empty file", "", false, 0, false);
+
+    // A log shows its entries before the damage.
+    row(kWeightLog, "cut-off record", "\"07-Dec-26\",100,10,105\r\n", true, 0, true);
+    row(kWeightLog, "text for a number", "\"07-Dec-26\",heavy,10,105,8\r\n", true, 0, true);
+    row(kWeightLog, "number too large", "\"07-Dec-26\",100000,10,105,8\r\n", true, 0, true);
+    row(kWeightLog, "date that is no date", "\"31-Feb-26\",100,10,105,8\r\n", true, 1, false); // shown as stored
+    row(kWeightLog, "double quote in the date", "07-Dec\"-26,100,10,105,8\r\n", true, 1, false); // as stored
+    row(kWeightLog, "lone CR", loneCR(kWeightLog), true, 2, false);
+    row(kWeightLog, "binary bytes", sound(kWeightLog) + binary, true, 2, true);
+    row(kWeightLog, "empty file", "", true, 0, false);
+    row(kWeightLog, "blank last line", sound(kWeightLog) + blank, true, 2, false);
+    row(kAerobicLog, "cut-off record", "\"07-Dec-26\",30,3\r\n", true, 0, true);
+    row(kAerobicLog, "number too large", "\"07-Dec-26\",40000,3,\"Hilly \"\r\n", true, 0, true);
+    row(kAerobicLog, "date that is no date", "\"31-Feb-26\",30,3,\"Hilly \"\r\n", true, 0, true);
+    row(kAerobicLog, "lone CR", loneCR(kAerobicLog), true, 2, false);
+    row(kAerobicLog, "binary bytes", sound(kAerobicLog) + binary, true, 2, true);
+    row(kAerobicLog, "empty file", "", true, 0, false);
+}
+
+// The exercise-log report of "Barbell Curl" or "Running" over a damaged
+// catalogue or log: the entries read, a message naming the file when the
+// damage cut the report short, every file unchanged.
+void TestMalformedFiles::reportsOfDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, found);
+    QFETCH(int, rows);
+    QFETCH(QString, named);
+    const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
+    const QString folder = TestEnvironment::freshFolder();
+    writeSoundFiles(folder);
+    TestEnvironment::writeFile(folder, file, bytes);
+    const QMap<QString, QByteArray> before = snapshot(folder);
+
+    ReportInput in;
+    in.dataFolder = folder;
+    in.choice.options[0] = true;
+    in.choice.category = cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps");
+    in.choice.entries = {cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl")};
+    in.choice.selectedRows = {0};
+    const ExerciseLogReport report;
+    const auto lineCount = [](const ColumnPage &page) {
+        RecordingSurface surface(QSizeF(20000, 1e9));
+        ColumnPainter painter(surface);
+        painter.run(page);
+        qsizetype n = 0;
+        for (const QString &line : painter.transcript().split(u'\n'))
+            n += line.trimmed().isEmpty() ? 0 : 1;
+        return n;
+    };
+    const ReportPage page = report.page(in, 1, PageWay::Opening);
+    const ReportPrintout printout = report.printout(in);
+    const qsizetype head = found ? 2 : 1; // the title and the heading, or the name alone
+    QCOMPARE(lineCount(page.page), head + rows);
+    QCOMPARE(lineCount(printout.pages), head + (cardio ? 2 : 3) * rows); // aerobic: row and rule
+    QCOMPARE(page.message.isEmpty(), named.isEmpty());
+    QCOMPARE(printout.message.isEmpty(), named.isEmpty());
+    QVERIFY2(page.message.contains(named) && printout.message.contains(named), qPrintable(page.message));
+    QCOMPARE(snapshot(folder), before);
 }
 
 PULSAR_TEST_MAIN_CORE(TestMalformedFiles)

@@ -17,12 +17,16 @@
 #include "profile/ProfileWindows.h"
 #include "profile/ViewingPeriod.h"
 #include "profile/WeightHistory.h"
+#include "reports/ReportWindows.h"
+#include "reports/frmPrintPreview.h"
+#include "reports/frmRTF.h"
 #include "shell/LabelButton.h"
 #include "shell/PrintService.h"
 #include "shell/Spinner.h"
 #include "shell/TextBox.h"
 #include "shell/WorkingWindow.h"
 #include "support/ShellFixture.h"
+#include "support/WindowTest.h"
 #include "workouts/WorkoutWindows.h"
 #include "workouts/frmDelete.h"
 #include "workouts/frmEnterAero.h"
@@ -61,6 +65,12 @@ public:
         NotListed, // the exercise is not listed: the options refuse to chart nothing
     };
     Q_ENUM(Graph)
+    enum Report {
+        Reported,  // the log's entries, without a message
+        TellsFile, // the entries read, with a message naming the file at every page and the printout
+        Unlisted,  // the exercise is not listed: the choice refuses to report nothing
+    };
+    Q_ENUM(Report)
 
 private Q_SLOTS:
     void windowsOnDamagedFiles_data();
@@ -75,6 +85,8 @@ private Q_SLOTS:
     void graphWindowsOnDamagedFiles();
     void foodWindowsOnDamagedFiles_data();
     void foodWindowsOnDamagedFiles();
+    void reportWindowsOnDamagedFiles_data();
+    void reportWindowsOnDamagedFiles();
 
 private:
     // The rows of `file` damaged four ways.
@@ -531,6 +543,109 @@ void TestMalformedWindows::foodWindowsOnDamagedFiles()
     }
     if (!told)
         QVERIFY(snapshot(f.dataFolder()) != before); // saved
+}
+
+void TestMalformedWindows::reportWindowsOnDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Report>("outcome");
+    QTest::addColumn<int>("rows");           // entries on the first page; -1: the name alone
+    QTest::addColumn<bool>("afterListing"); // the file is damaged once the choice has listed it
+    // The choice lists a catalogue as far as it reads; the report finds its
+    // exercise there and shows a log's entries before its damage.
+    for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue}) {
+        const QByteArray sound = soundFiles()[catalogue];
+        QTest::addRow("%s: cut-off first record", qPrintable(catalogue))
+            << catalogue << cutFirstRecord(sound) << Unlisted << 0 << false;
+        QTest::addRow("%s: cut-off first record after listing", qPrintable(catalogue))
+            << catalogue << cutFirstRecord(sound) << TellsFile << -1 << true;
+        QTest::addRow("%s: binary bytes after the records", qPrintable(catalogue))
+            << catalogue << sound + binaryLine() << Reported << 2 << false;
+        QTest::addRow("%s: empty file", qPrintable(catalogue)) << catalogue << QByteArray() << Unlisted << 0 << false;
+    }
+    for (const QString &log : {kWeightLog, kAerobicLog}) {
+        const QByteArray sound = soundFiles()[log];
+        QTest::addRow("%s: cut-off first record", qPrintable(log))
+            << log << cutFirstRecord(sound) << TellsFile << 0 << false;
+        QTest::addRow("%s: binary bytes after the records", qPrintable(log))
+            << log << sound + binaryLine() << TellsFile << 2 << false;
+        // The first record's weight or distance.
+        const QByteArray text = QByteArray(sound).replace(log == kWeightLog ? ",105," : ",3,", ",x,");
+        QTest::addRow("%s: a text for a number", qPrintable(log)) << log << text << TellsFile << 0 << false;
+        QTest::addRow("%s: blank last line", qPrintable(log)) << log << sound + "\r\n\r\n" << Reported << 2 << false;
+        QTest::addRow("%s: empty file", qPrintable(log)) << log << QByteArray() << Reported << 0 << false;
+    }
+}
+
+// "Barbell Curl" or "Running" reported through the report choice, paged
+// with Next and Previous and printed: the report windows only read, so
+// every file stays as it was.
+void TestMalformedWindows::reportWindowsOnDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Report, outcome);
+    QFETCH(int, rows);
+    QFETCH(bool, afterListing);
+    const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
+    ShellFixture f({registerReportWindows});
+    writeSoundFiles(f.dataFolder());
+    if (!afterListing)
+        TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+
+    QVERIFY(f.trigger(QStringLiteral("itmPrintForm")));
+    auto *choice = f.windowAs<frmPrintPreview>(frmPrintPreview::kName);
+    QVERIFY(choice);
+    QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("lblType(0)")), Qt::LeftButton);
+    QVERIFY(WindowTest::chooseByKeys(choice->findChild<QComboBox *>(QStringLiteral("cboCategory")),
+                                     cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
+    auto *list = choice->findChild<QListWidget *>(QStringLiteral("lstExcercise"));
+    const QList<QListWidgetItem *> found =
+        list->findItems(cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl"), Qt::MatchExactly);
+    QCOMPARE(found.isEmpty(), outcome == Unlisted);
+    if (!found.isEmpty())
+        WindowTest::clickRow(list, list->row(found.first()));
+    if (afterListing)
+        TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+    QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
+
+    auto *report = f.windowAs<frmRTF>(frmRTF::kName);
+    if (outcome == Unlisted) {
+        QCOMPARE(f.takeMessages(), QStringList{QStringLiteral("You must select an excercise ")});
+        QVERIFY(!report);
+    } else {
+        QVERIFY(report);
+        // Every page and the printout say the same.
+        const auto checkMessages = [&] {
+            const QStringList messages = f.takeMessages();
+            if (outcome == Reported) {
+                QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+            } else {
+                QCOMPARE(messages.size(), 1);
+                QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+            }
+        };
+        checkMessages();
+        // The title, the heading and the entries read.
+        QStringList shown;
+        for (const QString &line : report->pageText().split(u'\n'))
+            if (!line.trimmed().isEmpty())
+                shown << line;
+        QCOMPARE(shown.size(), rows < 0 ? 1 : 2 + rows);
+        pressLabel(report, QStringLiteral("lblNext"));
+        checkMessages();
+        pressLabel(report, QStringLiteral("lblPrevious"));
+        checkMessages();
+        const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
+        qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
+        pressLabel(report, QStringLiteral("lblPrint"));
+        qunsetenv(PrintService::kPdfVariable);
+        checkMessages();
+        QVERIFY(QFile::exists(pdf));
+    }
+    QCOMPARE(snapshot(f.dataFolder()), before);
 }
 
 PULSAR_TEST_MAIN(TestMalformedWindows)

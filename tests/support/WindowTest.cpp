@@ -2,7 +2,9 @@
 
 #include "TestEnvironment.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QtTest>
 
@@ -41,4 +43,27 @@ QByteArray WindowTest::file(const ShellFixture &f, const QString &name)
 void WindowTest::write(const ShellFixture &f, const QString &name, const QByteArray &bytes)
 {
     TestEnvironment::writeFile(f.dataFolder(), name, bytes);
+}
+
+void WindowTest::clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QListWidgetItem *item = list->item(row);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+}
+
+bool WindowTest::chooseByKeys(QComboBox *combo, const QString &text)
+{
+    const int target = combo->findText(text, Qt::MatchExactly);
+    if (target < 0)
+        return false;
+    combo->setFocus(Qt::TabFocusReason);
+    while (combo->currentIndex() != target) {
+        const int before = combo->currentIndex();
+        QTest::keyClick(combo, before < target ? Qt::Key_Down : Qt::Key_Up);
+        if (combo->currentIndex() == before)
+            return false;
+    }
+    return true;
 }

@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <QWidget>
 
+class QComboBox;
+class QListWidget;
+
 // What the window tests do as the user: the fixture's options, finding a
 // window's controls, clicks and mouse moves, and the data files of the
 // fixture's folder.
@@ -44,5 +47,13 @@ void hover(QWidget *widget, QPoint at = QPoint(2, 2));
 // A file of the fixture's data folder: its bytes; writing it.
 QByteArray file(const ShellFixture &f, const QString &name);
 void write(const ShellFixture &f, const QString &name, const QByteArray &bytes);
+
+// A click on a row of the list, as the user makes it (with Ctrl held, it
+// toggles that row's selection in a list that selects several).
+void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Chooses the entry of that text in a combo with the arrow keys, as the user
+// does with the box focused; false when no entry has that text.
+bool chooseByKeys(QComboBox *combo, const QString &text);
 
 } // namespace WindowTest

@@ -1,0 +1,6 @@
+#pragma once
+
+class WindowRegistry;
+
+// Registers the report windows with the shell: frmPrintPreview and frmRTF.
+void registerReportWindows(WindowRegistry &registry);
