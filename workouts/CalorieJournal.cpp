@@ -107,6 +107,29 @@ QList<CalorieJournalEntry> CalorieJournal::read(const QString &path)
     return parse(RecordFile::read(path), path);
 }
 
+std::optional<RecordFileError> CalorieJournal::scan(const QByteArray &bytes, const QString &fileName,
+                                                    const Visit &visit)
+{
+    std::optional<RecordFileError> first;
+    RecordReading reading{fileName, {}, {}};
+    RecordReader r(bytes, fileName);
+    while (!r.atEndOrBlank()) {
+        r.beginRecord();
+        JournalRecord j;
+        try {
+            j = reading(r);
+        } catch (const RecordFileError &e) {
+            if (!first)
+                first = e;
+            r.skipRecordLine();
+            continue;
+        }
+        if (!visit(j.date, j.calories, j.line))
+            break;
+    }
+    return first;
+}
+
 qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date)
 {
     return NewestFirst::insertionIndex(entries, date);

@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class FileBatch;
 
 // One record of a calorie journal: the day's Date text and its calories.
@@ -36,6 +39,15 @@ public:
     static QList<CalorieJournalEntry> parse(const QByteArray &bytes, const QString &fileName);
     // The journal at `path`; a missing file holds no records.
     static QList<CalorieJournalEntry> read(const QString &path);
+
+    // Reads the records of the bytes in file order for a reader that only
+    // sums them, handing each one's date, calories and line to `visit` until
+    // it returns false. A record that cannot be read (a date text that is no
+    // date, calories that are no number, a record cut short) is passed over
+    // with the rest of its line; the error of the first one is returned.
+    using Visit = std::function<bool(const QDate &date, double calories, int line)>;
+    static std::optional<RecordFileError> scan(const QByteArray &bytes, const QString &fileName,
+                                               const Visit &visit);
 
     // Where a record of `date` goes: before the first record dated on or
     // before it (so before the records of its own date, after every later
