@@ -11,6 +11,7 @@
 #include "profile/ProfileWindows.h"
 #include "workouts/WorkoutWindows.h"
 #include "graphs/GraphWindows.h"
+#include "nutrition/BalanceWindows.h"
 
 #include <QStringList>
 
@@ -29,6 +30,7 @@ MDIFitness *createProgram()
     registerBMIChartWindows(registry);
     registerWorkoutWindows(registry);
     registerGraphWindows(registry);
+    registerBalanceWindows(registry);
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);
