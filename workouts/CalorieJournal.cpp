@@ -83,6 +83,39 @@ void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j
     out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(qint64(whole))});
 }
 
+// A new record of double precision keeps up to 15 significant digits, and
+// stays within what the rewrite of old records keeps.
+void writeNewExact(RecordWriter &out, const QString &fileName, const QDate &date, double calories)
+{
+    if (!std::isfinite(calories) || std::fabs(calories) > double(std::numeric_limits<qint32>::max()))
+        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
+    out.write({RecordValue::text(DateText::medium(date)), RecordValue::dbl(calories == 0 ? 0.0 : calories)});
+}
+
+// The one insertion pass: each record is read, checked and written before
+// the next, so no list of the whole journal is ever built; `writeNew`
+// writes the new record before the first record dated on or before it.
+template <typename WriteNew>
+QByteArray insertWith(const QByteArray &bytes, const QString &fileName, const QDate &date, WriteNew writeNew)
+{
+    RecordWriter out;
+    out.reserve(bytes.size() + 32);
+    bool placed = false;
+    RecordReading reading{fileName, {}, {}};
+    forEachRecord<JournalRecord>(
+        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
+        [&](const JournalRecord &j) {
+            if (!placed && NewestFirst::goesBefore(j, date)) {
+                writeNew(out);
+                placed = true;
+            }
+            writeOld(out, fileName, j, bytes);
+        });
+    if (!placed)
+        writeNew(out);
+    return out.bytes();
+}
+
 } // namespace
 
 QList<CalorieJournalEntry> CalorieJournal::parse(const QByteArray &bytes, const QString &fileName)
@@ -138,30 +171,29 @@ qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entri
 QByteArray CalorieJournal::inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                     float calories)
 {
-    // One pass: each record is read, checked and written before the next,
-    // so no list of the whole journal is ever built.
-    RecordWriter out;
-    out.reserve(bytes.size() + 32);
-    bool placed = false;
-    RecordReading reading{fileName, {}, {}};
-    forEachRecord<JournalRecord>(
-        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
-        [&](const JournalRecord &j) {
-            if (!placed && NewestFirst::goesBefore(j, date)) {
-                writeNew(out, fileName, date, calories);
-                placed = true;
-            }
-            writeOld(out, fileName, j, bytes);
-        });
-    if (!placed)
-        writeNew(out, fileName, date, calories);
-    return out.bytes();
+    return insertWith(bytes, fileName, date,
+                      [&](RecordWriter &out) { writeNew(out, fileName, date, calories); });
+}
+
+QByteArray CalorieJournal::insertedExact(const QByteArray &bytes, const QString &fileName, const QDate &date,
+                                         double calories)
+{
+    return insertWith(bytes, fileName, date,
+                      [&](RecordWriter &out) { writeNewExact(out, fileName, date, calories); });
 }
 
 void CalorieJournal::stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories)
 {
     batch.transform(path, [path, date, calories](const QByteArray &before) {
         return inserted(before, path, date, calories);
+    });
+}
+
+void CalorieJournal::stageInsertExact(FileBatch &batch, const QString &path, const QDate &date,
+                                      double calories)
+{
+    batch.transform(path, [path, date, calories](const QByteArray &before) {
+        return insertedExact(before, path, date, calories);
     });
 }
 

@@ -62,12 +62,19 @@ public:
     // cannot be read or an old value does not fit.
     static QByteArray inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                float calories);
+    // The same with a new record of double precision, written with up to 15
+    // significant digits (a food's correction, -36.3); a value beyond 32
+    // bits, which no later rewrite could keep, is the Overflow error.
+    static QByteArray insertedExact(const QByteArray &bytes, const QString &fileName, const QDate &date,
+                                    double calories);
 
     // Stages the insertion into the journal at `path` in `batch`: the
     // journal is read and its new contents made when the batch is committed,
     // and commit() throws the RecordFileError naming the file when that
     // fails.
     static void stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories);
+    // The same with the record of insertedExact().
+    static void stageInsertExact(FileBatch &batch, const QString &path, const QDate &date, double calories);
     // The same, written at once (atomically).
     static void insert(const QString &path, const QDate &date, float calories);
 };

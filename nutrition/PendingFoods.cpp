@@ -1,0 +1,44 @@
+#include "PendingFoods.h"
+
+#include "common/RecordFile.h"
+#include "common/RecordReader.h"
+#include "common/RecordWriter.h"
+
+const QString PendingFoods::kFileName = QStringLiteral("TempFood.txt");
+
+QString PendingFoods::path(const QString &dataFolder)
+{
+    return RecordFile::path(dataFolder, kFileName);
+}
+
+QByteArray PendingFoods::emptyForm()
+{
+    return RecordWriter::emptyLine();
+}
+
+QByteArray PendingFoods::line(const PendingFoodRecord &record)
+{
+    return RecordWriter::line({RecordValue::date(record.date), RecordValue::text(record.category),
+                               RecordValue::text(record.food), RecordValue::text(record.calories),
+                               RecordValue::text(record.servings)});
+}
+
+QList<PendingFoodRecord> PendingFoods::parse(const QByteArray &bytes, const QString &fileName)
+{
+    QList<PendingFoodRecord> out;
+    RecordReader r(bytes, fileName);
+    // The empty first line is one empty field.
+    if (bytes.startsWith('\r') || bytes.startsWith('\n'))
+        r.readField();
+    while (!r.atEndOrBlank()) {
+        PendingFoodRecord rec;
+        rec.line = r.line();
+        rec.date = r.readDate();
+        rec.category = r.readText();
+        rec.food = r.readText();
+        rec.calories = r.readText();
+        rec.servings = r.readText();
+        out.append(rec);
+    }
+    return out;
+}
