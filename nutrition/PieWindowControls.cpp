@@ -24,6 +24,20 @@ const QColor kPictureBack(0, 0, 55);
 
 } // namespace
 
+QString balanceTip(int pair, int index)
+{
+    static const QString tips[3][2] = {
+        {QStringLiteral("Calories Intaken"),
+         QStringLiteral("Percent of Calories intaken from total calories consumed and burnned")},
+        {QStringLiteral("Calories Burnned Through Body Metabolism"),
+         QStringLiteral("Percent of Calories burnned throught general metabolism from total calories consumed and "
+                        "burnned")},
+        {QStringLiteral("Calories Burnned Through Excercise"),
+         QStringLiteral("Percent of Calories burnned throught excercise from total calories consumed and burnned")},
+    };
+    return tips[qBound(0, pair, 2)][qBound(0, index, 1)];
+}
+
 QCalendarWidget *calendar(QWidget *window, const QDate &today, int left, int top, int width, int height)
 {
     auto *c = new QCalendarWidget(window);

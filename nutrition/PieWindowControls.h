@@ -15,6 +15,16 @@ class Shape;
 // chart) share. Geometry is in twips.
 namespace PieWindowControls {
 
+// Both windows open 9360 twips wide, grow to 7095 twips and stand a tenth of
+// the way down the main window.
+constexpr int kWidth = 9360;
+constexpr int kFinalHeight = 7095;
+constexpr int kTopDivisor = 10;
+
+// The tips of the caloric balance's value labels, the intake, metabolism
+// and exercise pairs (0 to 2), the value (0) or its share (1).
+QString balanceTip(int pair, int index);
+
 // The month calendar "DTPicker1", limited to the years a record date can
 // hold, on `today`.
 QCalendarWidget *calendar(QWidget *window, const QDate &today, int left, int top, int width, int height);

@@ -29,10 +29,6 @@ namespace {
 using namespace PieWindowControls;
 using Controls::element;
 
-constexpr int kWidth = 9360;
-constexpr int kFinalHeight = 7095;
-constexpr int kTopDivisor = 10;
-
 const QString kDesignDays = QStringLiteral("Select Days To View Up Until");
 
 // The headings stand beside their values; a long one takes two lines.
@@ -76,15 +72,6 @@ frmCalDate::frmCalDate(Shell &shell) : WorkingWindow(shell)
 
     Picture1 = picture(this, 4080, 2520, 4935, 3975);
 
-    const QString tips[3][2] = {
-        {QStringLiteral("Calories Intaken"),
-         QStringLiteral("Percent of Calories intaken from total calories consumed and burnned")},
-        {QStringLiteral("Calories Burnned Through Body Metabolism"),
-         QStringLiteral("Percent of Calories burnned throught general metabolism from total calories consumed and "
-                        "burnned")},
-        {QStringLiteral("Calories Burnned Through Excercise"),
-         QStringLiteral("Percent of Calories burnned throught excercise from total calories consumed and burnned")},
-    };
     QLabel **values[3] = {Label1, Label3, Label5};
     const QString valueNames[3] = {QStringLiteral("Label1"), QStringLiteral("Label3"), QStringLiteral("Label5")};
     QLabel **headings[3] = {&Label2, &Label4, &Label6};
@@ -92,7 +79,7 @@ frmCalDate::frmCalDate(Shell &shell) : WorkingWindow(shell)
     for (int k = 0; k < 3; ++k) {
         const int top = 360 + 480 * k;
         for (int i = 0; i < 2; ++i)
-            values[k][i] = valueLabel(this, element(valueNames[k], i), 6480, top + 240 * i, tips[k][i]);
+            values[k][i] = valueLabel(this, element(valueNames[k], i), 6480, top + 240 * i, balanceTip(k, i));
         *headings[k] = Controls::label(this, headingNames[k], QString());
         (*headings[k])->setWordWrap(true);
         (*headings[k])->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,5 +1,7 @@
 #include "mCalories.h"
 
+#include "FoodDay.h"
+
 #include "common/BodyWeight.h"
 #include "common/DrawingSurface.h"
 #include "common/NumberText.h"
@@ -94,7 +96,7 @@ Balance CaloricBalance(const QString &dataFolder, const Settings &settings, cons
     b.start = start;
     b.days = days;
     b.end = start.addDays(days - 1);
-    b.intake = journalSum<qint64>(dataFolder, kFoodJournal, b.start, b.end, b.problems);
+    b.intake = journalSum<qint64>(dataFolder, FoodDay::kJournalFileName, b.start, b.end, b.problems);
     b.exercise = journalSum<double>(dataFolder, CalorieJournal::kExerciseFileName, b.start, b.end, b.problems);
     b.metabolism = metabolism(settings, days);
     return b;

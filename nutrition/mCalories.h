@@ -16,8 +16,6 @@ class Settings;
 // their shares of their sum, and the pie that shows them.
 namespace mCalories {
 
-inline const QString kFoodJournal = QStringLiteral("FoodEnergy.txt");
-
 // The numbers of days offered, and the most a period may hold.
 QStringList dayChoices();
 constexpr int kMostDays = 366;

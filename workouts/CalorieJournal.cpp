@@ -143,24 +143,10 @@ QList<CalorieJournalEntry> CalorieJournal::read(const QString &path)
 std::optional<RecordFileError> CalorieJournal::scan(const QByteArray &bytes, const QString &fileName,
                                                     const Visit &visit)
 {
-    std::optional<RecordFileError> first;
     RecordReading reading{fileName, {}, {}};
-    RecordReader r(bytes, fileName);
-    while (!r.atEndOrBlank()) {
-        r.beginRecord();
-        JournalRecord j;
-        try {
-            j = reading(r);
-        } catch (const RecordFileError &e) {
-            if (!first)
-                first = e;
-            r.skipRecordLine();
-            continue;
-        }
-        if (!visit(j.date, j.calories, j.line))
-            break;
-    }
-    return first;
+    return forEachReadable<JournalRecord>(
+        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
+        [&visit](const JournalRecord &j) { return visit(j.date, j.calories, j.line); });
 }
 
 qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date)

@@ -4,9 +4,13 @@
 #include "support/WindowTest.h"
 
 #include "common/SettingKeys.h"
+#include "common/ImageSurface.h"
 #include "common/Settings.h"
 #include "nutrition/BalanceWindows.h"
 #include "nutrition/frmCalDate.h"
+#include "nutrition/frmFoodPieChart.h"
+#include "nutrition/mFoodPieChart.h"
+#include "nutrition/FoodDay.h"
 #include "nutrition/mCalories.h"
 #include "shell/LabelButton.h"
 #include "shell/PictureBox.h"
@@ -117,6 +121,9 @@ private Q_SLOTS:
     void refusesDaysItCannotShow_data();
     void refusesDaysItCannotShow();
     void calendarSentenceShowsTheDaysChosen();
+    void pieChartOpensOnToday();
+    void pieChartShowsTheDayChosen();
+    void pieChartOfADayWithoutFood();
 };
 
 void TestBalanceWindows::init()
@@ -180,7 +187,7 @@ void TestBalanceWindows::showsTheBalanceOfTheDaysChosen()
     QFETCH(QByteArray, food);
     QFETCH(QStringList, values);
     ShellFixture f({registerBalanceWindows}, WindowTest::on(kToday, weighing("160")));
-    WindowTest::write(f, mCalories::kFoodJournal, food);
+    WindowTest::write(f, FoodDay::kJournalFileName, food);
     WindowTest::write(f, kExercise, kWorkouts);
     frmCalDate *w = open(f);
     QVERIFY(w);
@@ -215,7 +222,7 @@ void TestBalanceWindows::showsTheBalanceOfTheDaysChosen()
     QVERIFY(!outline.isEmpty());
     QVERIFY2(qAbs(outline.width() - outline.height()) <= 2,
              qPrintable(QStringLiteral("%1 x %2").arg(outline.width()).arg(outline.height())));
-    QCOMPARE(WindowTest::file(f, mCalories::kFoodJournal), food);
+    QCOMPARE(WindowTest::file(f, FoodDay::kJournalFileName), food);
 }
 
 void TestBalanceWindows::refusesDaysItCannotShow_data()
@@ -239,7 +246,7 @@ void TestBalanceWindows::refusesDaysItCannotShow()
     QFETCH(bool, viewedBefore);
     QFETCH(QString, message);
     ShellFixture f({registerBalanceWindows}, WindowTest::on(kToday));
-    WindowTest::write(f, mCalories::kFoodJournal, kFood);
+    WindowTest::write(f, FoodDay::kJournalFileName, kFood);
     frmCalDate *w = open(f);
     QVERIFY(w);
     if (viewedBefore) {
@@ -281,6 +288,128 @@ void TestBalanceWindows::calendarSentenceShowsTheDaysChosen()
     typeDays(w, "30");
     QCOMPARE(text(w, "lblSelection"),
              QString("By the two dates above you wish to view your result for the last 30 days."));
+}
+
+namespace {
+
+// The value pairs and legend names of the food pie chart, in the order
+// Meat, Milk, Grains, Other, Fruits & Veg's.
+const QStringList kPieValues{"Label1(0)", "Label3(0)", "Label5(0)", "Label7(0)", "Label9(0)"};
+const QStringList kPieShares{"Label1(1)", "Label3(1)", "Label5(1)", "Label7(1)", "Label9(1)"};
+const QStringList kPieLegend{"Label2", "Label4", "Label6", "Label8", "Label10"};
+
+QByteArray food(const char *category, const char *calories, const char *servings)
+{
+    return FoodDay::line(QStringLiteral("15-Dec-26"), QString::fromLatin1(category), QStringLiteral("A food"),
+                         QString::fromLatin1(calories), QString::fromLatin1(servings));
+}
+
+frmFoodPieChart *openPie(ShellFixture &f)
+{
+    if (!f.trigger(QStringLiteral("itmFoodPieChart")))
+        return nullptr;
+    return f.windowAs<frmFoodPieChart>(frmFoodPieChart::kName);
+}
+
+QStringList texts(QWidget *w, const QStringList &names)
+{
+    QStringList out;
+    for (const QString &name : names)
+        out << text(w, name);
+    return out;
+}
+
+// Pixels of the picture in the colour.
+int pixelsOf(QWidget *w, const QColor &colour)
+{
+    const QImage image = control<PictureBox>(w, "Picture1")->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+void TestBalanceWindows::pieChartOpensOnToday()
+{
+    ShellFixture f({registerBalanceWindows}, WindowTest::on(kToday));
+    frmFoodPieChart *w = openPie(f);
+    QVERIFY(w);
+    QVERIFY(f.checkedItems().isEmpty());
+    QCOMPARE(w->windowTitle(), frmFoodPieChart::kCaption);
+    QCOMPARE(w->widthTwips(), 9360);
+    QCOMPARE(control<QCalendarWidget>(w, "DTPicker1")->selectedDate(), kToday);
+    QCOMPARE(text(w, "lblStart"), QString("Select Date"));
+    for (const QString &name : kPieValues + kPieShares) {
+        QVERIFY2(!control<QLabel>(w, name)->autoFillBackground(), qPrintable(name));
+        QVERIFY(text(w, name).isEmpty());
+    }
+    for (const QString &name : kPieLegend)
+        QVERIFY(text(w, name).isEmpty());
+    // The value labels carry the caloric balance's tips until the first result.
+    QCOMPARE(control<QLabel>(w, "Label1(0)")->toolTip(), QString("Calories Intaken"));
+    QCOMPARE(control<QLabel>(w, "Label5(1)")->toolTip(),
+             QString("Percent of Calories burnned throught excercise from total calories consumed and burnned"));
+}
+
+// A day picked with the mouse, then View Information.
+void TestBalanceWindows::pieChartShowsTheDayChosen()
+{
+    ShellFixture f({registerBalanceWindows}, WindowTest::on(kToday));
+    WindowTest::write(f, FoodDay::fileName(QDate(2026, 12, 15)),
+                      food("Milk", "90", "2") + food("Grain", "45", "1.5") + food("Grain", "45", "1.5")
+                          + food("Veg&Fruits", "70", "1"));
+    frmFoodPieChart *w = openPie(f);
+    QVERIFY(w);
+    clickDay(w, 15);
+    WindowTest::click(w, "lblEnter");
+
+    QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
+    QCOMPARE(texts(w, kPieValues), (QStringList{"0", "180", "135", "0", "0"}));
+    QCOMPARE(texts(w, kPieShares), (QStringList{"0.00%", "57.14%", "42.86%", "0.00%", "0.00%"}));
+    QCOMPARE(texts(w, kPieLegend), (QStringList{"Meat", "Milk", "Grains", "Other", "Fruits & Veg's"}));
+    QCOMPARE(shownBack(w, "Label1(0)"), QColor(200, 0, 0));
+    QCOMPARE(shownBack(w, "Label3(1)"), QColor(0, 200, 0));
+    QCOMPARE(shownBack(w, "Label5(0)"), QColor(0, 200, 250));
+    QCOMPARE(shownBack(w, "Label7(1)"), QColor(190, 217, 43));
+    QCOMPARE(shownBack(w, "Label9(0)"), QColor(128, 0, 255));
+    QCOMPARE(control<QLabel>(w, "Label9(0)")->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(control<QLabel>(w, "Label7(0)")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(control<QLabel>(w, "Label7(0)")->toolTip(), QString("Total Calories"));
+    QCOMPARE(control<QLabel>(w, "Label3(1)")->toolTip(), QString("Percent of Selected Day's Calories"));
+    const QRect outline = outlineOf(w);
+    QVERIFY(!outline.isEmpty());
+    QVERIFY(qAbs(outline.width() - outline.height()) <= 2);
+}
+
+// An empty day after a day with food: zeros, no wedge, the sentence in
+// white, readable within the picture.
+void TestBalanceWindows::pieChartOfADayWithoutFood()
+{
+    ShellFixture f({registerBalanceWindows}, WindowTest::on(kToday));
+    WindowTest::write(f, FoodDay::fileName(QDate(2026, 12, 15)), food("Meat", "300", "1"));
+    WindowTest::write(f, FoodDay::fileName(QDate(2026, 12, 16)), QByteArray());
+    frmFoodPieChart *w = openPie(f);
+    QVERIFY(w);
+    clickDay(w, 15);
+    WindowTest::click(w, "lblEnter");
+    QCOMPARE(text(w, "Label1(0)"), QString("300"));
+
+    for (const int day : {16, 17}) { // an emptied day, a day without a file
+        clickDay(w, day);
+        WindowTest::click(w, "lblEnter");
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(texts(w, kPieValues), (QStringList{"0", "0", "0", "0", "0"}));
+        QCOMPARE(texts(w, kPieShares), (QStringList{"0.00%", "0.00%", "0.00%", "0.00%", "0.00%"}));
+        QCOMPARE(outlineOf(w), QRect());
+        QVERIFY(pixelsOf(w, Qt::white) > 50);
+    }
+    // The sentence ends inside the picture in the picture's own font.
+    ImageSurface &surface = control<PictureBox>(w, "Picture1")->surface();
+    QVERIFY2(50 + surface.textWidth(mFoodPieChart::kNoFood) < 500,
+             qPrintable(QString::number(surface.textWidth(mFoodPieChart::kNoFood))));
 }
 
 PULSAR_TEST_MAIN(TestBalanceWindows)

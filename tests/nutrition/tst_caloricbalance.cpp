@@ -1,6 +1,7 @@
 #include "common/RecordingSurface.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
+#include "nutrition/FoodDay.h"
 #include "nutrition/mCalories.h"
 #include "support/TestEnvironment.h"
 
@@ -151,7 +152,7 @@ void TestCaloricBalance::journalsOfThePeriod()
     QFETCH(QStringList, named);
     const QString folder = TestEnvironment::freshFolder();
     if (!food.isNull())
-        TestEnvironment::writeFile(folder, kFoodJournal, food);
+        TestEnvironment::writeFile(folder, FoodDay::kJournalFileName, food);
     if (!exercise.isNull())
         TestEnvironment::writeFile(folder, kExercise, exercise);
     Settings settings(folder + QStringLiteral("/s.ini"));
@@ -167,7 +168,7 @@ void TestCaloricBalance::journalsOfThePeriod()
     for (qsizetype i = 0; i < named.size(); ++i)
         QVERIFY2(b.problems[i].contains(named[i]), qPrintable(b.problems[i]));
     if (!food.isNull())
-        QCOMPARE(TestEnvironment::readFile(folder, kFoodJournal), food);
+        QCOMPARE(TestEnvironment::readFile(folder, FoodDay::kJournalFileName), food);
 }
 
 void TestCaloricBalance::sharesAndWedges_data()
