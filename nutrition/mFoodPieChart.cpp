@@ -9,6 +9,8 @@
 #include "common/RecordFileError.h"
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 
 namespace mFoodPieChart {
 
@@ -64,13 +66,17 @@ int categoryOf(QStringView word)
     return -1;
 }
 
-void Totals::add(QStringView category, double calories, double servings)
+bool Totals::add(QStringView category, double calories, double servings)
 {
     const int c = categoryOf(category);
     if (c < 0)
-        return;
+        return true;
     double &t = m_total[size_t(c)];
-    t = NumberText::roundHalfEven(t + calories * servings);
+    const double sum = NumberText::roundHalfEven(t + calories * servings);
+    if (!(sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max()))
+        return false;
+    t = sum;
+    return true;
 }
 
 Day dayFood(const QString &dataFolder, const QDate &date)
@@ -79,9 +85,15 @@ Day dayFood(const QString &dataFolder, const QDate &date)
     day.date = date;
     const QString path = FoodDay::path(dataFolder, date);
     try {
-        const auto damage = FoodDay::scan(RecordFile::read(path), path, [&day](const FoodDayRecord &food) {
-            day.totals.add(food.category, food.caloriesValue, food.servingsValue);
+        std::optional<RecordFileError> tooLarge;
+        auto damage = FoodDay::scan(RecordFile::read(path), path, [&](const FoodDayRecord &food) {
+            if (!day.totals.add(food.category, food.caloriesValue, food.servingsValue) && !tooLarge)
+                tooLarge = RecordFileError(RecordFileError::Overflow, path,
+                                           QStringLiteral("%1 calories do not fit").arg(food.productText()),
+                                           food.line);
         });
+        if (tooLarge && (!damage || tooLarge->line() < damage->line()))
+            damage = tooLarge;
         if (damage)
             day.problem = damage->message() + QStringLiteral(" The foods that could not be read are left out.");
     } catch (const RecordFileError &e) {

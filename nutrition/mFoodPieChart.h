@@ -39,8 +39,9 @@ class Totals
 public:
     // One food of the day: its group's total becomes the nearest whole
     // number (halves to even) of the total and calories x servings.
-    // Another word than the five is ignored.
-    void add(QStringView category, double calories, double servings);
+    // Another word than the five is ignored. A food that would take its
+    // group beyond 32 bits is left out: false.
+    bool add(QStringView category, double calories, double servings);
 
     // The group's calories (its total without the start).
     double calories(int category) const { return m_total[size_t(category)] - kStart; }

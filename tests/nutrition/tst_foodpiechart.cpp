@@ -67,6 +67,10 @@ void TestFoodPieChart::caloriesOfTheDay_data()
         << Five{200, 90, 0, 0, 0} << true;
     QTest::newRow("large days") << food("Meat", "30000", "2") + food("Meat", "30000", "2")
                                 << Five{120000, 0, 0, 0, 0} << false;
+    // A food that would take its group beyond 32 bits is left out.
+    QTest::newRow("beyond 32 bits") << food("Meat", "1e300", "1e300") + food("Meat", "2000000000", "1")
+                                           + food("Meat", "200000000", "1") + food("Milk", "5", "1")
+                                    << Five{2000000000, 5, 0, 0, 0} << true;
 }
 
 void TestFoodPieChart::caloriesOfTheDay()
