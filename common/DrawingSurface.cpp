@@ -253,17 +253,21 @@ void PainterSurface::paintArc(QPointF centre, double radius, double start, doubl
     const double startDegrees = qRadiansToDegrees(start);
     const double sweepDegrees = qRadiansToDegrees(end - start);
     // The path takes its angles in real degrees, counter-clockwise as seen
-    // on a device whose y grows downwards.
+    // on a device whose y grows downwards. A wedge is one closed outline,
+    // sharp at its corners; an arc ends square at its ends.
     QPainterPath path;
+    QPen pen = cosmeticPen(colour, penPixels(*p, width));
     if (radiusLines) {
         path.moveTo(c);
         path.arcTo(box, startDegrees, sweepDegrees);
-        path.lineTo(c);
+        path.closeSubpath();
+        pen.setJoinStyle(Qt::MiterJoin);
     } else {
         path.arcMoveTo(box, startDegrees);
         path.arcTo(box, startDegrees, sweepDegrees);
+        pen.setCapStyle(Qt::FlatCap);
     }
-    p->setPen(cosmeticPen(colour, penPixels(*p, width)));
+    p->setPen(pen);
     p->setBrush(Qt::NoBrush);
     p->drawPath(path);
 }

@@ -11,8 +11,10 @@
 #include "workouts/CalorieJournal.h"
 
 #include <cmath>
+#include <future>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace mCalories {
 
@@ -96,8 +98,18 @@ Balance CaloricBalance(const QString &dataFolder, const Settings &settings, cons
     b.start = start;
     b.days = days;
     b.end = start.addDays(days - 1);
+    // The two journals are read side by side: a long period of a long
+    // journal reads every record of both.
+    auto exercise = std::async(std::launch::async, [&dataFolder, &b] {
+        QStringList problems;
+        const double sum =
+            journalSum<double>(dataFolder, CalorieJournal::kExerciseFileName, b.start, b.end, problems);
+        return std::pair{sum, problems};
+    });
     b.intake = journalSum<qint64>(dataFolder, FoodDay::kJournalFileName, b.start, b.end, b.problems);
-    b.exercise = journalSum<double>(dataFolder, CalorieJournal::kExerciseFileName, b.start, b.end, b.problems);
+    const auto [burnt, problems] = exercise.get();
+    b.exercise = burnt;
+    b.problems += problems;
     b.metabolism = metabolism(settings, days);
     return b;
 }
