@@ -124,6 +124,7 @@ private Q_SLOTS:
     void pieChartOpensOnToday();
     void pieChartShowsTheDayChosen();
     void pieChartOfADayWithoutFood();
+    void captionsFit();
 };
 
 void TestBalanceWindows::init()
@@ -410,6 +411,43 @@ void TestBalanceWindows::pieChartOfADayWithoutFood()
     ImageSurface &surface = control<PictureBox>(w, "Picture1")->surface();
     QVERIFY2(50 + surface.textWidth(mFoodPieChart::kNoFood) < 500,
              qPrintable(QString::number(surface.textWidth(mFoodPieChart::kNoFood))));
+}
+
+// Every caption and result of both windows shows whole in its label, in
+// the common font.
+void TestBalanceWindows::captionsFit()
+{
+    ShellFixture f({registerBalanceWindows}, WindowTest::on(kToday, weighing("160")));
+    WindowTest::write(f, FoodDay::kJournalFileName, kFood);
+    WindowTest::write(f, kExercise, kWorkouts);
+    WindowTest::write(f, FoodDay::fileName(kToday), food("Fruit", "95", "2") + food("Other", "235", "1"));
+    for (const char *item : {"itmCalories", "itmFoodPieChart"}) {
+        QVERIFY(f.trigger(QString::fromLatin1(item)));
+        WorkingWindow *w = f.openWindow();
+        QVERIFY(w);
+        if (w->findChild<QComboBox *>(QStringLiteral("cboLastDay"))) {
+            typeDays(w, "120");
+            clickDay(w, 1);
+        }
+        WindowTest::click(w, "lblEnter");
+        QVERIFY(f.messages().isEmpty());
+        for (QLabel *l : w->findChildren<QLabel *>()) {
+            if (l->text().trimmed().isEmpty())
+                continue;
+            const QRect room = l->contentsRect();
+            const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed = l->fontMetrics().boundingRect(room, flags, l->text());
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 in %5 x %6")
+                                    .arg(l->objectName(), l->text().trimmed())
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+            // Within the window's client area too.
+            QVERIFY2(w->rect().contains(l->geometry()), qPrintable(l->objectName()));
+        }
+    }
 }
 
 PULSAR_TEST_MAIN(TestBalanceWindows)
