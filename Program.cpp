@@ -13,6 +13,7 @@
 #include "graphs/GraphWindows.h"
 #include "nutrition/FoodWindows.h"
 #include "reports/ReportWindows.h"
+#include "nutrition/BalanceWindows.h"
 
 #include <QStringList>
 
@@ -34,6 +35,7 @@ MDIFitness *createProgram()
     registerGraphWindows(registry);
     registerFoodWindows(registry);
     registerReportWindows(registry);
+    registerBalanceWindows(registry);
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);

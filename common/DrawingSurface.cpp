@@ -2,9 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 
+#include <QtMath>
+
 #include <cmath>
+#include <numbers>
 
 DrawingSurface::DrawingSurface() = default;
 DrawingSurface::~DrawingSurface() = default;
@@ -70,6 +74,24 @@ void DrawingSurface::picture(QPointF corner, QPointF opposite, const QImage &ima
 
 void DrawingSurface::paintPicture(QPointF, QPointF, const QImage &) {}
 
+void DrawingSurface::circle(QPointF centre, double radius, const QColor &colour)
+{
+    paintArc(centre, radius, 0, 2 * std::numbers::pi, false, drawnColour(colour), m_width);
+    m_current = centre;
+}
+
+void DrawingSurface::arc(QPointF centre, double radius, double start, double end, const QColor &colour)
+{
+    paintArc(centre, radius, start, end, false, drawnColour(colour), m_width);
+    m_current = centre;
+}
+
+void DrawingSurface::wedge(QPointF centre, double radius, double start, double end, const QColor &colour)
+{
+    paintArc(centre, radius, start, end, true, drawnColour(colour), m_width);
+    m_current = centre;
+}
+
 void DrawingSurface::print(const QString &text, TextEnd end)
 {
     paintText(m_current, text, drawnColour(m_fore));
@@ -124,6 +146,12 @@ QPointF DrawingSurface::toLogical(QPointF pixels) const
     const double x = area.width() == 0 ? s.left() : s.left() + pixels.x() * s.width() / area.width();
     const double y = area.height() == 0 ? s.top() : s.top() + pixels.y() * s.height() / area.height();
     return QPointF(x, y);
+}
+
+double DrawingSurface::toPixelsAlongX(double length) const
+{
+    const QRectF s = scaleRect();
+    return s.width() == 0 ? 0 : length * areaPixels().width() / qAbs(s.width());
 }
 
 // ---------------------------------------------------------------------------
@@ -221,6 +249,37 @@ void PainterSurface::paintBox(QPointF corner, QPointF opposite, const QColor &co
         p->setBrush(Qt::NoBrush);
         p->drawRect(box);
     }
+}
+
+void PainterSurface::paintArc(QPointF centre, double radius, double start, double end, bool radiusLines,
+                              const QColor &colour, int width)
+{
+    Active p(*this);
+    if (!p)
+        return;
+    const QPointF c = device(centre);
+    const double r = qAbs(toPixelsAlongX(radius));
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    const double startDegrees = qRadiansToDegrees(start);
+    const double sweepDegrees = qRadiansToDegrees(end - start);
+    // The path takes its angles in real degrees, counter-clockwise as seen
+    // on a device whose y grows downwards. A wedge is one closed outline,
+    // sharp at its corners; an arc ends square at its ends.
+    QPainterPath path;
+    QPen pen = cosmeticPen(colour, penPixels(*p, width));
+    if (radiusLines) {
+        path.moveTo(c);
+        path.arcTo(box, startDegrees, sweepDegrees);
+        path.closeSubpath();
+        pen.setJoinStyle(Qt::MiterJoin);
+    } else {
+        path.arcMoveTo(box, startDegrees);
+        path.arcTo(box, startDegrees, sweepDegrees);
+        pen.setCapStyle(Qt::FlatCap);
+    }
+    p->setPen(pen);
+    p->setBrush(Qt::NoBrush);
+    p->drawPath(path);
 }
 
 void PainterSurface::paintText(QPointF topLeft, const QString &text, const QColor &colour)

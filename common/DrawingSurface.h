@@ -78,6 +78,18 @@ public:
     // current point stays where it was.
     void picture(QPointF corner, QPointF opposite, const QImage &image);
 
+    // Circles and arcs in the draw width. The radius is measured along x, so
+    // a circle is round whatever the scale: `radius` x units from its centre
+    // in every direction as seen. Angles are in radians as seen, 0 pointing
+    // to the right and growing counter-clockwise; an arc runs from `start`
+    // to `end`, clockwise when the end is below the start. The current point
+    // goes to the centre.
+    void circle(QPointF centre, double radius, const QColor &colour);
+    void arc(QPointF centre, double radius, double start, double end, const QColor &colour);
+    // The outline of a wedge: the arc with the two straight lines from the
+    // centre to its ends.
+    void wedge(QPointF centre, double radius, double start, double end, const QColor &colour);
+
     void setCurrentX(double x) { m_current.setX(x); }
     void setCurrentY(double y) { m_current.setY(y); }
     void setCurrent(QPointF at) { m_current = at; }
@@ -101,6 +113,11 @@ protected:
     virtual void paintClear(const QColor &colour) = 0;
     virtual void paintLine(QPointF from, QPointF to, const QColor &colour, int width) = 0;
     virtual void paintBox(QPointF corner, QPointF opposite, const QColor &colour, int width) = 0;
+    // An arc of `radius` x units about `centre` from `start` to `end`
+    // (radians, as above), with the lines from the centre to its ends when
+    // `radiusLines` is set.
+    virtual void paintArc(QPointF centre, double radius, double start, double end, bool radiusLines,
+                          const QColor &colour, int width) = 0;
     virtual void paintText(QPointF topLeft, const QString &text, const QColor &colour) = 0;
     // A back end without pictures paints none.
     virtual void paintPicture(QPointF corner, QPointF opposite, const QImage &image);
@@ -112,6 +129,8 @@ protected:
     // Logical units to the back end's pixels and back, by the scale.
     QPointF toPixels(QPointF logical) const;
     QPointF toLogical(QPointF pixels) const;
+    // A length along x in the back end's pixels.
+    double toPixelsAlongX(double length) const;
 
 private:
     QRectF m_scale;
@@ -145,6 +164,8 @@ protected:
     void paintClear(const QColor &colour) override;
     void paintLine(QPointF from, QPointF to, const QColor &colour, int width) override;
     void paintBox(QPointF corner, QPointF opposite, const QColor &colour, int width) override;
+    void paintArc(QPointF centre, double radius, double start, double end, bool radiusLines,
+                  const QColor &colour, int width) override;
     void paintText(QPointF topLeft, const QString &text, const QColor &colour) override;
     void paintPicture(QPointF corner, QPointF opposite, const QImage &image) override;
     QSizeF areaPixels() const override;

@@ -85,7 +85,26 @@ QByteArrayView RecordReader::readRaw()
 void RecordReader::beginRecord()
 {
     m_recordBegin = m_pos;
+    m_recordLine = m_line;
     m_verbatim = true;
+    m_delimiter = Delimiter::None;
+}
+
+void RecordReader::skipRecordLine()
+{
+    const qsizetype n = m_bytes.size();
+    const char *data = m_bytes.constData();
+    m_pos = m_recordBegin;
+    m_line = m_recordLine;
+    while (m_pos < n && !isLineEnd(data[m_pos]))
+        ++m_pos;
+    if (m_pos < n) {
+        if (data[m_pos] == '\r' && m_pos + 1 < n && data[m_pos + 1] == '\n')
+            ++m_pos;
+        ++m_pos;
+        ++m_line;
+    }
+    m_verbatim = false;
     m_delimiter = Delimiter::None;
 }
 

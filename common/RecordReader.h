@@ -73,6 +73,10 @@ public:
     // most six digits read as numbers) and the last one ended its line with
     // CR LF; else an empty span.
     VerbatimRecord verbatim() const;
+    // Drops the record begun last and the rest of the line it starts on, and
+    // goes on at the next line: a reader that passes over a record it cannot
+    // read finds the next record there, as the writer puts one on each line.
+    void skipRecordLine();
 
     // The line the next field starts on, counting from 1.
     int line() const { return m_line; }
@@ -94,6 +98,7 @@ private:
     qsizetype m_pos = 0;
     int m_line = 1;
     qsizetype m_recordBegin = 0;
+    int m_recordLine = 1;
     bool m_verbatim = false;
     Shape m_shape = Shape::Other;
     bool m_plain = false; // no blanks around the last field, nothing after its quote

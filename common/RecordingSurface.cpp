@@ -43,6 +43,12 @@ void RecordingSurface::paintBox(QPointF corner, QPointF opposite, const QColor &
     m_calls.append({Call::Box, corner, opposite, colour, width, {}});
 }
 
+void RecordingSurface::paintArc(QPointF centre, double radius, double start, double end, bool radiusLines,
+                                const QColor &colour, int width)
+{
+    m_calls.append({radiusLines ? Call::Wedge : Call::Arc, centre, centre, colour, width, {}, radius, start, end});
+}
+
 void RecordingSurface::paintText(QPointF topLeft, const QString &text, const QColor &colour)
 {
     m_calls.append({Call::Text, topLeft, topLeft, colour, drawWidth(), text});

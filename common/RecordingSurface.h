@@ -14,13 +14,18 @@ class RecordingSurface : public DrawingSurface
 public:
     struct Call
     {
-        enum Kind { Clear, Line, Box, Text, Picture };
+        // A circle is an Arc from 0 to 2 pi; a Wedge is an arc with its
+        // radius lines.
+        enum Kind { Clear, Line, Box, Text, Picture, Arc, Wedge };
         Kind kind;
-        QPointF from;  // a line's start, a box's or picture's first corner, a text's top left
+        QPointF from;  // a line's start, a box's or picture's first corner, a text's top left, an arc's centre
         QPointF to;    // a line's end, a box's or picture's opposite corner
         QColor colour; // as drawn (grey in black and white)
         int width = 1; // the draw width in effect
         QString text;
+        double radius = 0; // an arc's, in x units
+        double start = 0;  // an arc's angles, in radians
+        double end = 0;
     };
 
     // The area in pixels that the scale spreads over.
@@ -41,6 +46,8 @@ protected:
     void paintClear(const QColor &colour) override;
     void paintLine(QPointF from, QPointF to, const QColor &colour, int width) override;
     void paintBox(QPointF corner, QPointF opposite, const QColor &colour, int width) override;
+    void paintArc(QPointF centre, double radius, double start, double end, bool radiusLines,
+                  const QColor &colour, int width) override;
     void paintText(QPointF topLeft, const QString &text, const QColor &colour) override;
     void paintPicture(QPointF corner, QPointF opposite, const QImage &image) override;
     QSizeF areaPixels() const override { return m_area; }

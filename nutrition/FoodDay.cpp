@@ -86,6 +86,14 @@ FoodDay::Reading FoodDay::readAll(const QString &dataFolder, const QDate &date)
     return reading;
 }
 
+std::optional<RecordFileError> FoodDay::scan(const QByteArray &bytes, const QString &fileName, const Visit &visit)
+{
+    return forEachReadable<FoodDayRecord>(bytes, fileName, readRecord, [&visit](const FoodDayRecord &record) {
+        visit(record);
+        return true;
+    });
+}
+
 QByteArray FoodDay::line(const FoodDayRecord &record)
 {
     return line(record.date, record.category, record.food, record.calories, record.servings);

@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // One record of a daily food file: a food eaten on the day, with its
 // calories per serving and the servings eaten, both as the entry window
 // stored them.
@@ -74,6 +77,13 @@ public:
         QString problem;
     };
     static Reading readAll(const QString &dataFolder, const QDate &date);
+
+    // Reads the records of the bytes in file order for a reader that sums
+    // them, handing each to `visit`: a record that cannot be read is passed
+    // over with the rest of its line, and the error of the first one is
+    // returned.
+    using Visit = std::function<void(const FoodDayRecord &record)>;
+    static std::optional<RecordFileError> scan(const QByteArray &bytes, const QString &fileName, const Visit &visit);
 
     // The record's line: five quoted texts, CR LF.
     static QByteArray line(const FoodDayRecord &record);

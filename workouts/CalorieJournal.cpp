@@ -157,6 +157,15 @@ bool CalorieJournal::fits(float calories)
     return written && fitsWhole(*written);
 }
 
+std::optional<RecordFileError> CalorieJournal::scan(const QByteArray &bytes, const QString &fileName,
+                                                    const Visit &visit)
+{
+    RecordReading reading{fileName, {}, {}};
+    return forEachReadable<JournalRecord>(
+        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
+        [&visit](const JournalRecord &j) { return visit(j.date, j.calories, j.line); });
+}
+
 qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date)
 {
     return NewestFirst::insertionIndex(entries, date);

@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class FileBatch;
 
 // One record of a calorie journal: the day's Date text and its calories.
@@ -41,6 +44,15 @@ public:
     // number that is a whole number of 32 bits once rounded (halves to
     // even), as every later rewrite writes it back.
     static bool fits(float calories);
+
+    // Reads the records of the bytes in file order for a reader that only
+    // sums them, handing each one's date, calories and line to `visit` until
+    // it returns false. A record that cannot be read (a date text that is no
+    // date, calories that are no number, a record cut short) is passed over
+    // with the rest of its line; the error of the first one is returned.
+    using Visit = std::function<bool(const QDate &date, double calories, int line)>;
+    static std::optional<RecordFileError> scan(const QByteArray &bytes, const QString &fileName,
+                                               const Visit &visit);
 
     // Where a record of `date` goes: before the first record dated on or
     // before it (so before the records of its own date, after every later

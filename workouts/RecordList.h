@@ -40,6 +40,33 @@ void forEachRecord(const QByteArray &bytes, const QString &fileName, ReadOne rea
     }
 }
 
+// Reads the records as forEachRecord() does for a reader that shows what
+// it can, until `visit(record)` returns false: a record that cannot be read
+// is passed over with the rest of the line it starts on, and reading goes on
+// at the next line. Returns the error of the first record passed over.
+template <typename Record, typename ReadOne, typename Visit>
+std::optional<RecordFileError> forEachReadable(const QByteArray &bytes, const QString &fileName, ReadOne readOne,
+                                               Visit visit)
+{
+    std::optional<RecordFileError> first;
+    RecordReader r(bytes, fileName);
+    while (!r.atEndOrBlank()) {
+        r.beginRecord();
+        std::optional<Record> record;
+        try {
+            record.emplace(readOne(r));
+        } catch (const RecordFileError &e) {
+            if (!first)
+                first = e;
+            r.skipRecordLine();
+            continue;
+        }
+        if (!visit(std::move(*record)))
+            break;
+    }
+    return first;
+}
+
 // Every record of a data file's bytes, as forEachRecord() reads them. With
 // `complete` given nothing is thrown: the records before the failing one
 // are returned and *complete says whether every record was read.

@@ -1,5 +1,6 @@
 #include "common/ImageSurface.h"
 #include "common/RecordingSurface.h"
+#include "support/Pixels.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -8,16 +9,7 @@
 
 namespace {
 
-// The bounding box of every pixel of the image that is not `back`.
-QRect inkBox(const QImage &image, QColor back = Qt::white)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != back)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
+using Pixels::inkBox;
 
 using Call = RecordingSurface::Call;
 

@@ -8,6 +8,8 @@
 #include "graphs/GraphWindows.h"
 #include "graphs/frmChartInfo.h"
 #include "graphs/frmFitnessGraph.h"
+#include "nutrition/BalanceWindows.h"
+#include "nutrition/FoodDay.h"
 #include "graphs/ProgressPlot.h"
 #include "graphs/ProgressSampling.h"
 #include "nutrition/FoodWindows.h"
@@ -87,6 +89,8 @@ private Q_SLOTS:
     void foodWindowsOnDamagedFiles();
     void reportWindowsOnDamagedFiles_data();
     void reportWindowsOnDamagedFiles();
+    void balanceWindowsOnDamagedFiles_data();
+    void balanceWindowsOnDamagedFiles();
 
 private:
     // The rows of `file` damaged four ways.
@@ -645,6 +649,96 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
         checkMessages();
         QVERIFY(QFile::exists(pdf));
     }
+    QCOMPARE(snapshot(f.dataFolder()), before);
+}
+
+void TestMalformedWindows::balanceWindowsOnDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown"); // what the value label of the file's calories shows
+    QTest::addColumn<bool>("told");     // one message naming the file
+    // Records of 6 and 7 December: 300 + 200 eaten, 40 + 142 burnt.
+    const QString food = FoodDay::kJournalFileName;
+    const QByteArray eaten = "\"07-Dec-26\",300\r\n\"06-Dec-26\",200\r\n";
+    const QByteArray burnt = soundFiles()[kJournal];
+    // Milk 90 x 2 and an apple of 95 on 6 December.
+    const QString day = FoodDay::fileName(QDate(2026, 12, 6));
+    const QByteArray foods = FoodDay::line("06-Dec-26", "Milk", "Skim Milk", "90", "2")
+                             + FoodDay::line("06-Dec-26", "Fruit", "Apple", "95", "1");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, const char *shown, bool told) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << QString::fromLatin1(shown) << told;
+    };
+    const QByteArray binary = binaryLine();
+    const QByteArray blank("\r\n\r\n");
+    auto loneCR = [](QByteArray bytes) { return bytes.replace("\r\n", "\r"); };
+
+    // The journals are summed as far as they read; a record that cannot be
+    // read is left out and the file named.
+    row(food, "cut-off record", "\"07-Dec-26\",300\r\n\"06-Dec-26\"", "300", true);
+    row(food, "text for a number", "\"07-Dec-26\",lots\r\n\"06-Dec-26\",200\r\n", "200", true);
+    row(food, "number too large", "\"07-Dec-26\",1e20\r\n\"06-Dec-26\",200\r\n", "200", true);
+    row(food, "date that is no date", "\"31-Feb-26\",300\r\n\"06-Dec-26\",200\r\n", "200", true);
+    row(food, "double quote in the date", "07-Dec\"-26,300\r\n\"06-Dec-26\",200\r\n", "200", true);
+    row(food, "lone CR", loneCR(eaten), "500", false);
+    row(food, "binary bytes", eaten + binary, "500", true);
+    row(food, "empty file", "", "0", false);
+    row(food, "blank last line", eaten + blank, "500", false);
+    row(kJournal, "cut-off record", cutFirstRecord(burnt) + "\r\n\"06-Dec-26\",142.5\r\n", "142", true);
+    row(kJournal, "text for a number", "\"07-Dec-26\",lots\r\n\"06-Dec-26\",142.5\r\n", "142", true);
+    row(kJournal, "lone CR", loneCR(burnt), "182", false);
+    row(kJournal, "binary bytes", burnt + binary, "182", true);
+    row(kJournal, "empty file", "", "0", false);
+    row(kJournal, "blank last line", burnt + blank, "182", false);
+
+    // The day's food file likewise: the milk shows.
+    row(day, "cut-off record", FoodDay::line("06-Dec-26", "Milk", "Skim Milk", "90", "2") + "\"06-Dec-26\",\"Meat\"",
+        "180", true);
+    row(day, "text for a number", "\"06-Dec-26\",\"Milk\",\"Cheese\",\"lots\",\"1\"\r\n" + foods, "180", true);
+    row(day, "number too large", FoodDay::line("06-Dec-26", "Milk", "Cream", "1e300", "1e300") + foods, "180", true);
+    row(day, "date that is no date", QByteArray(foods).replace("06-Dec-26", "31-Feb-26"), "180", false);
+    row(day, "lone CR", loneCR(foods), "180", false);
+    row(day, "binary bytes", foods + binary, "180", true);
+    row(day, "empty file", "", "0", false);
+    row(day, "blank last line", foods + blank, "180", false);
+}
+
+// The caloric balance of 6 and 7 December and the food pie chart of 6
+// December: they only read, so every file stays as it was.
+void TestMalformedWindows::balanceWindowsOnDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QFETCH(bool, told);
+    ShellFixture::Options options;
+    options.today = QDate(2026, 12, 6);
+    ShellFixture f({registerBalanceWindows}, options);
+    writeSoundFiles(f.dataFolder());
+    TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+
+    const bool pie = file.startsWith(QLatin1String("Food")) && file != FoodDay::kJournalFileName;
+    QVERIFY(f.trigger(pie ? QStringLiteral("itmFoodPieChart") : QStringLiteral("itmCalories")));
+    WorkingWindow *w = f.openWindow();
+    QVERIFY(w);
+    if (!pie) {
+        auto *days = w->findChild<QComboBox *>(QStringLiteral("cboLastDay"));
+        QVERIFY(days);
+        days->setCurrentIndex(days->findText(QStringLiteral("2")));
+    }
+    pressLabel(w, QStringLiteral("lblEnter"));
+
+    const QStringList messages = f.takeMessages();
+    if (told) {
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+    } else {
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+    }
+    const QString label = pie ? QStringLiteral("Label3(0)")
+                              : file == kJournal ? QStringLiteral("Label5(0)") : QStringLiteral("Label1(0)");
+    QCOMPARE(w->findChild<QLabel *>(label)->text(), shown);
     QCOMPARE(snapshot(f.dataFolder()), before);
 }
 
