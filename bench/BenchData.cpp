@@ -1,10 +1,13 @@
 #include "BenchData.h"
 
 #include "common/DateText.h"
+#include "common/FileBatch.h"
 #include "common/RecordWriter.h"
 #include "common/SettingKeys.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace BenchData {
 
@@ -33,11 +36,33 @@ QByteArray aerobicLog(int entries)
     return w.bytes();
 }
 
+void scales(benchmark::internal::Benchmark *b)
+{
+    b->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+}
+
+namespace {
+
+// The records a day of journal(records).
+int journalPerDay(int records)
+{
+    const qint64 days = DateText::kFirstDate.daysTo(kNewest) + 1;
+    return int(std::max<qint64>(3, (records + days - 1) / days));
+}
+
+} // namespace
+
+QDate journalDate(int records, int index)
+{
+    return kNewest.addDays(-index / journalPerDay(records));
+}
+
 QByteArray journal(int records)
 {
     RecordWriter w;
+    w.reserve(qsizetype(records) * 18);
     for (int i = 0; i < records; ++i) {
-        w.write({RecordValue::text(DateText::medium(kNewest.addDays(-i / 3))),
+        w.write({RecordValue::text(DateText::medium(journalDate(records, i))),
                  RecordValue::whole(120 + (i * 37) % 900)});
     }
     return w.bytes();
@@ -104,6 +129,20 @@ void Folder::write(const QString &name, const QByteArray &bytes) const
     QFile f(file(name));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(f.fileName()));
+}
+
+Snapshot::Snapshot(const Folder &folder, const QStringList &names)
+{
+    for (const QString &name : names)
+        m_files.append({folder.file(name), RecordFile::read(folder.file(name))});
+}
+
+void Snapshot::restore() const
+{
+    FileBatch batch;
+    for (const auto &[path, bytes] : m_files)
+        batch.write(path, bytes);
+    batch.commit();
 }
 
 } // namespace BenchData

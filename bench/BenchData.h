@@ -10,13 +10,16 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace BenchData {
 
 // The sizes the program is designed for; the benchmarks run each case at
-// these and at ten times them.
+// these, at ten and at a hundred times them (the argument /1, /10, /100 of
+// each case; --benchmark_filter=-/100 leaves the hundredfold out).
 constexpr int kLogEntries = 366;
 constexpr int kJournalRecords = 10001;
 constexpr int kHistoryRecords = 1366;
@@ -26,13 +29,21 @@ constexpr int kCatalogueRecords = 101;
 // The newest date of every generated file; older records go back from it.
 inline const QDate kNewest(2049, 12, 31);
 
+// Gives a case its sizes: 1, 10 and 100 times the design sizes, in
+// milliseconds.
+void scales(benchmark::internal::Benchmark *b);
+
 // A weight-training log of `entries` one-line entries of `sets` sets.
 QByteArray exerciseLog(int entries, int sets);
 // An aerobic log of `entries` records of the full layout (date, minutes,
 // distance, terrain).
 QByteArray aerobicLog(int entries);
-// A calorie journal, three records a day, newest first.
+// A calorie journal, newest first: three records a day, more where three a
+// day would reach back past the years two-digit dates can name (a journal
+// of a hundred times the design size has 28 a day).
 QByteArray journal(int records);
+// The date of the record at `index` (from 0, newest first) of journal(records).
+QDate journalDate(int records, int index);
 // A body-weight history, one weighing a day, newest first, with the
 // shipped placeholder record last.
 QByteArray history(int records);
@@ -60,6 +71,20 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<Settings> m_settings;
+};
+
+// Files of a folder as they stand now, put back before each timed save so
+// that every save finds the same files (a save adds its record to them).
+class Snapshot
+{
+public:
+    Snapshot(const Folder &folder, const QStringList &names);
+    // Puts every file back as a save leaves it, flushed to the disk, so that
+    // the timed save pays for none of it; call with the timing paused.
+    void restore() const;
+
+private:
+    QList<QPair<QString, QByteArray>> m_files; // path, bytes
 };
 
 } // namespace BenchData

@@ -45,7 +45,7 @@ void DrawBMIChart(benchmark::State &state)
         benchmark::DoNotOptimize(surface.image().constBits());
     }
 }
-BENCHMARK(DrawBMIChart)->ArgsProduct({{1, 10}, {mBMI::kColumns, mBMI::kLine}})->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawBMIChart)->ArgsProduct({{1, 10, 100}, {mBMI::kColumns, mBMI::kLine}})->Unit(benchmark::kMillisecond);
 
 // The picture of the graph window as it draws: white on black, lines two
 // pixels wide.
@@ -84,7 +84,7 @@ void DrawWeightGraph(benchmark::State &state)
         benchmark::DoNotOptimize(surface.image().constBits());
     }
 }
-BENCHMARK(DrawWeightGraph)->ArgsProduct({{1, 10}, {1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawWeightGraph)->ArgsProduct({{1, 10, 100}, {1, 2}})->Unit(benchmark::kMillisecond);
 
 // A progress graph of running (time, distance and terrain) over the longest
 // period: the log read to its end, every 48th workout drawn as miles per
@@ -113,6 +113,6 @@ void DrawAerobicGraph(benchmark::State &state)
         benchmark::DoNotOptimize(surface.image().constBits());
     }
 }
-BENCHMARK(DrawAerobicGraph)->ArgsProduct({{1, 10}, {1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawAerobicGraph)->ArgsProduct({{1, 10, 100}, {1, 2}})->Unit(benchmark::kMillisecond);
 
 } // namespace

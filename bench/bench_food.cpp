@@ -6,7 +6,6 @@
 
 #include "Program.h"
 #include "common/DateText.h"
-#include "common/FileBatch.h"
 #include "common/RecordWriter.h"
 #include "nutrition/FoodDay.h"
 #include "nutrition/FoodDeletion.h"
@@ -41,13 +40,14 @@ QByteArray dayFile(int foods, const QDate &day)
 }
 
 // The pending-food file with `foods` picks, of at most 32767 calories in
-// all up to 200 foods.
+// all, as the entry window allows: up to 200 foods of 40 to 99 calories,
+// more of 1 to 10.
 QByteArray pendingFoods(int foods, const QDate &day)
 {
     QByteArray out = PendingFoods::emptyForm();
     for (int i = 0; i < foods; ++i)
         out += PendingFoods::line({day, QStringLiteral("Milk"), QStringLiteral("Food %1 (1 serving)").arg(i),
-                                   QString::number(40 + i % 60), QStringLiteral("1.5")});
+                                   QString::number(foods <= 200 ? 40 + i % 60 : 1 + i % 10), QStringLiteral("1.5")});
     return out;
 }
 
@@ -63,30 +63,22 @@ QByteArray foodList(int foods)
     return out;
 }
 
-// Puts files back as a save leaves them, flushed to the disk, so that the
-// timed save does not pay for writing them.
-void restore(const Folder &folder, const QList<QPair<QString, QByteArray>> &files)
-{
-    FileBatch batch;
-    for (const auto &[name, bytes] : files)
-        batch.write(folder.file(name), bytes);
-    batch.commit();
-}
-
-// Enter of a day of 20 foods (200 at ten times) into a journal of 10001
-// records (100010): the pending foods read and checked, the day's file read
+// Enter of a day of 20 foods (200 at ten times, 2000 at a hundred times)
+// into a journal of 10001 records (100010, 1000100): the pending foods read and checked, the day's file read
 // and appended to, the total inserted into the journal, the pending file
 // reset; the day's file starts empty each time.
 void EnterFoodDay(benchmark::State &state)
 {
     Folder folder;
     const int scale = int(state.range(0));
-    const QDate day = kNewest.addDays(-kJournalRecords * scale / 6);
+    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
-    const QByteArray pending = pendingFoods(20 * scale, day);
+    folder.write(PendingFoods::kFileName, pendingFoods(20 * scale, day));
+    folder.write(FoodDay::fileName(day), QByteArray());
+    const Snapshot files(folder, {PendingFoods::kFileName, FoodDay::fileName(day), FoodDay::kJournalFileName});
     for (auto _ : state) {
         state.PauseTiming();
-        restore(folder, {{PendingFoods::kFileName, pending}, {FoodDay::fileName(day), QByteArray()}});
+        files.restore();
         state.ResumeTiming();
         const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day);
         if (!e.ok() || e.foods != 20 * scale) {
@@ -95,22 +87,24 @@ void EnterFoodDay(benchmark::State &state)
         }
     }
 }
-BENCHMARK(EnterFoodDay)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(EnterFoodDay)->Apply(scales);
 
 // The deletion of a food from the middle of a day of 200 foods (2000 at ten
-// times), with the journals of the Enter case: the day's file read, checked
+// times, 20000 at a hundred), with the journals of the Enter case: the day's file read, checked
 // and rewritten without it, the correction inserted into the journal.
 void DeleteFood(benchmark::State &state)
 {
     Folder folder;
     const int scale = int(state.range(0));
-    const QDate day = kNewest.addDays(-kJournalRecords * scale / 6);
+    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
     const QByteArray foods = dayFile(200 * scale, day);
     const FoodDayRecord middle = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale];
+    folder.write(FoodDay::fileName(day), foods);
+    const Snapshot files(folder, {FoodDay::fileName(day), FoodDay::kJournalFileName});
     for (auto _ : state) {
         state.PauseTiming();
-        restore(folder, {{FoodDay::fileName(day), foods}});
+        files.restore();
         state.ResumeTiming();
         const FoodDeletion::Outcome o = FoodDeletion::remove(folder.path(), day, middle);
         if (!o.removed) {
@@ -119,10 +113,10 @@ void DeleteFood(benchmark::State &state)
         }
     }
 }
-BENCHMARK(DeleteFood)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeleteFood)->Apply(scales);
 
 // The food entry window of the whole program filling its list from a list
-// of 1000 foods (10000 at ten times), read and shown, as at its opening.
+// of 1000 foods (10000 at ten times, 100000 at a hundred), read and shown, as at its opening.
 void FillFoodEntryList(benchmark::State &state)
 {
     QTemporaryDir root;
@@ -152,6 +146,6 @@ void FillFoodEntryList(benchmark::State &state)
     state.counters["rows"] = double(window->foods()->topLevelItemCount());
     delete main;
 }
-BENCHMARK(FillFoodEntryList)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillFoodEntryList)->Apply(scales);
 
 } // namespace

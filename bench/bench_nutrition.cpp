@@ -39,8 +39,8 @@ void CaloricBalance(benchmark::State &state)
     const QByteArray journal = BenchData::journal(records);
     folder.write(FoodDay::kJournalFileName, journal);
     folder.write(CalorieJournal::kExerciseFileName, journal);
-    // Three records a day back from the newest; two-digit years stop at 1950.
-    const QDate start = std::max(kNewest.addDays(-(records - 1) / 3), DateText::kFirstDate);
+    // The oldest record's day: two-digit years stop at 1950.
+    const QDate start = std::max(journalDate(records, records - 1), DateText::kFirstDate);
     ImageSurface surface(kPicture, QColor(0, 0, 55));
     prepare(surface);
     for (auto _ : state) {
@@ -53,7 +53,7 @@ void CaloricBalance(benchmark::State &state)
         benchmark::DoNotOptimize(surface.image().constBits());
     }
 }
-BENCHMARK(CaloricBalance)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(CaloricBalance)->Apply(scales);
 
 // A day of 200 foods (and ten times as many) in the five groups.
 void FoodPieChart(benchmark::State &state)
@@ -81,6 +81,6 @@ void FoodPieChart(benchmark::State &state)
         benchmark::DoNotOptimize(surface.image().constBits());
     }
 }
-BENCHMARK(FoodPieChart)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(FoodPieChart)->Apply(scales);
 
 } // namespace

@@ -1,6 +1,7 @@
 // Reading and parsing the data files: each case reads a file of the data
 // folder and converts every record with the parser the program uses, and
-// reports bytes per second.
+// reports bytes per second. The argument is the size: 1, 10 or 100 times
+// the design size.
 #include "BenchData.h"
 
 #include "common/RecordFile.h"
@@ -22,7 +23,7 @@ using namespace BenchData;
 // The record reader alone on a journal: a text and a number per record.
 void RecordReaderFields(benchmark::State &state)
 {
-    const QByteArray bytes = journal(int(state.range(0)));
+    const QByteArray bytes = journal(kJournalRecords * int(state.range(0)));
     for (auto _ : state) {
         RecordReader r(bytes);
         double sum = 0;
@@ -34,7 +35,7 @@ void RecordReaderFields(benchmark::State &state)
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
 }
-BENCHMARK(RecordReaderFields)->Arg(kJournalRecords)->Arg(10 * kJournalRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(RecordReaderFields)->Apply(scales);
 
 // Writes `bytes` as `name` into a fresh folder, then times `parse(path)`.
 template <typename Parse>
@@ -55,15 +56,15 @@ void readFile(benchmark::State &state, const QString &name, const QByteArray &by
 
 void ReadJournal(benchmark::State &state)
 {
-    readFile(state, CalorieJournal::kExerciseFileName, journal(int(state.range(0))),
+    readFile(state, CalorieJournal::kExerciseFileName, journal(kJournalRecords * int(state.range(0))),
              [](const QString &path) { return CalorieJournal::read(path).size(); });
 }
-BENCHMARK(ReadJournal)->Arg(kJournalRecords)->Arg(10 * kJournalRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadJournal)->Apply(scales);
 
 void ReadHistory(benchmark::State &state)
 {
     Folder folder;
-    const QByteArray bytes = history(int(state.range(0)));
+    const QByteArray bytes = history(kHistoryRecords * int(state.range(0)));
     folder.write(WeightHistory::kFileName, bytes);
     const WeightHistory h(folder.path());
     for (auto _ : state) {
@@ -74,45 +75,69 @@ void ReadHistory(benchmark::State &state)
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
 }
-BENCHMARK(ReadHistory)->Arg(kHistoryRecords)->Arg(10 * kHistoryRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadHistory)->Apply(scales);
 
 void ReadExerciseLog(benchmark::State &state)
 {
-    readFile(state, QStringLiteral("BiCurl 1.txt"), exerciseLog(int(state.range(0)), 5),
+    readFile(state, QStringLiteral("BiCurl 1.txt"), exerciseLog(kLogEntries * int(state.range(0)), 5),
              [](const QString &path) { return ExerciseLog::parse(RecordFile::read(path), path, 5).size(); });
 }
-BENCHMARK(ReadExerciseLog)->Arg(kLogEntries)->Arg(10 * kLogEntries)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadExerciseLog)->Apply(scales)->Unit(benchmark::kMicrosecond);
 
 void ReadAerobicLog(benchmark::State &state)
 {
-    readFile(state, QStringLiteral("OuRunning.txt"), aerobicLog(int(state.range(0))), [](const QString &path) {
+    readFile(state, QStringLiteral("OuRunning.txt"), aerobicLog(kLogEntries * int(state.range(0))), [](const QString &path) {
         return AerobicLog::parse(RecordFile::read(path), path, AerobicLog::Layout::Full).size();
     });
 }
-BENCHMARK(ReadAerobicLog)->Arg(kLogEntries)->Arg(10 * kLogEntries)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadAerobicLog)->Apply(scales)->Unit(benchmark::kMicrosecond);
 
 void ReadWeightCatalogue(benchmark::State &state)
 {
-    readFile(state, WeightCatalogue::kFileName, weightCatalogue(int(state.range(0))), [](const QString &path) {
+    readFile(state, WeightCatalogue::kFileName, weightCatalogue(kCatalogueRecords * int(state.range(0))), [](const QString &path) {
         return WeightCatalogue::parse(RecordFile::read(path), path).size();
     });
 }
-BENCHMARK(ReadWeightCatalogue)->Arg(kCatalogueRecords)->Arg(10 * kCatalogueRecords)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadWeightCatalogue)->Apply(scales)->Unit(benchmark::kMicrosecond);
 
 void ReadAerobicCatalogue(benchmark::State &state)
 {
-    readFile(state, AerobicCatalogue::kFileName, aerobicCatalogue(int(state.range(0))), [](const QString &path) {
+    readFile(state, AerobicCatalogue::kFileName, aerobicCatalogue(kCatalogueRecords * int(state.range(0))), [](const QString &path) {
         return AerobicCatalogue::parse(RecordFile::read(path), path).size();
     });
 }
-BENCHMARK(ReadAerobicCatalogue)->Arg(kCatalogueRecords)->Arg(10 * kCatalogueRecords)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadAerobicCatalogue)->Apply(scales)->Unit(benchmark::kMicrosecond);
 
 void ReadFactors(benchmark::State &state)
 {
-    readFile(state, CalorieFactors::kFileName, factors(int(state.range(0))), [](const QString &path) {
+    readFile(state, CalorieFactors::kFileName, factors(kCatalogueRecords * int(state.range(0))), [](const QString &path) {
         return CalorieFactors::parse(RecordFile::read(path), path).size();
     });
 }
-BENCHMARK(ReadFactors)->Arg(kCatalogueRecords)->Arg(10 * kCatalogueRecords)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReadFactors)->Apply(scales)->Unit(benchmark::kMicrosecond);
+
+// The rewrites of a save in memory, without reading or writing a file:
+// every record checked and copied, the new one put in its place. Bytes per
+// second of the old file.
+void RewriteJournal(benchmark::State &state)
+{
+    const int records = kJournalRecords * int(state.range(0));
+    const QByteArray bytes = journal(records);
+    const QDate middle = journalDate(records, records / 2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalorieJournal::inserted(bytes, CalorieJournal::kExerciseFileName, middle, 142.5f).size());
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+BENCHMARK(RewriteJournal)->Apply(scales);
+
+void RewriteExerciseLog(benchmark::State &state)
+{
+    const QByteArray bytes = exerciseLog(kLogEntries * int(state.range(0)), 5);
+    const ExerciseLogEntry entry{QStringLiteral("31-Dec-49"), {{100, 10}, {105, 9}, {110, 8}, {115, 7}, {120, 6}}, {}};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExerciseLog::withFirst(entry, bytes, QStringLiteral("BiCurl 1.txt"), 5).size());
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+BENCHMARK(RewriteExerciseLog)->Apply(scales);
 
 } // namespace

@@ -48,7 +48,8 @@ ReportInput inputFor(const Folder &folder, bool aerobic)
 
 // One press of Next: the page after the one shown read from the catalogue
 // and the log and drawn into the page box, through all 45 pages and round
-// again. First argument: the log's size (1: 366 entries, 10: 3660); second:
+// again. First argument: the log's size (1: 366 entries, 10: 3660, 100:
+// 36600); second:
 // 0 weight training (five sets), 1 aerobic (time, distance and terrain).
 void PageThroughLog(benchmark::State &state)
 {
@@ -72,15 +73,16 @@ void PageThroughLog(benchmark::State &state)
             ReportPainting::drawScreenPage(surface, QSizeF(kPageBox), font, p.page).size());
     }
 }
-BENCHMARK(PageThroughLog)->ArgsProduct({{1, 10}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(PageThroughLog)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 
-// Print: the whole 366-entry log read and printed into a PDF file (landscape,
-// as the print service prints). Argument as PageThroughLog's second.
+// Print: the whole log (366 entries, 3660, 36600) read and printed into a
+// PDF file (landscape, as the print service prints). Arguments as
+// PageThroughLog's.
 void PrintLogToPdf(benchmark::State &state)
 {
     Folder folder;
-    writeLogs(folder, kLogEntries);
-    const ReportInput in = inputFor(folder, state.range(0) == 1);
+    writeLogs(folder, kLogEntries * int(state.range(0)));
+    const ReportInput in = inputFor(folder, state.range(1) == 1);
     QTemporaryDir out;
     qputenv(PrintService::kPdfVariable, out.filePath(QStringLiteral("log.pdf")).toLocal8Bit());
     int pages = 0;
@@ -98,6 +100,6 @@ void PrintLogToPdf(benchmark::State &state)
     // The pages of one printout: its time over them is the time a page.
     state.counters["pages"] = pages;
 }
-BENCHMARK(PrintLogToPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PrintLogToPdf)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,10 @@
 // The saves, each the whole action a window's button runs: every file read
-// and converted, the new contents made, every file written atomically. The
-// files grow by one record per iteration, which at these sizes changes
-// nothing measurable.
+// and checked, the new contents made, every file written atomically. Before
+// each one the files are put back as they were (untimed), so that every
+// save finds the same sizes.
 #include "BenchData.h"
+
+#include "common/RecordFile.h"
 
 #include "profile/WeightHistory.h"
 #include "workouts/AerobicCatalogue.h"
@@ -15,14 +17,29 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 using namespace BenchData;
 
-// Sizes of the save cases: the design sizes, then ten times them.
-void designAndTenTimes(benchmark::internal::Benchmark *b)
+// The page faults of the process so far: fresh memory, which costs much on
+// a virtual machine.
+long faults()
 {
-    b->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+    rusage u;
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_minflt;
+}
+
+// Page faults an iteration, from `before` on.
+benchmark::Counter faultsSince(long before)
+{
+    return benchmark::Counter(double(faults() - before), benchmark::Counter::kAvgIterations);
 }
 
 // One record into the middle of the journal: read, convert every record,
@@ -33,12 +50,29 @@ void InsertIntoJournal(benchmark::State &state)
     const int records = kJournalRecords * int(state.range(0));
     folder.write(CalorieJournal::kExerciseFileName, journal(records));
     const QString path = folder.file(CalorieJournal::kExerciseFileName);
-    const QDate middle = kNewest.addDays(-records / 6);
-    for (auto _ : state)
+    const QDate middle = journalDate(records, records / 2);
+    const Snapshot files(folder, {CalorieJournal::kExerciseFileName});
+    const long before = faults();
+    for (auto _ : state) {
+        state.PauseTiming();
+        files.restore();
+        state.ResumeTiming();
         CalorieJournal::insert(path, middle, 142.5f);
+    }
+    state.counters["faults"] = faultsSince(before);
     state.counters["records"] = records;
 }
-BENCHMARK(InsertIntoJournal)->Apply(designAndTenTimes);
+BENCHMARK(InsertIntoJournal)->Apply(scales);
+
+// The files the workout saves write.
+QStringList workoutFiles()
+{
+    QStringList names{CalorieJournal::kExerciseFileName,
+                      ExerciseLogName::fileName(QStringLiteral("Ou"), QStringLiteral("Running"))};
+    for (int i = 1; i <= 7; ++i)
+        names.append(ExerciseLogName::fileName(QStringLiteral("Bi"), QStringLiteral("Curl %1").arg(i)));
+    return names;
+}
 
 // A data folder for the workout saves: the catalogues and factors, seven
 // five-set curls with logs of `logEntries` entries, a running log of as many
@@ -56,12 +90,9 @@ void fillWorkoutFolder(const Folder &folder, int logEntries, int journalRecords)
                  aerobicLog(logEntries));
 }
 
-// The weight-training entry window's Enter with all seven rows filled, five
-// sets each: seven logs and the journal rewritten.
-void SaveWeightWorkout(benchmark::State &state)
+// The seven rows of the weight-training entry window, five sets each.
+QList<WeightWorkout::Row> sevenCurls()
 {
-    Folder folder;
-    fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
     QList<WeightWorkout::Row> rows;
     for (int i = 1; i <= 7; ++i) {
         rows.append({QStringLiteral("Bi"), QStringLiteral("Curl %1").arg(i),
@@ -70,15 +101,77 @@ void SaveWeightWorkout(benchmark::State &state)
                      {QStringLiteral("10"), QStringLiteral("9"), QStringLiteral("8"), QStringLiteral("7"),
                       QStringLiteral("6")}});
     }
+    return rows;
+}
+
+// The weight-training entry window's Enter with all seven rows filled, five
+// sets each: seven logs and the journal rewritten.
+void SaveWeightWorkout(benchmark::State &state)
+{
+    Folder folder;
+    fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
+    const QList<WeightWorkout::Row> rows = sevenCurls();
+    const Snapshot files(folder, workoutFiles());
+    const long before = faults();
     for (auto _ : state) {
+        state.PauseTiming();
+        files.restore();
+        state.ResumeTiming();
         const WeightWorkout::Outcome o = WeightWorkout::save(folder.path(), folder.settings(), kNewest, rows);
         if (!o.ok() || o.saved.size() != 7) {
             state.SkipWithError(qPrintable(o.refusal));
             break;
         }
     }
+    state.counters["faults"] = faultsSince(before);
 }
-BENCHMARK(SaveWeightWorkout)->Apply(designAndTenTimes);
+BENCHMARK(SaveWeightWorkout)->Apply(scales);
+
+// The floor of the seven-exercise save on the same disk: the bytes that save
+// writes (its seven logs and the journal, as one save leaves them), written
+// by plain system calls into as many new files, each flushed to the disk and
+// renamed over its file, then the folder flushed. No reading, checking,
+// note or lock: what any save of those files must pay at least.
+void Floor(benchmark::State &state)
+{
+    Folder folder;
+    fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
+    if (!WeightWorkout::save(folder.path(), folder.settings(), kNewest, sevenCurls()).ok()) {
+        state.SkipWithError("the save failed");
+        return;
+    }
+    QList<QPair<QByteArray, QByteArray>> files; // the file's name, its bytes
+    for (int i = 1; i <= 7; ++i) {
+        const QString path =
+            ExerciseLogName::path(folder.path(), QStringLiteral("Bi"), QStringLiteral("Curl %1").arg(i));
+        files.append({QFile::encodeName(path), RecordFile::read(path)});
+    }
+    const QString journalPath = folder.file(CalorieJournal::kExerciseFileName);
+    files.append({QFile::encodeName(journalPath), RecordFile::read(journalPath)});
+    const QByteArray dir = QFile::encodeName(folder.path());
+    qint64 bytes = 0;
+    for (const auto &f : std::as_const(files))
+        bytes += f.second.size();
+    for (auto _ : state) {
+        for (const auto &[name, contents] : std::as_const(files)) {
+            const QByteArray saving = name + ".floor";
+            const int fd = ::open(saving.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+            if (fd < 0 || ::write(fd, contents.constData(), size_t(contents.size())) != contents.size()
+                || ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(saving.constData(), name.constData()) != 0) {
+                state.SkipWithError("a write failed");
+                return;
+            }
+        }
+        const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (d < 0 || ::fsync(d) != 0 || ::close(d) != 0) {
+            state.SkipWithError("the folder could not be flushed");
+            return;
+        }
+    }
+    state.counters["files"] = double(files.size());
+    state.counters["KiB"] = double(bytes) / 1024.0;
+}
+BENCHMARK(Floor)->Apply(scales);
 
 // The aerobic entry window's Enter: the running log and the journal
 // rewritten.
@@ -91,7 +184,12 @@ void SaveAerobicWorkout(benchmark::State &state)
     boxes.minutes = QStringLiteral("15");
     boxes.distance = QStringLiteral("7");
     boxes.terrain = QStringLiteral("Hilly ");
+    const Snapshot files(folder, workoutFiles());
+    const long before = faults();
     for (auto _ : state) {
+        state.PauseTiming();
+        files.restore();
+        state.ResumeTiming();
         const AerobicWorkout::Outcome o = AerobicWorkout::save(folder.path(), folder.settings(), QStringLiteral("Ou"),
                                                                QStringLiteral("Running"), kNewest, boxes);
         if (!o.saved()) {
@@ -99,8 +197,9 @@ void SaveAerobicWorkout(benchmark::State &state)
             break;
         }
     }
+    state.counters["faults"] = faultsSince(before);
 }
-BENCHMARK(SaveAerobicWorkout)->Apply(designAndTenTimes);
+BENCHMARK(SaveAerobicWorkout)->Apply(scales);
 
 // The profile window's Enter: a new weighing before every record of the
 // history.
@@ -109,9 +208,16 @@ void SaveWeighing(benchmark::State &state)
     Folder folder;
     folder.write(WeightHistory::kFileName, history(kHistoryRecords * int(state.range(0))));
     const WeightHistory h(folder.path());
-    for (auto _ : state)
+    const Snapshot files(folder, {WeightHistory::kFileName});
+    const long before = faults();
+    for (auto _ : state) {
+        state.PauseTiming();
+        files.restore();
+        state.ResumeTiming();
         h.addFirst(kNewest, 40, 160, 70);
+    }
+    state.counters["faults"] = faultsSince(before);
 }
-BENCHMARK(SaveWeighing)->Apply(designAndTenTimes);
+BENCHMARK(SaveWeighing)->Apply(scales);
 
 } // namespace

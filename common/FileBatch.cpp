@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -15,8 +16,7 @@
 #include <cstring>
 #include <exception>
 #include <optional>
-#include <system_error>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -45,76 +45,114 @@ QString systemError(int error = errno)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Runs work(i) for every i below `count`, each on a thread of its own
-// (`here` on this one), then rethrows the first error in their order.
-template <typename Work>
-void runTogether(qsizetype count, Work work, qsizetype here)
+// The umask of the process, read once from the system's account of it
+// (setting it to read it would change it for a moment for every thread);
+// all bits when that cannot be read, so that permissions are always set.
+mode_t processUmask()
 {
-    std::vector<std::exception_ptr> errors(size_t(std::max<qsizetype>(count, 0)));
-    auto run = [&](qsizetype i) {
-        try {
-            work(i);
-        } catch (...) {
-            errors[size_t(i)] = std::current_exception();
+    static const mode_t mask = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("Umask:")) {
+                    bool ok = false;
+                    const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
+                    if (ok)
+                        return mode_t(value & 0777);
+                }
+            }
         }
-    };
-    std::vector<std::thread> threads;
-    threads.reserve(size_t(std::max<qsizetype>(count, 0)));
-    for (qsizetype i = 0; i < count; ++i) {
-        if (i == here)
-            continue;
-        try {
-            threads.emplace_back(run, i);
-        } catch (const std::system_error &) {
-            run(i); // no thread to be had: here, then
-        }
-    }
-    if (here >= 0 && here < count)
-        run(here);
-    for (std::thread &t : threads)
-        t.join();
-    for (const std::exception_ptr &e : errors) {
-        if (e)
-            std::rethrow_exception(e);
-    }
+        return mode_t(0777);
+    }();
+    return mask;
 }
 
-// Writes `bytes` to the new file `path` and flushes them to the disk: with
-// the permissions `keep` exactly when given (an existing file's), else with
-// those the umask gives a new file. Errors name `shownPath`, the file the
-// user knows.
+// A new file being written: open until it is flushed to the disk.
+class NewFile
+{
+public:
+    NewFile() = default;
+    NewFile(const NewFile &) = delete;
+    NewFile &operator=(const NewFile &) = delete;
+    // Left unflushed (a failed batch): closed and removed.
+    ~NewFile()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+            ::unlink(m_name.constData());
+        }
+    }
+
+    // Writes `bytes` to the new file `path`: with the permissions `keep`
+    // exactly when given (an existing file's), else with those the umask
+    // gives a new file. Errors name `shownPath`, the file the user knows.
+    void write(const QString &path, const QByteArray &bytes, std::optional<mode_t> keep, const QString &shownPath)
+    {
+        m_name = QFile::encodeName(path);
+        m_shownPath = shownPath;
+        m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, keep ? *keep & 0777 : 0666);
+        if (m_fd < 0)
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+        // Created with the permissions kept, less what the umask takes away
+        // (and without the special bits): set exactly only when that was
+        // anything.
+        if (keep && (*keep & (07000 | processUmask())) != 0 && ::fchmod(m_fd, *keep) != 0)
+            fail(errno);
+        const char *data = bytes.constData();
+        qsizetype left = bytes.size();
+        while (left > 0) {
+            const ssize_t n = ::write(m_fd, data, size_t(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                fail(n < 0 ? errno : ENOSPC);
+            data += n;
+            left -= n;
+        }
+    }
+    // Sets the disk writing the file while others are written and flushed:
+    // the flushes that follow then mostly wait for writes already under way.
+    void startFlush()
+    {
+#if defined(__linux__)
+        if (m_fd >= 0)
+            ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    }
+    // Flushes the file to the disk and closes it.
+    void flush()
+    {
+        if (::fsync(m_fd) != 0)
+            fail(errno);
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0) {
+            const int error = errno;
+            ::unlink(m_name.constData());
+            throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, systemError(error));
+        }
+    }
+
+private:
+    [[noreturn]] void fail(int error)
+    {
+        ::close(std::exchange(m_fd, -1));
+        ::unlink(m_name.constData());
+        throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, systemError(error));
+    }
+
+    QByteArray m_name;
+    QString m_shownPath;
+    int m_fd = -1;
+};
+
+// Writes `bytes` to the new file `path` and flushes them to the disk, as
+// NewFile does.
 void writeFlushed(const QString &path, const QByteArray &bytes, std::optional<mode_t> keep,
                   const QString &shownPath)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(name.constData());
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError(error));
-    };
-    if (keep && ::fchmod(fd, *keep) != 0)
-        fail(errno);
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(n < 0 ? errno : ENOSPC);
-        data += n;
-        left -= n;
-    }
-    if (::fsync(fd) != 0)
-        fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(name.constData());
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError(error));
-    }
+    NewFile f;
+    f.write(path, bytes, keep, shownPath);
+    f.flush();
 }
 
 // Flushes a folder's entries (new names, renames) to the disk.
@@ -290,9 +328,10 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
     c.path = path;
     const QFileInfo fi(path);
     // Through a symbolic link to the file it names, as other saves write.
-    c.target = !fi.isSymLink() ? fi.absoluteFilePath()
-               : fi.exists()   ? fi.canonicalFilePath()
-                               : fi.symLinkTarget();
+    c.linked = fi.isSymLink();
+    c.target = !c.linked   ? fi.absoluteFilePath()
+               : fi.exists() ? fi.canonicalFilePath()
+                             : fi.symLinkTarget();
     m_changes.append(c);
     return m_changes.last();
 }
@@ -301,7 +340,7 @@ void FileBatch::load(Change &c)
 {
     if (c.loaded)
         return;
-    std::optional<QByteArray> before = RecordFile::readIfExists(c.path);
+    std::optional<QByteArray> before = RecordFile::readIfExists(c.path, &c.mode);
     c.existed = before.has_value();
     c.before = before ? std::move(*before) : QByteArray();
     c.after = c.before;
@@ -363,34 +402,37 @@ void FileBatch::commit()
         return;
     const QDir noteDir = QFileInfo(m_changes.first().path).absoluteDir();
 
-    // Each file on a thread of its own: read, made, and when it changes,
-    // written under its hidden name and flushed to the disk.
+    // Every file read and made first, then each one that changes written
+    // under its hidden name, then all of them flushed to the disk. (On one
+    // thread: a thread for each file cost more in starting and in fresh
+    // memory than it gained.)
     const QString id = QString::number(QRandomGenerator::global()->generate64(), 36);
     const qsizetype count = m_changes.size();
     std::vector<char> written(size_t(count), 0);
     QStringList savings;
-    // The largest file is made on this thread: its buffers come from the
-    // heap the saves before it left, with no fresh pages to fault in.
-    // Files the batch only read need no thread.
-    QList<qsizetype> staged;
-    qsizetype largest = -1;
-    qint64 largestSize = -1;
+    // The longest name a folder takes, asked once a folder: all of a
+    // batch's files stand in one as a rule.
+    QHash<QString, long> longestNames;
     for (qsizetype i = 0; i < count; ++i) {
         const Change &c = m_changes[i];
-        savings.append(QFileInfo(c.target).dir().filePath(savingName(id, QString::number(i))));
+        const QFileInfo target(c.target);
+        const QString folder = target.absolutePath();
+        savings.append(folder + u'/' + savingName(id, QString::number(i)));
         if (!c.staged)
             continue;
-        staged.append(i);
         // A name the file system does not take could never replace its
         // file: refused before any file is touched.
-        if (!RecordFile::nameFits(c.target))
+        auto longest = longestNames.constFind(folder);
+        if (longest == longestNames.cend())
+            longest = longestNames.insert(folder, RecordFile::longestName(folder));
+        if (QFile::encodeName(target.fileName()).size() > *longest)
             throw RecordFileError(RecordFileError::WriteFailed, c.path,
                                   QStringLiteral("its name is too long for a file name"));
-        const qint64 size = c.loaded ? c.after.size() : QFileInfo(c.target).size();
-        if (size > largestSize) {
-            largest = staged.size() - 1;
-            largestSize = size;
-        }
+    }
+    // Files the batch only read need nothing more.
+    for (Change &c : m_changes) {
+        if (c.staged)
+            make(c);
     }
     auto removeWritten = [&] {
         for (qsizetype i = 0; i < count; ++i) {
@@ -399,29 +441,40 @@ void FileBatch::commit()
         }
     };
     try {
-        runTogether(
-            staged.size(),
-            [&](qsizetype k) {
-                const qsizetype i = staged[k];
-                Change &c = m_changes[i];
-                make(c);
-                if (c.existed && c.after == c.before)
-                    return;
-                // A folder or a write-protected file where the file should
-                // go refuses the whole batch; the new file keeps the old
-                // one's permissions.
-                std::optional<mode_t> keep;
-                struct stat st;
-                if (::stat(QFile::encodeName(c.target).constData(), &st) == 0) {
-                    if (!S_ISREG(st.st_mode) || ::access(QFile::encodeName(c.target).constData(), W_OK) != 0)
-                        throw RecordFileError(RecordFileError::WriteFailed, c.path,
-                                              QStringLiteral("the file cannot be replaced"));
-                    keep = st.st_mode & 07777;
-                }
-                writeFlushed(savings[i], c.after, keep, c.path);
+        std::vector<std::unique_ptr<NewFile>> files;
+        files.resize(size_t(count));
+        for (qsizetype i = 0; i < count; ++i) {
+            const Change &c = m_changes[i];
+            if (!c.staged || (c.existed && c.after == c.before))
+                continue;
+            // A folder or a write-protected file where the file should
+            // go refuses the whole batch; the new file keeps the old
+            // one's permissions.
+            std::optional<mode_t> keep;
+            struct stat st;
+            // The file read under the lock is the one there; through a link
+            // the file it names is looked at anew.
+            bool there = c.existed && !c.linked;
+            if (there)
+                st.st_mode = mode_t(c.mode);
+            else
+                there = ::stat(QFile::encodeName(c.target).constData(), &st) == 0;
+            if (there) {
+                if (!S_ISREG(st.st_mode) || ::access(QFile::encodeName(c.target).constData(), W_OK) != 0)
+                    throw RecordFileError(RecordFileError::WriteFailed, c.path,
+                                          QStringLiteral("the file cannot be replaced"));
+                keep = st.st_mode & 07777;
+            }
+            files[size_t(i)] = std::make_unique<NewFile>();
+            files[size_t(i)]->write(savings[i], c.after, keep, c.path);
+            files[size_t(i)]->startFlush();
+        }
+        for (qsizetype i = 0; i < count; ++i) {
+            if (files[size_t(i)]) {
+                files[size_t(i)]->flush();
                 written[size_t(i)] = 1;
-            },
-            largest);
+            }
+        }
     } catch (...) {
         removeWritten();
         throw;

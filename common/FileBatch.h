@@ -49,10 +49,10 @@ public:
     // contents.
     void create(const QString &path);
     // Stages the file's new contents as `make` gives them from its
-    // contents. commit() reads the file and runs `make` on a thread of its
-    // own, beside the other files' (so `make` must use only its argument and
-    // what it holds); a RecordFileError it throws goes on to the caller of
-    // commit(), and nothing is written.
+    // contents. commit() reads the file and runs `make` (so `make` must use
+    // only its argument and what it holds, which may be gone by then); a
+    // RecordFileError it throws goes on to the caller of commit(), and
+    // nothing is written.
     void transform(const QString &path, Make make);
     // Each of the above first takes the folder's lock and finishes a batch an
     // earlier run committed there, so that this one starts from the files as
@@ -100,6 +100,8 @@ private:
         QString target; // the file itself, a symbolic link followed
         bool loaded = false;
         bool existed = false;
+        bool linked = false; // `path` is a symbolic link
+        unsigned mode = 0;   // the file's type and permissions when it was read
         QByteArray before;
         QByteArray after;
         bool staged = false;

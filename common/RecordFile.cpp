@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,14 +47,17 @@ bool RecordFile::exists(const QString &path)
     return QFileInfo(path).isFile();
 }
 
-std::optional<QByteArray> RecordFile::readIfExists(const QString &path)
+namespace {
+
+// The regular file at `path` opened for reading, its status in `st`; -1
+// when it is missing. Only a regular file is opened.
+int openRegular(const QString &path, struct stat &st)
 {
     const QByteArray name = QFile::encodeName(path);
     // What stands there first: a FIFO or a device is never opened.
-    struct stat st;
     if (::stat(name.constData(), &st) != 0) {
         if (isMissing(errno))
-            return std::nullopt;
+            return -1;
         throw RecordFileError(RecordFileError::ReadFailed, path, systemError(errno));
     }
     if (!S_ISREG(st.st_mode))
@@ -61,25 +66,51 @@ std::optional<QByteArray> RecordFile::readIfExists(const QString &path)
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (isMissing(errno))
-            return std::nullopt;
+            return -1;
         throw RecordFileError(RecordFileError::ReadFailed, path, systemError(errno));
     }
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (!regular) {
+        const int error = errno;
+        ::close(fd);
+        throw RecordFileError(RecordFileError::ReadFailed, path, S_ISREG(st.st_mode) ? systemError(error) : notRegular());
+    }
+    return fd;
+}
+
+// The file's first `limit` bytes and one more (all of it with a negative
+// `limit`), and whether that is all of it; none when it is missing.
+std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &whole, unsigned *mode = nullptr)
+{
+    struct stat st;
+    const int fd = openRegular(path, st);
+    if (fd < 0)
+        return std::nullopt;
+    if (mode)
+        *mode = unsigned(st.st_mode);
     auto fail = [&](const QString &why) {
         ::close(fd);
         throw RecordFileError(RecordFileError::ReadFailed, path, why);
     };
-    if (::fstat(fd, &st) != 0)
-        fail(systemError(errno));
-    if (!S_ISREG(st.st_mode))
-        fail(notRegular());
-    QByteArray bytes;
-    // The size it has, and one byte more to see its end in the same read.
+    // The size it has, and one byte more to see its end in the same read;
+    // allocated at exactly that size (a buffer grown to the next power of
+    // two would cross the allocator's threshold for fresh pages at half of
+    // it).
+    const qsizetype most = limit < 0 ? -1 : limit + 1;
     qsizetype room = qsizetype(st.st_size) + 1;
-    bytes.resize(room);
+    if (most >= 0)
+        room = std::min(room, most);
+    QByteArray bytes(room, Qt::Uninitialized);
     qsizetype size = 0;
+    whole = true;
     for (;;) {
         if (size == room) {
-            room = room * 2;
+            if (room == most) {
+                whole = false;
+                break;
+            }
+            // The file grew meanwhile.
+            room = most >= 0 ? std::min(room * 2, most) : room * 2;
             bytes.resize(room);
         }
         const ssize_t n = ::read(fd, bytes.data() + size, size_t(room - size));
@@ -93,6 +124,78 @@ std::optional<QByteArray> RecordFile::readIfExists(const QString &path)
     }
     ::close(fd);
     bytes.truncate(size);
+    return bytes;
+}
+
+} // namespace
+
+std::optional<QByteArray> RecordFile::readIfExists(const QString &path, unsigned *mode)
+{
+    bool whole = true;
+    return readPart(path, -1, whole, mode);
+}
+
+QByteArray RecordFile::readHead(const QString &path, qsizetype size, bool &whole)
+{
+    std::optional<QByteArray> bytes = readPart(path, std::max<qsizetype>(size, 0), whole);
+    if (!bytes) {
+        whole = true;
+        return QByteArray();
+    }
+    return std::move(*bytes);
+}
+
+std::optional<RecordFileReader> RecordFileReader::open(const QString &path)
+{
+    struct stat st;
+    const int fd = openRegular(path, st);
+    if (fd < 0)
+        return std::nullopt;
+    RecordFileReader reader;
+    reader.m_path = path;
+    reader.m_fd = fd;
+    reader.m_size = qint64(st.st_size);
+    return reader;
+}
+
+RecordFileReader::RecordFileReader(RecordFileReader &&other) noexcept
+    : m_path(std::move(other.m_path)), m_fd(std::exchange(other.m_fd, -1)), m_size(other.m_size)
+{
+}
+
+RecordFileReader &RecordFileReader::operator=(RecordFileReader &&other) noexcept
+{
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_path = std::move(other.m_path);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_size = other.m_size;
+    }
+    return *this;
+}
+
+RecordFileReader::~RecordFileReader()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QByteArray RecordFileReader::read(qint64 offset, qsizetype size) const
+{
+    QByteArray bytes(std::max<qsizetype>(size, 0), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(m_fd, bytes.data() + got, size_t(size - got), off_t(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw RecordFileError(RecordFileError::ReadFailed, m_path, systemError(errno));
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
     return bytes;
 }
 
@@ -134,10 +237,14 @@ void RecordFile::remove(const QString &path)
 bool RecordFile::nameFits(const QString &path)
 {
     const QFileInfo fi(path);
-    const qsizetype bytes = QFile::encodeName(fi.fileName()).size();
+    return QFile::encodeName(fi.fileName()).size() <= longestName(fi.absolutePath());
+}
+
+long RecordFile::longestName(const QString &folder)
+{
     errno = 0;
-    long most = ::pathconf(QFile::encodeName(fi.absolutePath()).constData(), _PC_NAME_MAX);
+    const long most = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
     if (most < 0)
-        most = errno == 0 ? LONG_MAX : NAME_MAX; // no limit, or a folder not there yet
-    return bytes <= most;
+        return errno == 0 ? LONG_MAX : NAME_MAX; // no limit, or a folder not there yet
+    return most;
 }

@@ -21,8 +21,13 @@ public:
     static QByteArray read(const QString &path);
     // Every byte of the file; a missing file is the FileNotFound error.
     static QByteArray readExisting(const QString &path);
-    // Every byte of the file; none when it is missing.
-    static std::optional<QByteArray> readIfExists(const QString &path);
+    // Every byte of the file; none when it is missing. With `mode` given,
+    // the file's permissions and type go there.
+    static std::optional<QByteArray> readIfExists(const QString &path, unsigned *mode = nullptr);
+    // The head of the file: its first `size` bytes and one more, or all of
+    // it when it is shorter, which `whole` then says. A missing file is
+    // empty and whole.
+    static QByteArray readHead(const QString &path, qsizetype size, bool &whole);
     // Replaces the file's contents with `bytes`.
     static void write(const QString &path, const QByteArray &bytes);
     // Adds `lines` at the end; when the file's last line has no line end,
@@ -34,4 +39,32 @@ public:
     // Whether the file name of `path` is short enough for the file system
     // of its folder, counted in the bytes the name is written in.
     static bool nameFits(const QString &path);
+    // The longest file name, in bytes, the file system of `folder` takes.
+    static long longestName(const QString &folder);
+};
+
+// A data file open for reading parts of it, for a reader that needs only
+// some of a long file. It is opened as RecordFile::read() opens a file:
+// only a regular file, never a FIFO or a device.
+class RecordFileReader
+{
+public:
+    // The file at `path`; none when it is missing. Throws RecordFileError
+    // when it cannot be opened or is no regular file.
+    static std::optional<RecordFileReader> open(const QString &path);
+    RecordFileReader(RecordFileReader &&other) noexcept;
+    RecordFileReader &operator=(RecordFileReader &&other) noexcept;
+    ~RecordFileReader();
+
+    // Its size when it was opened.
+    qint64 size() const { return m_size; }
+    // Up to `size` bytes from `offset`: fewer at the end of the file.
+    // Throws RecordFileError when they cannot be read.
+    QByteArray read(qint64 offset, qsizetype size) const;
+
+private:
+    RecordFileReader() = default;
+    QString m_path;
+    int m_fd = -1;
+    qint64 m_size = 0;
 };

@@ -5,20 +5,25 @@
 #include "Windows1252.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 RecordReader::RecordReader(QByteArray bytes, QString fileName)
     : m_bytes(std::move(bytes)), m_fileName(std::move(fileName)), m_pos(byteOrderMarkSize(m_bytes))
 {
 }
 
-bool RecordReader::atEndOrBlank() const
+bool RecordReader::onlySpaceLeft() const
 {
+    const char *data = m_bytes.constData();
     for (qsizetype i = m_pos; i < m_bytes.size(); ++i) {
-        const char c = m_bytes[i];
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+        if (!isSpace(data[i]))
             return false;
     }
     return true;
@@ -66,6 +71,114 @@ bool isPlainWhole(QByteArrayView f, int &value)
 
 } // namespace
 
+namespace {
+
+// Where the bytes at `p` end when they are `count` whole numbers of one to
+// four digits without a leading zero (so of 16 bits), each after a comma,
+// then CR LF: the byte after the LF; null when they are anything else or
+// longer than 62 bytes, or fewer than 64 bytes are left before `end`. Sixteen
+// bytes at a time: this checks most records of the logs and journals.
+const char *plainNumbers(const char *p, const char *end, int count)
+{
+#if defined(__SSE2__)
+    if (end - p < 64)
+        return nullptr;
+    quint64 digit = 0, comma = 0, zero = 0, cr = 0;
+    for (int chunk = 0; chunk < 4; ++chunk) {
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * chunk));
+        const __m128i isDigit =
+            _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
+        const int shift = 16 * chunk;
+        digit |= quint64(quint16(_mm_movemask_epi8(isDigit))) << shift;
+        comma |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8(','))))) << shift;
+        zero |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8('0'))))) << shift;
+        cr |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8('\r'))))) << shift;
+    }
+    if (!cr)
+        return nullptr;
+    const int length = std::countr_zero(cr); // the bytes before the CR
+    if (length < 2 || length > 62 || p[length + 1] != '\n')
+        return nullptr;
+    const quint64 within = (quint64(1) << length) - 1;
+    comma &= within;
+    digit &= within;
+    if ((digit | comma) != within || std::popcount(comma) != count || !(comma & 1))
+        return nullptr;
+    // No empty number (two commas in a row, or a comma last), no leading
+    // zero, no run of five digits.
+    const quint64 starts = comma << 1;
+    if ((comma & starts) || (comma >> (length - 1)) || (zero & starts & (digit >> 1))
+        || (digit & (digit >> 1) & (digit >> 2) & (digit >> 3) & (digit >> 4)))
+        return nullptr;
+    return p + length + 2;
+#else
+    Q_UNUSED(p);
+    Q_UNUSED(end);
+    Q_UNUSED(count);
+    return nullptr;
+#endif
+}
+
+} // namespace
+
+bool RecordReader::skipPlainTextAndNumbers(int numbers)
+{
+    const char *const data = m_bytes.constData();
+    const char *const end = data + m_bytes.size();
+    const char *p = data + m_pos;
+    if (p == end || *p != '"')
+        return false;
+    p += 1 + quoteOrLineFeed(p + 1, end - p - 1);
+    if (p == end || *p != '"')
+        return false;
+    const char *const after = plainNumbers(p + 1, end, numbers);
+    if (!after)
+        return false;
+    m_pos = after - data;
+    ++m_line;
+    m_delimiter = Delimiter::CrLf;
+    return true;
+}
+
+VerbatimRecord RecordReader::skipPlainRepeats(QByteArrayView prefix)
+{
+    const char *const data = m_bytes.constData();
+    const char *const end = data + m_bytes.size();
+    const char *p = data + m_pos;
+    const char *const begin = p;
+    const qsizetype n = prefix.size();
+    if (n < 8 || n > 16)
+        return {};
+    // The prefix as two overlapping words of eight bytes.
+    quint64 head, tail;
+    std::memcpy(&head, prefix.data(), 8);
+    std::memcpy(&tail, prefix.data() + n - 8, 8);
+    int lines = 0;
+    // Each line: the prefix, a comma, one to four digits without a leading
+    // zero, CR LF; eight bytes after the comma are read at once, so at
+    // least that many must be left.
+    while (end - p >= n + 9) {
+        quint64 h, t;
+        std::memcpy(&h, p, 8);
+        std::memcpy(&t, p + n - 8, 8);
+        const char *q = p + n;
+        if (h != head || t != tail || *q != ',')
+            break;
+        ++q;
+        const qsizetype digits = leadingDigits(q);
+        if (digits < 1 || digits > 4 || (*q == '0' && digits > 1) || q[digits] != '\r' || q[digits + 1] != '\n')
+            break;
+        p = q + digits + 2;
+        ++lines;
+    }
+    if (lines == 0)
+        return {};
+    m_pos = p - data;
+    m_line += lines;
+    m_delimiter = Delimiter::CrLf;
+    return VerbatimRecord{begin - data, p - begin};
+}
+
 RecordReader::Field RecordReader::readField()
 {
     m_verbatim = false;
@@ -80,14 +193,6 @@ QByteArrayView RecordReader::readRaw()
     const QByteArrayView f = nextField(quoted);
     expect(Shape::Text);
     return f;
-}
-
-void RecordReader::beginRecord()
-{
-    m_recordBegin = m_pos;
-    m_recordLine = m_line;
-    m_verbatim = true;
-    m_delimiter = Delimiter::None;
 }
 
 void RecordReader::skipRecordLine()
@@ -106,13 +211,6 @@ void RecordReader::skipRecordLine()
     }
     m_verbatim = false;
     m_delimiter = Delimiter::None;
-}
-
-VerbatimRecord RecordReader::verbatim() const
-{
-    if (!m_verbatim || m_delimiter != Delimiter::CrLf)
-        return {};
-    return VerbatimRecord{m_recordBegin, m_pos - m_recordBegin};
 }
 
 QByteArrayView RecordReader::nextField(bool &quoted)

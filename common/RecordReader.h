@@ -7,6 +7,9 @@
 #include <QDate>
 #include <QString>
 
+#include <bit>
+#include <cstring>
+
 // Where a record stands in the bytes it was read from, when those bytes are
 // exactly what RecordWriter writes for its values: every text quoted, every
 // whole number in plain digits, one comma between fields and CR LF after the
@@ -22,6 +25,17 @@ struct VerbatimRecord
     bool operator==(const VerbatimRecord &) const { return true; }
 };
 
+// The lines of a file's bytes, the last one without line end counted too:
+// about the number of its records, to reserve room for them.
+inline qsizetype lineCount(const QByteArray &bytes)
+{
+    qsizetype lines = 1;
+    for (const char *p = bytes.constData(), *end = p + bytes.size();
+         p < end && (p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)))); ++p)
+        ++lines;
+    return lines;
+}
+
 // Reads the fields of a record file one by one. Commas and line ends
 // delimit fields alike, so a record may span lines. A UTF-8 byte-order mark
 // that another program put at the start of the file is skipped; the rest is
@@ -32,6 +46,15 @@ class RecordReader
 {
 public:
     explicit RecordReader(QByteArray bytes, QString fileName = QString());
+    // Bytes from the middle of a file, from the start of a record on: a
+    // byte-order mark is the file's own only at its start, so one here is
+    // read as bytes.
+    static RecordReader partOf(QByteArray bytes, QString fileName)
+    {
+        RecordReader r(std::move(bytes), std::move(fileName));
+        r.m_pos = 0;
+        return r;
+    }
 
     // The size of the UTF-8 byte-order mark `bytes` start with: 3, else 0.
     static qsizetype byteOrderMarkSize(QByteArrayView bytes)
@@ -44,7 +67,13 @@ public:
     bool atEnd() const { return m_pos >= m_bytes.size(); }
     // True when only blanks, tabs and line ends are left: trailing blank
     // lines of a hand-edited file end it instead of starting a record.
-    bool atEndOrBlank() const;
+    bool atEndOrBlank() const
+    {
+        // A record starting here, as nearly always, says so at once.
+        if (m_pos < m_bytes.size() && !isSpace(m_bytes.constData()[m_pos]))
+            return false;
+        return onlySpaceLeft();
+    }
 
     struct Field {
         QByteArray bytes; // Windows-1252, without quotes
@@ -65,14 +94,78 @@ public:
     QDate readDate();
     RecordValue readValue();
 
+    // One field of a plain line: a text's bytes (without quotes, a view
+    // valid while the reader lives) or a whole number's value.
+    struct PlainField
+    {
+        QByteArrayView bytes;
+        int whole = 0;
+    };
+    // Reads the record that starts here in one pass when it stands on one
+    // line exactly as the writer writes its fields, one of `Kinds` each:
+    // 't' a text, 'u' a text that is a plain number of 0 or more (digits,
+    // at most one point between digits), 'h' a whole number of 16 bits, 'w'
+    // a whole number of at most six digits. The fields go into `fields` (as
+    // many as there are kinds; may be null), and the record's verbatim()
+    // span is the line. The fields are what the reads of their kind
+    // (readText(), readInt16(), readDouble()) would give. Any other record
+    // is not read: false, and the caller reads it field by field, as its
+    // errors need.
+    template <char... Kinds>
+    bool readPlainLine(PlainField *fields = nullptr)
+    {
+        const char *const data = m_bytes.constData();
+        const char *const end = data + m_bytes.size();
+        const char *p = data + m_pos;
+        int k = 0;
+        if (!(plainField<Kinds>(p, end, fields, k++) && ...))
+            return false;
+        if (end - p < 2 || p[0] != '\r' || p[1] != '\n')
+            return false;
+        m_pos = (p + 2) - data;
+        ++m_line;
+        m_delimiter = Delimiter::CrLf;
+        return true;
+    }
+
+    // The same for a record of a text and then `numbers` whole numbers,
+    // checked without giving them: faster, for the most common form alone
+    // (numbers of at most four digits, so of 16 bits). False, and nothing
+    // read, for any other record: readPlainLine() and the careful reads
+    // decide then.
+    bool skipPlainTextAndNumbers(int numbers);
+    // The records that follow the one read last, as long as each stands on a
+    // line of its own as `prefix` (the writer's bytes of a first field, a
+    // quoted text) and then one whole number of at most four digits: read
+    // in one go, as readPlainLine() would read them one by one, and their
+    // span given (empty when none follows). For the runs of one day's
+    // records in a journal, which share their date field.
+    VerbatimRecord skipPlainRepeats(QByteArrayView prefix);
+
+    // Where the next field starts, in the bytes given.
+    qsizetype position() const { return m_pos; }
+    // The size of the bytes given.
+    qsizetype size() const { return m_bytes.size(); }
+
     // Starts a record: the fields read from here on make up its
     // verbatim() span.
-    void beginRecord();
+    void beginRecord()
+    {
+        m_recordBegin = m_pos;
+        m_recordLine = m_line;
+        m_verbatim = true;
+        m_delimiter = Delimiter::None;
+    }
     // The record begun last, when every field read since stood exactly as
     // the writer writes it back (texts read as text, whole numbers of at
     // most six digits read as numbers) and the last one ended its line with
     // CR LF; else an empty span.
-    VerbatimRecord verbatim() const;
+    VerbatimRecord verbatim() const
+    {
+        if (!m_verbatim || m_delimiter != Delimiter::CrLf)
+            return {};
+        return VerbatimRecord{m_recordBegin, m_pos - m_recordBegin};
+    }
     // Drops the record begun last and the rest of the line it starts on, and
     // goes on at the next line: a reader that passes over a record it cannot
     // read finds the next record there, as the writer puts one on each line.
@@ -83,6 +176,120 @@ public:
     const QString &fileName() const { return m_fileName; }
 
 private:
+    static bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+    bool onlySpaceLeft() const;
+
+    // The offset of the first double quote or line feed of the `size` bytes
+    // at `p`; `size` when there is none. Eight bytes at a time.
+    Q_ALWAYS_INLINE static qsizetype quoteOrLineFeed(const char *p, qsizetype size)
+    {
+        qsizetype i = 0;
+        for (; i + 8 <= size; i += 8) {
+            quint64 w;
+            std::memcpy(&w, p + i, 8);
+            constexpr quint64 ones = 0x0101010101010101ULL;
+            constexpr quint64 highs = 0x8080808080808080ULL;
+            const quint64 q = w ^ (ones * '"');
+            const quint64 n = w ^ (ones * '\n');
+            // A byte of 0 in q or n: the lowest one found is exact.
+            const quint64 found = ((q - ones) & ~q & highs) | ((n - ones) & ~n & highs);
+            if (found)
+                return i + std::countr_zero(found) / 8;
+        }
+        for (; i < size; ++i) {
+            if (p[i] == '"' || p[i] == '\n')
+                break;
+        }
+        return i;
+    }
+
+    // One field of a plain line at `p`, the `k`-th (a comma before all but
+    // the first): false when it is not one.
+    template <char Kind>
+    Q_ALWAYS_INLINE static bool plainField(const char *&p, const char *end, PlainField *fields, int k)
+    {
+        static_assert(Kind == 't' || Kind == 'u' || Kind == 'h' || Kind == 'w');
+        if (k > 0) {
+            if (p == end || *p != ',')
+                return false;
+            ++p;
+        }
+        if constexpr (Kind == 't' || Kind == 'u') {
+            if (p == end || *p != '"')
+                return false;
+            const char *const open = ++p;
+            // To the closing quote; a line end inside takes the record onto
+            // a second line, which the careful reading counts.
+            p += quoteOrLineFeed(p, end - p);
+            if (p == end || *p != '"')
+                return false;
+            if constexpr (Kind == 'u') {
+                const char *q = open;
+                while (q != p && *q >= '0' && *q <= '9')
+                    ++q;
+                if (q == open)
+                    return false;
+                if (q != p) {
+                    if (*q != '.' || q + 1 == p)
+                        return false;
+                    for (++q; q != p; ++q) {
+                        if (*q < '0' || *q > '9')
+                            return false;
+                    }
+                }
+            }
+            if (fields)
+                fields[k].bytes = QByteArrayView(open, p - open);
+            ++p;
+        } else {
+            // As the writer writes a whole number: an optional minus, no
+            // leading zero, no "-0", at most six digits.
+            const bool negative = p != end && *p == '-';
+            if (negative)
+                ++p;
+            const char *const first = p;
+            qsizetype digits;
+            if (end - p >= 8) {
+                // The digits of eight bytes at once.
+                digits = leadingDigits(p);
+                p += digits;
+            } else {
+                while (p != end && *p >= '0' && *p <= '9' && p - first < 7)
+                    ++p;
+                digits = p - first;
+            }
+            if (digits < 1 || digits > 6 || (*first == '0' && (digits > 1 || negative)))
+                return false;
+            // Four digits always fit 16 bits; only longer ones are converted
+            // for the check.
+            if (fields || (Kind == 'h' && digits > 4)) {
+                int v = 0;
+                for (const char *d = first; d != p; ++d)
+                    v = v * 10 + (*d - '0');
+                if (negative)
+                    v = -v;
+                if (Kind == 'h' && (v < -32768 || v > 32767))
+                    return false;
+                if (fields)
+                    fields[k].whole = v;
+            }
+        }
+        return true;
+    }
+
+    // How many of the eight bytes at `p` are digits before the first one
+    // that is none (8 when all are).
+    Q_ALWAYS_INLINE static qsizetype leadingDigits(const char *p)
+    {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        // '0' to '9' become 0 to 9; a byte of 10 or more, or with its high
+        // bit set, gets its high bit set below, with no carry between bytes.
+        const quint64 x = w ^ 0x3030303030303030ULL;
+        const quint64 other = (((x & 0x7F7F7F7F7F7F7F7FULL) + 0x7676767676767676ULL) | x) & 0x8080808080808080ULL;
+        return other ? std::countr_zero(other) / 8 : 8;
+    }
+
     // What the last field was, blanks around it aside: a quoted text, plain
     // digits (of at most six) or anything else.
     enum class Shape { Other, Text, Whole };

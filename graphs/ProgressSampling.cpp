@@ -3,6 +3,7 @@
 #include "common/DateText.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "common/RecordHead.h"
 #include "common/RecordReader.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/ExerciseLogName.h"
@@ -46,6 +47,13 @@ QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder)
 {
     std::optional<RecordFileError> ignored;
     return aerobicCatalogue(dataFolder, ignored);
+}
+
+// How many of a log's first entries a graph of `step` reads: the last one
+// it shows is the oldest it needs.
+qsizetype entriesRead(int step)
+{
+    return qsizetype(kMostGroups - 1) * qMax(step, 1) + 1;
 }
 
 // What the user is told of a file the graph read only in part: nothing when
@@ -103,10 +111,9 @@ WeightGraph weightGraph(const QString &dataFolder, const QString &code, const QS
         g.found = true;
         g.sets = exercise->setCount();
         const QString log = ExerciseLogName::path(dataFolder, code, name);
-        const QByteArray bytes = RecordFile::read(log);
-        const QList<ExerciseLogEntry> entries = readAsFarAsWhole(
-            [&](bool *complete) { return ExerciseLog::parse(bytes, QFileInfo(log).fileName(), g.sets, complete); },
-            damage);
+        // The log stands newest first: only the entries shown are read.
+        const QList<ExerciseLogEntry> entries =
+            ExerciseLog::readFirst(log, QFileInfo(log).fileName(), g.sets, entriesRead(step), damage);
         for (const qsizetype p : shownPositions(entries.size(), step))
             g.groups.append({int(g.groups.size()) + 1, entries[p].dateText, entries[p].sets});
         g.problem = cutShort(damage, g.groups.size());
@@ -225,11 +232,10 @@ AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const 
         if (record) {
             g.found = true;
             const QString log = ExerciseLogName::path(dataFolder, code, name);
-            const QByteArray bytes = RecordFile::read(log);
             const AerobicLog::Layout layout = AerobicLog::layoutOf(*record);
-            const QList<AerobicLogEntry> entries = readAsFarAsWhole(
-                [&](bool *complete) { return AerobicLog::parse(bytes, QFileInfo(log).fileName(), layout, complete); },
-                damage);
+            // The log stands newest first: only the records shown are read.
+            const QList<AerobicLogEntry> entries =
+                AerobicLog::readFirst(log, QFileInfo(log).fileName(), layout, entriesRead(step), damage);
             for (const qsizetype p : shownPositions(entries.size(), step)) {
                 bool timeAlone = false;
                 const float value = aerobicValue(entries[p], units, &timeAlone);
@@ -250,29 +256,34 @@ AerobicGraph aerobicGraph(const QString &dataFolder, const QString &code, const 
     return g;
 }
 
+namespace {
+
+AbdominalEntry readAbdominal(RecordReader &r)
+{
+    AbdominalEntry e;
+    e.dateText = r.readText();
+    e.upper = r.readInt16();
+    e.lower = r.readInt16();
+    e.oblique = r.readInt16();
+    return e;
+}
+
+} // namespace
+
 QList<AbdominalEntry> parseAbdominal(const QByteArray &bytes, const QString &fileName, bool *complete)
 {
-    return readRecords<AbdominalEntry>(
-        bytes, fileName,
-        [](RecordReader &r) {
-            AbdominalEntry e;
-            e.dateText = r.readText();
-            e.upper = r.readInt16();
-            e.lower = r.readInt16();
-            e.oblique = r.readInt16();
-            return e;
-        },
-        complete);
+    return readRecords<AbdominalEntry>(bytes, fileName, readAbdominal, complete);
 }
 
 AbdominalGraph abdominalGraph(const QString &dataFolder, int step)
 {
     AbdominalGraph g;
     try {
-        const QByteArray bytes = RecordFile::read(RecordFile::path(dataFolder, kAbdominalFile));
-        std::optional<RecordFileError> damage;
-        const QList<AbdominalEntry> entries = readAsFarAsWhole(
-            [&](bool *complete) { return parseAbdominal(bytes, kAbdominalFile, complete); }, damage);
+        // Newest first, as the logs: only the records shown are read.
+        auto head = RecordHead::first<AbdominalEntry>(RecordFile::path(dataFolder, kAbdominalFile), kAbdominalFile,
+                                                      entriesRead(step), 32 * entriesRead(step) + 512, readAbdominal);
+        const std::optional<RecordFileError> damage = std::move(head.damage);
+        const QList<AbdominalEntry> &entries = head.records;
         for (const qsizetype p : shownPositions(entries.size(), step))
             g.groups.append({int(g.groups.size()) + 1, entries[p]});
         g.problem = cutShort(damage, g.groups.size());

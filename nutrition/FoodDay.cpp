@@ -7,6 +7,7 @@
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "common/RecordWriter.h"
+#include "common/Windows1252.h"
 #include "workouts/RecordList.h"
 
 const QString FoodDay::kJournalFileName = QStringLiteral("FoodEnergy.txt");
@@ -49,10 +50,23 @@ double numberOf(const QString &text, const char *what, const RecordReader &r, in
     return *value;
 }
 
-FoodDayRecord readRecord(RecordReader &r)
+FoodDayRecord readOne(RecordReader &r)
 {
     FoodDayRecord rec;
     rec.line = r.line();
+    // Nearly every record stands as the entry window wrote it: read in one
+    // pass, its numbers plain ones of 0 or more.
+    RecordReader::PlainField plain[5];
+    if (r.readPlainLine<'t', 't', 't', 'u', 'u'>(plain)) {
+        rec.date = Windows1252::decode(plain[0].bytes);
+        rec.category = Windows1252::decode(plain[1].bytes);
+        rec.food = Windows1252::decode(plain[2].bytes);
+        rec.calories = Windows1252::decode(plain[3].bytes);
+        rec.servings = Windows1252::decode(plain[4].bytes);
+        rec.caloriesValue = NumberText::parse(plain[3].bytes).value_or(0);
+        rec.servingsValue = NumberText::parse(plain[4].bytes).value_or(0);
+        return rec;
+    }
     rec.date = r.readText();
     rec.category = r.readText();
     rec.food = r.readText();
@@ -67,9 +81,28 @@ FoodDayRecord readRecord(RecordReader &r)
 
 } // namespace
 
+FoodDayRecord FoodDay::readRecord(RecordReader &reader)
+{
+    return readOne(reader);
+}
+
 QList<FoodDayRecord> FoodDay::parse(const QByteArray &bytes, const QString &fileName, bool *complete)
 {
-    return readRecords<FoodDayRecord>(bytes, fileName, readRecord, complete);
+    return readRecords<FoodDayRecord>(bytes, fileName, readOne, complete);
+}
+
+qsizetype FoodDay::count(const QByteArray &bytes, const QString &fileName)
+{
+    qsizetype records = 0;
+    forEachRecord<VerbatimRecord>(
+        bytes, fileName,
+        [](RecordReader &r) {
+            if (!r.readPlainLine<'t', 't', 't', 'u', 'u'>())
+                readOne(r);
+            return VerbatimRecord{};
+        },
+        [&records](const VerbatimRecord &) { ++records; });
+    return records;
 }
 
 QList<FoodDayRecord> FoodDay::read(const QString &dataFolder, const QDate &date)
@@ -82,13 +115,13 @@ FoodDay::Reading FoodDay::readAll(const QString &dataFolder, const QDate &date)
 {
     const QString file = path(dataFolder, date);
     Reading reading;
-    reading.records = foodRecordsOf<FoodDayRecord>(file, readRecord, reading.problem);
+    reading.records = foodRecordsOf<FoodDayRecord>(file, readOne, reading.problem);
     return reading;
 }
 
 std::optional<RecordFileError> FoodDay::scan(const QByteArray &bytes, const QString &fileName, const Visit &visit)
 {
-    return forEachReadable<FoodDayRecord>(bytes, fileName, readRecord, [&visit](const FoodDayRecord &record) {
+    return forEachReadable<FoodDayRecord>(bytes, fileName, readOne, [&visit](const FoodDayRecord &record) {
         visit(record);
         return true;
     });

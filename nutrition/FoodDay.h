@@ -64,6 +64,14 @@ public:
     // whether all were read.
     static QList<FoodDayRecord> parse(const QByteArray &bytes, const QString &fileName, bool *complete = nullptr);
 
+    // The next record of the reader, read and checked as parse() reads
+    // each one (the same errors).
+    static FoodDayRecord readRecord(RecordReader &reader);
+
+    // The number of records of the bytes, each checked as parse() checks
+    // it (the same errors), without building them.
+    static qsizetype count(const QByteArray &bytes, const QString &fileName);
+
     // The records of the day `date` in `dataFolder`: a missing or empty file
     // holds none. Throws RecordFileError, whose message() names the file,
     // when the file cannot be read or is damaged.

@@ -96,9 +96,7 @@ FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date
             QByteArray lines;
             for (const PendingFoodRecord &p : pending)
                 lines += FoodDay::line(day, p.category, p.food, p.calories, p.servings);
-            batch.write(dayPath, appendRecords(dayBytes, lines, dayPath, [](const QByteArray &bytes, const QString &path) {
-                            return FoodDay::parse(bytes, path);
-                        }));
+            batch.write(dayPath, appendRecords(dayBytes, lines, dayPath, FoodDay::count));
             entered.foods = pending.size();
             entered.total = qint32(total);
             if (entered.total != 0)

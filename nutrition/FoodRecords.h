@@ -48,16 +48,27 @@ inline QByteArray withRecordsAppended(QByteArray bytes, const QByteArray &lines)
 // whole before (else its RecordFileError), and after with every record it
 // had and every new one (else the TypeMismatch error naming the file: its
 // last record is not closed, so the new ones would not read). `parse(bytes,
-// path)` gives the records of such bytes.
+// path)` gives the records of such bytes, or their number.
+// A parser's records, or the count of them a checking parser gives.
+template <typename Record>
+qsizetype recordCount(const QList<Record> &records)
+{
+    return records.size();
+}
+inline qsizetype recordCount(qsizetype count)
+{
+    return count;
+}
+
 template <typename Parse>
 QByteArray appendRecords(const QByteArray &bytes, const QByteArray &lines, const QString &path, Parse parse)
 {
-    const qsizetype before = parse(bytes, path).size();
-    const qsizetype added = parse(lines, path).size();
+    const qsizetype before = recordCount(parse(bytes, path));
+    const qsizetype added = recordCount(parse(lines, path));
     QByteArray after = withRecordsAppended(bytes, lines);
     bool whole = false;
     try {
-        whole = parse(after, path).size() == before + added;
+        whole = recordCount(parse(after, path)) == before + added;
     } catch (const RecordFileError &) {
     }
     if (!whole)

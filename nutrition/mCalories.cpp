@@ -11,7 +11,6 @@
 #include "workouts/CalorieJournal.h"
 
 #include <cmath>
-#include <future>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -23,43 +22,25 @@ namespace {
 // A wedge too small to see is drawn this large.
 constexpr double kLeastWedge = 15;
 
-// The sum of a journal's calories from `start` to `end`. The journal
-// stands newest first, so the first record older than the period ends it.
-// Each record counts as a whole number (halves to even) of 32 bits; one
-// that cannot be read is passed over and named in `problems`.
+// The sum of a journal's calories from `start` to `end`, each record as a
+// whole number (halves to even) of 32 bits; one that cannot be read is
+// passed over and named in `problems`. The journal stands newest first, so
+// only the records of the period are read (CalorieJournal::sumPeriod).
 template <typename Sum>
 Sum journalSum(const QString &dataFolder, const QString &fileName, const QDate &start, const QDate &end,
                QStringList &problems)
 {
     const QString path = RecordFile::path(dataFolder, fileName);
-    Sum sum = 0;
-    std::optional<RecordFileError> damage;
     try {
-        const auto unread = CalorieJournal::scan(RecordFile::read(path), path, [&](const QDate &date, double calories,
-                                                                                  int line) {
-            if (date < start)
-                return false;
-            if (date > end)
-                return true;
-            const double whole = NumberText::roundHalfEven(calories);
-            if (!(whole >= std::numeric_limits<qint32>::min() && whole <= std::numeric_limits<qint32>::max())) {
-                if (!damage)
-                    damage = RecordFileError(RecordFileError::Overflow, path,
-                                             QStringLiteral("%1 does not fit").arg(NumberText::dbl(calories)), line);
-                return true;
-            }
-            sum += Sum(whole);
-            return true;
-        });
-        if (unread && (!damage || unread->line() < damage->line()))
-            damage = unread;
+        const CalorieJournal::PeriodSum period = CalorieJournal::sumPeriod(path, start, end);
+        if (period.damage)
+            problems.append(period.damage->message()
+                            + QStringLiteral(" The records that could not be read are left out."));
+        return Sum(period.calories);
     } catch (const RecordFileError &e) {
         problems.append(e.message());
-        return sum;
+        return 0;
     }
-    if (damage)
-        problems.append(damage->message() + QStringLiteral(" The records that could not be read are left out."));
-    return sum;
 }
 
 } // namespace
@@ -98,18 +79,8 @@ Balance CaloricBalance(const QString &dataFolder, const Settings &settings, cons
     b.start = start;
     b.days = days;
     b.end = start.addDays(days - 1);
-    // The two journals are read side by side: a long period of a long
-    // journal reads every record of both.
-    auto exercise = std::async(std::launch::async, [&dataFolder, &b] {
-        QStringList problems;
-        const double sum =
-            journalSum<double>(dataFolder, CalorieJournal::kExerciseFileName, b.start, b.end, problems);
-        return std::pair{sum, problems};
-    });
     b.intake = journalSum<qint64>(dataFolder, FoodDay::kJournalFileName, b.start, b.end, b.problems);
-    const auto [burnt, problems] = exercise.get();
-    b.exercise = burnt;
-    b.problems += problems;
+    b.exercise = journalSum<double>(dataFolder, CalorieJournal::kExerciseFileName, b.start, b.end, b.problems);
     b.metabolism = metabolism(settings, days);
     return b;
 }

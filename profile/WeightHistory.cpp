@@ -4,8 +4,10 @@
 #include "common/FileBatch.h"
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
+#include "common/RecordHead.h"
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
+#include "common/Windows1252.h"
 
 const QString WeightHistory::kFileName = QStringLiteral("PersonalInformation.txt");
 const QString WeightHistory::kPlaceholderDate = QStringLiteral("Initializer");
@@ -31,21 +33,36 @@ QString WeightHistory::path() const
 
 namespace {
 
+// One record, in one pass when it stands on one line as the writer writes
+// it (nearly every record does).
+WeightHistoryRecord readRecord(RecordReader &reader)
+{
+    WeightHistoryRecord r;
+    r.line = reader.line();
+    RecordReader::PlainField plain[4];
+    if (reader.readPlainLine<'t', 'w', 'w', 'w'>(plain)) {
+        r.date = Windows1252::decode(plain[0].bytes);
+        r.age = plain[1].whole;
+        r.weight = plain[2].whole;
+        r.height = plain[3].whole;
+        return r;
+    }
+    r.date = reader.readText();
+    r.age = reader.readDouble();
+    r.weight = reader.readDouble();
+    r.height = reader.readDouble();
+    return r;
+}
+
 // Every record of the history's bytes up to the first that cannot be read.
 WeightHistory::Contents parse(const QByteArray &bytes, const QString &path)
 {
     WeightHistory::Contents contents;
+    contents.records.reserve(lineCount(bytes));
     try {
         RecordReader reader(bytes, path);
-        while (!reader.atEndOrBlank()) {
-            WeightHistoryRecord r;
-            r.line = reader.line();
-            r.date = reader.readText();
-            r.age = reader.readDouble();
-            r.weight = reader.readDouble();
-            r.height = reader.readDouble();
-            contents.records.append(r);
-        }
+        while (!reader.atEndOrBlank())
+            contents.records.append(readRecord(reader));
     } catch (const RecordFileError &e) {
         contents.error = e;
     }
@@ -63,6 +80,20 @@ WeightHistory::Contents WeightHistory::read() const
         contents.error = e;
         return contents;
     }
+}
+
+WeightHistory::Contents WeightHistory::readFirst(qsizetype most) const
+{
+    Contents contents;
+    try {
+        // About 25 bytes a record as the program writes them.
+        auto head = RecordHead::first<WeightHistoryRecord>(path(), path(), most, 32 * most + 512, readRecord);
+        contents.records = std::move(head.records);
+        contents.error = std::move(head.damage);
+    } catch (const RecordFileError &e) {
+        contents.error = e;
+    }
+    return contents;
 }
 
 namespace {
@@ -85,14 +116,23 @@ void WeightHistory::addFirst(const QDate &date, qint16 age, qint16 weight, qint1
     // Read and written under the folder's lock: a weighing another copy of
     // the program saves meanwhile is kept.
     FileBatch batch;
-    const Contents old = parse(batch.read(file), file);
-    if (old.error)
-        throw *old.error;
+    const QByteArray bytes = batch.read(file);
 
     RecordWriter out;
+    out.reserve(bytes.size() + 32);
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::whole(age),
                RecordValue::whole(weight), RecordValue::whole(height)});
-    for (const WeightHistoryRecord &r : old.records) {
+    // One pass: each record is checked and written before the next; one
+    // that stands on one line as it is written back (three whole numbers of
+    // 16 bits) is checked in one pass and copied as it is.
+    RecordReader reader(bytes, file);
+    while (!reader.atEndOrBlank()) {
+        reader.beginRecord();
+        if (reader.skipPlainTextAndNumbers(3) || reader.readPlainLine<'t', 'h', 'h', 'h'>()) {
+            out.copy(bytes, reader.verbatim());
+            continue;
+        }
+        const WeightHistoryRecord r = readRecord(reader);
         // A hand-edited date field with a double quote in it could not be
         // written back as one field.
         if (r.date.contains(u'"'))

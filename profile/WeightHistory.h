@@ -45,9 +45,13 @@ public:
     // Every record up to the first that cannot be read. A missing file holds
     // no records; blank lines at the end of the file end it.
     Contents read() const;
+    // The same for the first `most` records only, read from the head of the
+    // file: a damaged record after them is not looked for.
+    Contents readFirst(qsizetype most) const;
 
     // Puts a new record before every record of the file. The file is read and
-    // every record converted first; on any failure a RecordFileError is thrown
+    // every record checked first (each one must be written back as three
+    // whole numbers of 16 bits); on any failure a RecordFileError is thrown
     // and the file stays as it was. A missing file is created.
     void addFirst(const QDate &date, qint16 age, qint16 weight, qint16 height) const;
 

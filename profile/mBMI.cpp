@@ -236,6 +236,11 @@ Sampling sample(const WeightHistory::Contents &history, const ViewingPeriod &per
     return out;
 }
 
+qsizetype recordsRead(const ViewingPeriod &period)
+{
+    return qsizetype(mostRecords(period) - 1) * (1 + skippedAfterEach(period)) + 1;
+}
+
 double pointX(int count, int step)
 {
     if (step == 1)
@@ -328,7 +333,9 @@ QString drawChart(DrawingSurface &surface, Medium medium, const QString &dataFol
 
     QString problem;
     if (const auto period = ViewingPeriod::fromText(periodText)) {
-        const Sampling taken = sample(WeightHistory(dataFolder).read(), *period, kind);
+        // Only the records the chart takes are read: the history stands
+        // newest first, and its length does not matter.
+        const Sampling taken = sample(WeightHistory(dataFolder).readFirst(recordsRead(*period)), *period, kind);
         Plotter plotter(surface, medium, *period, kind, chartType);
         for (const Point &p : taken.points)
             plotter.plot(p);

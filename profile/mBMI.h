@@ -64,6 +64,9 @@ struct Sampling
     QString problem;
 };
 Sampling sample(const WeightHistory::Contents &history, const ViewingPeriod &period, Kind kind);
+// How many of the newest records of the history the period's chart reads:
+// the last one it takes is the oldest it needs.
+qsizetype recordsRead(const ViewingPeriod &period);
 
 // The value a record is drawn with: its whole pounds, or the BMI of its
 // whole pounds and its height to one decimal; none for a record that cannot

@@ -5,8 +5,12 @@
 
 #include "common/DateText.h"
 #include "common/RecordFileError.h"
+#include "common/RecordHead.h"
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
+#include "common/Windows1252.h"
+
+#include <optional>
 
 const QString AerobicLog::kNoTerrain = QStringLiteral("Select Terrain Type");
 
@@ -26,23 +30,83 @@ AerobicLog::Layout AerobicLog::layoutOf(const AerobicActivity &activity)
 
 namespace {
 
+// A record of the layout read in one pass when it stands on one line as
+// the writer writes it (RecordReader::readPlainLine()).
+bool readPlainRecord(RecordReader &r, AerobicLog::Layout layout, RecordReader::PlainField *fields)
+{
+    using Layout = AerobicLog::Layout;
+    switch (layout) {
+    case Layout::DateMinutes:
+        return r.readPlainLine<'t', 'h'>(fields);
+    case Layout::DateMinutesDistance:
+        return r.readPlainLine<'t', 'h', 'h'>(fields);
+    case Layout::Full:
+        break;
+    }
+    return r.readPlainLine<'t', 'h', 'h', 't'>(fields);
+}
+
+// The day a record's Date text names; the TypeMismatch error naming the
+// file and the record's line when it names none.
+QDate dateOf(QByteArrayView dateBytes, const QString &dateText, const QString &fileName, int line)
+{
+    const auto date = dateBytes.isNull() ? DateText::parseMedium(dateText.trimmed()) : DateText::parseMedium(dateBytes);
+    if (!date)
+        throw RecordFileError(RecordFileError::TypeMismatch, fileName,
+                              QStringLiteral("\"%1\" is not a date").arg(dateText.trimmed()), line);
+    return *date;
+}
+
 AerobicLogEntry readEntry(RecordReader &r, const QString &fileName, AerobicLog::Layout layout)
 {
     using Layout = AerobicLog::Layout;
     AerobicLogEntry e;
     const int line = r.line();
+    // Nearly every record stands as the writer writes it: read in one pass.
+    RecordReader::PlainField plain[4];
+    if (readPlainRecord(r, layout, plain)) {
+        e.dateText = Windows1252::decode(plain[0].bytes);
+        e.date = dateOf(plain[0].bytes, e.dateText, fileName, line);
+        e.minutes = qint16(plain[1].whole);
+        if (layout != Layout::DateMinutes)
+            e.distance = qint16(plain[2].whole);
+        if (layout == Layout::Full)
+            e.terrain = Windows1252::decode(plain[3].bytes);
+        return e;
+    }
     e.dateText = r.readText();
-    const auto date = DateText::parseMedium(e.dateText.trimmed());
-    if (!date)
-        throw RecordFileError(RecordFileError::TypeMismatch, fileName,
-                              QStringLiteral("\"%1\" is not a date").arg(e.dateText.trimmed()), line);
-    e.date = *date;
+    e.date = dateOf({}, e.dateText, fileName, line);
     e.minutes = r.readInt16();
     if (layout != Layout::DateMinutes)
         e.distance = r.readInt16();
     if (layout == Layout::Full)
         e.terrain = r.readText();
     return e;
+}
+
+// A record as the insertion needs it: its date, and the whole record only
+// when it does not stand on one line as the writer writes it (one that does
+// is checked in one pass and copied).
+struct OlderRecord
+{
+    QDate date;
+    std::optional<AerobicLogEntry> entry;
+    VerbatimRecord verbatim;
+};
+
+OlderRecord readOlder(RecordReader &r, const QString &fileName, AerobicLog::Layout layout)
+{
+    const int line = r.line();
+    RecordReader::PlainField plain[4];
+    if (readPlainRecord(r, layout, plain)) {
+        OlderRecord o;
+        const auto date = DateText::parseMedium(plain[0].bytes);
+        o.date = date ? *date : dateOf(plain[0].bytes, Windows1252::decode(plain[0].bytes), fileName, line);
+        return o;
+    }
+    AerobicLogEntry e = readEntry(r, fileName, layout);
+    const QDate date = e.date;
+    return OlderRecord{date, std::move(e), {}};
 }
 
 } // namespace
@@ -52,6 +116,17 @@ QList<AerobicLogEntry> AerobicLog::parse(const QByteArray &bytes, const QString 
 {
     return readRecords<AerobicLogEntry>(
         bytes, fileName, [&](RecordReader &r) { return readEntry(r, fileName, layout); }, complete);
+}
+
+QList<AerobicLogEntry> AerobicLog::readFirst(const QString &path, const QString &fileName, Layout layout,
+                                             qsizetype most, std::optional<RecordFileError> &damage)
+{
+    // About 40 bytes a record as the program writes them.
+    auto head = RecordHead::first<AerobicLogEntry>(path, fileName, most, 40 * most + 512, [&](RecordReader &r) {
+        return readEntry(r, fileName, layout);
+    });
+    damage = std::move(head.damage);
+    return std::move(head.records);
 }
 
 qsizetype AerobicLog::insertionIndex(const QList<AerobicLogEntry> &entries, const QDate &date)
@@ -81,17 +156,17 @@ QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName
     RecordWriter out;
     out.reserve(bytes.size() + 64);
     bool placed = false;
-    forEachRecord<AerobicLogEntry>(
-        bytes, fileName, [&](RecordReader &r) { return readEntry(r, fileName, layout); },
-        [&](const AerobicLogEntry &e) {
-            if (!placed && NewestFirst::goesBefore(e, entry.date)) {
+    forEachRecord<OlderRecord>(
+        bytes, fileName, [&](RecordReader &r) { return readOlder(r, fileName, layout); },
+        [&](const OlderRecord &o) {
+            if (!placed && NewestFirst::goesBefore(o, entry.date)) {
                 writeEntry(out, entry, layout);
                 placed = true;
             }
-            if (out.copy(bytes, e.verbatim))
+            if (out.copy(bytes, o.verbatim) || !o.entry)
                 return;
-            RecordWriter::requireWritable(e.terrain, fileName);
-            writeEntry(out, e, layout);
+            RecordWriter::requireWritable(o.entry->terrain, fileName);
+            writeEntry(out, *o.entry, layout);
         });
     if (!placed)
         writeEntry(out, entry, layout);

@@ -2,12 +2,15 @@
 
 #include "AerobicCatalogue.h"
 
+#include "common/RecordFileError.h"
 #include "common/RecordReader.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 // One workout of an aerobic activity's log. Which fields a record holds
 // follows the activity's catalogue flags (see AerobicLog::layoutOf).
@@ -50,6 +53,13 @@ public:
     // *complete.
     static QList<AerobicLogEntry> parse(const QByteArray &bytes, const QString &fileName, Layout layout,
                                         bool *complete = nullptr);
+    // The first `most` records of the log at `path`, read from the head of
+    // the file: those before a damaged one, and in `damage` why the reading
+    // stopped there (a damaged record after the first `most` is not looked
+    // for). Errors name `fileName`; a missing file holds none. Throws
+    // RecordFileError when the file cannot be read.
+    static QList<AerobicLogEntry> readFirst(const QString &path, const QString &fileName, Layout layout,
+                                            qsizetype most, std::optional<RecordFileError> &damage);
 
     // Where a record of `date` goes: before the first record dated on or
     // before it (so before the records of its own date), else at the end.

@@ -12,6 +12,7 @@
 #include "common/Windows1252.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 const QString CalorieJournal::kExerciseFileName = QStringLiteral("ExerciseCalories.txt");
@@ -30,6 +31,27 @@ struct JournalRecord
     VerbatimRecord verbatim;
 };
 
+// Whether two date fields hold the same bytes: inline, since nearly every
+// record's date is compared with the one before it.
+bool sameField(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    const char *p = a.data();
+    const char *q = b.data();
+    const qsizetype n = a.size();
+    if (n >= 8 && n <= 16) {
+        // Two overlapping words of eight bytes each.
+        quint64 x, y, u, v;
+        std::memcpy(&x, p, 8);
+        std::memcpy(&y, q, 8);
+        std::memcpy(&u, p + n - 8, 8);
+        std::memcpy(&v, q + n - 8, 8);
+        return x == y && u == v;
+    }
+    return std::memcmp(p, q, size_t(n)) == 0;
+}
+
 // Reads one record after another. Records of one day follow one another: a
 // date field that repeats the one before it shares its date instead of being
 // read again.
@@ -39,17 +61,37 @@ struct RecordReading
     QByteArrayView lastField;
     QDate lastDate;
 
-    JournalRecord operator()(RecordReader &r)
+    // Inline: it runs for every record of the journal at every save.
+    Q_ALWAYS_INLINE JournalRecord operator()(RecordReader &r)
     {
         JournalRecord j;
         j.line = r.line();
-        j.dateField = r.readRaw();
-        j.calories = r.readDouble();
-        if (!lastField.isNull() && j.dateField == lastField) {
+        // Nearly every record stands as the writer writes it: read in one
+        // pass.
+        RecordReader::PlainField plain[2];
+        if (Q_LIKELY((r.readPlainLine<'t', 'w'>(plain)))) {
+            j.dateField = plain[0].bytes;
+            j.calories = plain[1].whole;
+        } else {
+            readCarefully(r, j);
+        }
+        if (!lastField.isNull() && sameField(j.dateField, lastField)) {
             j.sameDate = true;
             j.date = lastDate;
             return j;
         }
+        readDate(j);
+        return j;
+    }
+
+    Q_NEVER_INLINE static void readCarefully(RecordReader &r, JournalRecord &j)
+    {
+        j.dateField = r.readRaw();
+        j.calories = r.readDouble();
+    }
+
+    Q_NEVER_INLINE void readDate(JournalRecord &j)
+    {
         const auto d = DateText::parseMedium(j.dateField);
         if (!d)
             throw RecordFileError(RecordFileError::TypeMismatch, fileName,
@@ -57,7 +99,6 @@ struct RecordReading
         j.date = *d;
         lastField = j.dateField;
         lastDate = j.date;
-        return j;
     }
 };
 
@@ -81,15 +122,20 @@ void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, flo
 
 // An old record goes back as a whole number of 32 bits; one that stands so
 // in `source` is copied.
-void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j, QByteArrayView source)
+Q_NEVER_INLINE void writeConverted(RecordWriter &out, const QString &fileName, const JournalRecord &j)
 {
-    if (out.copy(source, j.verbatim))
-        return;
     if (!fitsWhole(j.calories))
         throw RecordFileError(RecordFileError::Overflow, fileName,
                               QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
     out.write({RecordValue::text(Windows1252::decode(j.dateField)),
                RecordValue::whole(qint64(NumberText::roundHalfEven(j.calories)))});
+}
+
+Q_ALWAYS_INLINE void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j, QByteArrayView source)
+{
+    if (Q_LIKELY(out.copy(source, j.verbatim)))
+        return;
+    writeConverted(out, fileName, j);
 }
 
 // A new record of double precision keeps up to 15 significant digits, and
@@ -111,15 +157,21 @@ QByteArray insertWith(const QByteArray &bytes, const QString &fileName, const QD
     out.reserve(bytes.size() + 32);
     bool placed = false;
     RecordReading reading{fileName, {}, {}};
-    forEachRecord<JournalRecord>(
-        bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
-        [&](const JournalRecord &j) {
-            if (!placed && NewestFirst::goesBefore(j, date)) {
-                writeNew(out);
-                placed = true;
-            }
-            writeOld(out, fileName, j, bytes);
-        });
+    RecordReader r(bytes, fileName);
+    while (!r.atEndOrBlank()) {
+        r.beginRecord();
+        JournalRecord j = reading(r);
+        j.verbatim = r.verbatim();
+        if (!placed && NewestFirst::goesBefore(j, date)) {
+            writeNew(out);
+            placed = true;
+        }
+        writeOld(out, fileName, j, bytes);
+        // The records of the same day that follow as the writer wrote them
+        // go where this one goes: checked and copied in one go.
+        if (j.verbatim.isValid())
+            out.copy(bytes, r.skipPlainRepeats(QByteArrayView(bytes).sliced(j.verbatim.begin, j.dateField.size() + 2)));
+    }
     if (!placed)
         writeNew(out);
     return out.bytes();
@@ -164,6 +216,145 @@ std::optional<RecordFileError> CalorieJournal::scan(const QByteArray &bytes, con
     return forEachReadable<JournalRecord>(
         bytes, fileName, [&reading](RecordReader &r) { return reading(r); },
         [&visit](const JournalRecord &j) { return visit(j.date, j.calories, j.line); });
+}
+
+namespace {
+
+// Journals up to this size are read from their start: a search would not
+// pay.
+constexpr qint64 kSearchAbove = 128 * 1024;
+// The part of a journal read at a time.
+constexpr qsizetype kPart = 64 * 1024;
+
+// The date of the first record that starts on a line of its own at or after
+// `offset`, when it stands as the writer writes it, and where that line
+// starts; none otherwise (a line of a record over lines, damage, the end).
+std::optional<std::pair<QDate, qint64>> firstDateAfter(const RecordFileReader &file, qint64 offset)
+{
+    const QByteArray bytes = file.read(offset, 256);
+    const qsizetype lineEnd = bytes.indexOf('\n');
+    if (lineEnd < 0)
+        return std::nullopt;
+    RecordReader r = RecordReader::partOf(bytes.mid(lineEnd + 1), QString());
+    RecordReader::PlainField fields[2];
+    if (!r.readPlainLine<'t', 'w'>(fields))
+        return std::nullopt;
+    const auto date = DateText::parseMedium(fields[0].bytes);
+    if (!date)
+        return std::nullopt;
+    return std::pair{*date, offset + lineEnd + 1};
+}
+
+// Where reading the period that ends at `end` starts: the start of a record
+// such that every record before it is dated after `end`, found by halving
+// the file. A line that cannot tell (not a record as the writer writes it)
+// moves the search towards the start, so the reading never starts late.
+qint64 periodStart(const RecordFileReader &file, const QDate &end)
+{
+    qint64 from = 0; // every record before it is newer than the period
+    qint64 to = file.size();
+    while (to - from > kPart) {
+        const qint64 middle = from + (to - from) / 2;
+        const auto found = firstDateAfter(file, middle);
+        if (found && found->first > end && found->second < to)
+            from = found->second;
+        else
+            to = middle;
+    }
+    return from;
+}
+
+// The line a record at `offset` of the file starts on.
+int lineAt(const RecordFileReader &file, qint64 offset)
+{
+    qint64 lines = 1;
+    for (qint64 at = 0; at < offset; at += kPart * 16) {
+        const QByteArray bytes = file.read(at, qsizetype(std::min<qint64>(kPart * 16, offset - at)));
+        lines += bytes.count('\n');
+        if (bytes.isEmpty())
+            break;
+    }
+    return int(std::min<qint64>(lines, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+CalorieJournal::PeriodSum CalorieJournal::sumPeriod(const QString &path, const QDate &start, const QDate &end)
+{
+    PeriodSum out;
+    const std::optional<RecordFileReader> file = RecordFileReader::open(path);
+    if (!file)
+        return out;
+    const qint64 from = file->size() > kSearchAbove ? periodStart(*file, end) : 0;
+    // Lines counted from `from`; the damage's line is made the file's own
+    // at the end.
+    std::optional<RecordFileError> damage;
+    qint64 at = from;
+    int lineBase = 0; // lines before the part read
+    qsizetype part = kPart;
+    bool done = false;
+    while (!done && at < file->size()) {
+        const QByteArray bytes = file->read(at, part);
+        const bool last = at + bytes.size() >= file->size();
+        // The part from the file's start reads its byte-order mark as the
+        // whole file does.
+        RecordReader r = at == 0 ? RecordReader(bytes, path) : RecordReader::partOf(bytes, path);
+        RecordReading reading{path, {}, {}};
+        // What was read for certain: up to the end of the last record that
+        // ended before the end of the part (one that reached it may have
+        // been cut there, and is read again with the next part).
+        qsizetype taken = 0;
+        int takenLines = 0;
+        while (!r.atEndOrBlank()) {
+            r.beginRecord();
+            std::optional<JournalRecord> j;
+            std::optional<RecordFileError> error;
+            try {
+                j = reading(r);
+            } catch (const RecordFileError &e) {
+                error = e;
+                r.skipRecordLine();
+            }
+            if (!last && r.position() >= r.size())
+                break;
+            taken = r.position();
+            takenLines = r.line() - 1;
+            if (error) {
+                if (!damage)
+                    damage = RecordFileError(error->code(), path, error->detail(), lineBase + error->line());
+                continue;
+            }
+            if (j->date < start) {
+                done = true;
+                break;
+            }
+            if (j->date > end)
+                continue;
+            const double whole = NumberText::roundHalfEven(j->calories);
+            if (!(whole >= std::numeric_limits<qint32>::min() && whole <= std::numeric_limits<qint32>::max())) {
+                if (!damage)
+                    damage = RecordFileError(RecordFileError::Overflow, path,
+                                             QStringLiteral("%1 does not fit").arg(NumberText::dbl(j->calories)),
+                                             lineBase + j->line);
+                continue;
+            }
+            out.calories += qint64(whole);
+        }
+        if (last)
+            break;
+        if (taken == 0) {
+            part *= 2; // a record longer than the part
+            continue;
+        }
+        at += taken;
+        lineBase += takenLines;
+        part = kPart;
+    }
+    if (damage) {
+        const int base = from > 0 ? lineAt(*file, from) - 1 : 0;
+        out.damage = RecordFileError(damage->code(), path, damage->detail(), base + damage->line());
+    }
+    return out;
 }
 
 qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entries, const QDate &date)

@@ -54,6 +54,24 @@ public:
     static std::optional<RecordFileError> scan(const QByteArray &bytes, const QString &fileName,
                                                const Visit &visit);
 
+    // The calories of the period from `start` to `end` in the journal at
+    // `path`, for the caloric balance: each record counts as the whole
+    // number (halves to even) of 32 bits a rewrite writes back for it; a
+    // record that cannot be read or does not fit is passed over with the
+    // rest of its line, and the first such one is named in `damage`. The
+    // journal stands newest first: the records newer than the period are
+    // passed over by a search in the file, and the reading stops at the
+    // first record older than `start`, so a long journal costs no more than
+    // a short one (damage among records outside the period is not looked
+    // for). A missing file holds none; throws RecordFileError when the file
+    // cannot be read.
+    struct PeriodSum
+    {
+        qint64 calories = 0;
+        std::optional<RecordFileError> damage;
+    };
+    static PeriodSum sumPeriod(const QString &path, const QDate &start, const QDate &end);
+
     // Where a record of `date` goes: before the first record dated on or
     // before it (so before the records of its own date, after every later
     // one), else at the end.

@@ -3,7 +3,11 @@
 #include "RecordList.h"
 
 #include "common/DateText.h"
+#include "common/RecordHead.h"
 #include "common/RecordWriter.h"
+#include "common/Windows1252.h"
+
+#include <utility>
 
 std::optional<QDate> ExerciseLogEntry::date() const
 {
@@ -12,9 +16,49 @@ std::optional<QDate> ExerciseLogEntry::date() const
 
 namespace {
 
+// The most sets an entry holds.
+constexpr qint16 kMostSets = 5;
+
+template <std::size_t... Set>
+bool readPlainSets(RecordReader &r, RecordReader::PlainField *fields, std::index_sequence<Set...>)
+{
+    return r.readPlainLine<'t', ((void)Set, 'h')..., ((void)Set, 'h')...>(fields);
+}
+
+// An entry of `sets` sets read in one pass when it stands on one line as
+// the writer writes it (RecordReader::readPlainLine()): the Date text, then
+// two whole numbers of 16 bits a set.
+bool readPlainEntry(RecordReader &r, qint16 sets, RecordReader::PlainField *fields)
+{
+    switch (sets) {
+    case 0:
+        return readPlainSets(r, fields, std::make_index_sequence<0>());
+    case 1:
+        return readPlainSets(r, fields, std::make_index_sequence<1>());
+    case 2:
+        return readPlainSets(r, fields, std::make_index_sequence<2>());
+    case 3:
+        return readPlainSets(r, fields, std::make_index_sequence<3>());
+    case 4:
+        return readPlainSets(r, fields, std::make_index_sequence<4>());
+    case 5:
+        return readPlainSets(r, fields, std::make_index_sequence<5>());
+    default:
+        return false;
+    }
+}
+
 ExerciseLogEntry readEntry(RecordReader &r, qint16 sets)
 {
     ExerciseLogEntry e;
+    RecordReader::PlainField fields[1 + 2 * kMostSets];
+    if (readPlainEntry(r, sets, fields)) {
+        e.dateText = Windows1252::decode(fields[0].bytes);
+        e.sets.resize(sets);
+        for (qint16 k = 0; k < sets; ++k)
+            e.sets[k] = SetResult{qint16(fields[1 + 2 * k].whole), qint16(fields[2 + 2 * k].whole)};
+        return e;
+    }
     e.dateText = r.readText();
     e.sets.reserve(sets);
     for (qint16 k = 0; k < sets; ++k) {
@@ -26,6 +70,15 @@ ExerciseLogEntry readEntry(RecordReader &r, qint16 sets)
     return e;
 }
 
+// An older entry as withFirst() needs it: one that stands on one line as
+// the writer writes it is only checked (its bytes are copied); any other is
+// read whole.
+struct OlderEntry
+{
+    std::optional<ExerciseLogEntry> entry; // none when it stands as written
+    VerbatimRecord verbatim;
+};
+
 } // namespace
 
 QList<ExerciseLogEntry> ExerciseLog::parse(const QByteArray &bytes, const QString &fileName, qint16 sets,
@@ -33,6 +86,16 @@ QList<ExerciseLogEntry> ExerciseLog::parse(const QByteArray &bytes, const QStrin
 {
     return readRecords<ExerciseLogEntry>(
         bytes, fileName, [sets](RecordReader &r) { return readEntry(r, sets); }, complete);
+}
+
+QList<ExerciseLogEntry> ExerciseLog::readFirst(const QString &path, const QString &fileName, qint16 sets,
+                                               qsizetype most, std::optional<RecordFileError> &damage)
+{
+    // About 45 bytes an entry of five sets as the program writes them.
+    auto head = RecordHead::first<ExerciseLogEntry>(path, fileName, most, 48 * most + 512,
+                                                   [sets](RecordReader &r) { return readEntry(r, sets); });
+    damage = std::move(head.damage);
+    return std::move(head.records);
 }
 
 QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
@@ -45,12 +108,21 @@ QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArra
         out.write({RecordValue::whole(s.weight), RecordValue::whole(s.reps)});
     QList<RecordValue> fields; // one list for every entry: no allocation per entry
     // One pass: each older entry is read, checked and written before the
-    // next; one that stands as one line already is copied as it is.
-    forEachRecord<ExerciseLogEntry>(
-        olderBytes, fileName, [sets](RecordReader &r) { return readEntry(r, sets); },
-        [&](const ExerciseLogEntry &e) {
-            if (out.copy(olderBytes, e.verbatim))
+    // next; one that stands as one line already is checked in one pass and
+    // copied as it is.
+    forEachRecord<OlderEntry>(
+        olderBytes, fileName,
+        [sets](RecordReader &r) {
+            if (r.skipPlainTextAndNumbers(2 * sets) || readPlainEntry(r, sets, nullptr))
+                return OlderEntry{};
+            return OlderEntry{readEntry(r, sets), {}};
+        },
+        [&](const OlderEntry &older) {
+            if (out.copy(olderBytes, older.verbatim))
                 return;
+            if (!older.entry)
+                return; // not reached: a plain line is verbatim
+            const ExerciseLogEntry &e = *older.entry;
             RecordWriter::requireWritable(e.dateText, fileName);
             fields.clear();
             fields.append(RecordValue::text(e.dateText));

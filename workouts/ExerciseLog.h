@@ -43,6 +43,13 @@ public:
     // before the failing one and sets *complete.
     static QList<ExerciseLogEntry> parse(const QByteArray &bytes, const QString &fileName, qint16 sets,
                                          bool *complete = nullptr);
+    // The first `most` entries of the log at `path`, read from the head of
+    // the file: those before a damaged one, and in `damage` why the reading
+    // stopped there (a damaged entry after the first `most` is not looked
+    // for). Errors name `fileName`; a missing file holds none. Throws
+    // RecordFileError when the file cannot be read.
+    static QList<ExerciseLogEntry> readFirst(const QString &path, const QString &fileName, qint16 sets,
+                                             qsizetype most, std::optional<RecordFileError> &damage);
 
     // The new contents of the log `olderBytes` (of `sets` sets an entry)
     // with `entry` first: the new entry as its Date text on a line of its

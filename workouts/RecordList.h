@@ -11,17 +11,6 @@
 #include <optional>
 #include <utility>
 
-// The lines of a file's bytes, the last one without line end counted too:
-// about the number of its records, to reserve room for them.
-inline qsizetype lineCount(const QByteArray &bytes)
-{
-    qsizetype lines = 1;
-    for (const char *p = bytes.constData(), *end = p + bytes.size();
-         p < end && (p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)))); ++p)
-        ++lines;
-    return lines;
-}
-
 // Reads the records of a data file's bytes one after another until only
 // blank lines are left: `readOne(reader)` reads the fields of one record,
 // `visit(record)` takes it. A record that cannot be read throws its

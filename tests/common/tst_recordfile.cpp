@@ -1,8 +1,10 @@
 #include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "common/RecordHead.h"
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
+#include "common/Windows1252.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
@@ -38,6 +40,9 @@ private Q_SLOTS:
     void everyByteRoundTrips();
     void verbatimOnlyWhereTheWriterAgrees_data();
     void verbatimOnlyWhereTheWriterAgrees();
+    void dayRunsAreReadInOneGo();
+    void headReadsAsTheWholeFile_data();
+    void headReadsAsTheWholeFile();
     void missingFileReadsAsEmpty();
     void byteOrderMarkIsSkippedAtTheStartOnly();
     void onlyRegularFilesAreRead_data();
@@ -400,11 +405,83 @@ void TestRecordFile::verbatimOnlyWhereTheWriterAgrees_data()
     QTest::newRow("unclosed quote") << QByteArray("\"x") << "T" << false;
 }
 
+namespace {
+
+// The one-pass reading of a record of these kinds ('T' a text, 'I' a whole
+// number of 16 bits, 'S' a number written as a whole number).
+bool readInOnePass(RecordReader &r, const QString &kinds, RecordReader::PlainField *fields)
+{
+    if (kinds == u"T")
+        return r.readPlainLine<'t'>(fields);
+    if (kinds == u"TI")
+        return r.readPlainLine<'t', 'h'>(fields);
+    if (kinds == u"TS")
+        return r.readPlainLine<'t', 'w'>(fields);
+    if (kinds == u"TII")
+        return r.readPlainLine<'t', 'h', 'h'>(fields);
+    if (kinds == u"TIIII")
+        return r.readPlainLine<'t', 'h', 'h', 'h', 'h'>(fields);
+    qFatal("no one-pass reading for %s", qPrintable(kinds));
+}
+
+} // namespace
+
 void TestRecordFile::verbatimOnlyWhereTheWriterAgrees()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, kinds);
     QFETCH(bool, verbatim);
+    // Read in one pass, a record gives what the careful reads give, and the
+    // same span; a text over lines is left to the careful reads, which
+    // count its lines.
+    {
+        // Records after it, so that the eight and sixteen bytes the one-pass
+        // reading takes at once are there.
+        const QByteArray tail = QByteArray("\"tail\",1\r\n").repeated(8);
+        RecordReader careful(bytes + tail);
+        careful.beginRecord();
+        QList<RecordValue> values;
+        try {
+            for (QChar kind : kinds)
+                values.append(kind == u'T' ? RecordValue::text(careful.readText())
+                                           : RecordValue::whole(kind == u'I' ? careful.readInt16()
+                                                                             : qint64(careful.readSingle())));
+        } catch (const RecordFileError &) {
+            values.clear();
+        }
+        for (const QByteArray &all : {bytes, bytes + tail}) {
+            RecordReader r(all);
+            r.beginRecord();
+            RecordReader::PlainField fields[5];
+            const bool plain = readInOnePass(r, kinds, fields);
+            const qsizetype close = bytes.indexOf('"', 1);
+            const bool lineInText = bytes.startsWith('"') && close > 0 && bytes.left(close).contains('\n');
+            QCOMPARE(plain, verbatim && !lineInText);
+            if (!plain) {
+                QCOMPARE(r.position(), 0); // nothing read
+                continue;
+            }
+            QCOMPARE(r.verbatim().begin, 0);
+            QCOMPARE(r.verbatim().size, bytes.size());
+            QCOMPARE(r.line(), 2);
+            QCOMPARE(values.size(), kinds.size());
+            for (qsizetype k = 0; k < kinds.size(); ++k) {
+                if (kinds[k] == u'T')
+                    QCOMPARE(Windows1252::decode(fields[k].bytes), values[k].toText());
+                else
+                    QCOMPARE(qint64(fields[k].whole), values[k].wholeValue());
+            }
+        }
+        // The check of a text and short whole numbers agrees where it takes
+        // a record at all.
+        RecordReader quick(bytes + tail);
+        quick.beginRecord();
+        if (kinds.size() > 1 && !kinds.contains(u'S') && quick.skipPlainTextAndNumbers(int(kinds.size() - 1))) {
+            QVERIFY(verbatim);
+            QCOMPARE(quick.verbatim().size, bytes.size());
+        }
+    }
+
     // After a record of another shape, so that the span's start counts.
     const QByteArray before("\"first\"\r\n");
     RecordReader r(before + bytes);
@@ -431,6 +508,113 @@ void TestRecordFile::verbatimOnlyWhereTheWriterAgrees()
     RecordWriter out;
     QCOMPARE(out.copy(before + bytes, v), verbatim);
     QVERIFY(!out.copy(bytes.left(1), v));
+}
+
+// The records of one day in a journal, which share their date field, are
+// read in one go up to the first that stands otherwise.
+void TestRecordFile::dayRunsAreReadInOneGo()
+{
+    const QByteArray day("\"07-Dec-26\",");
+    const QByteArray bytes = day + "1\r\n" + day + "0\r\n" + day + "9999\r\n" + day + "12\r\n" // one go
+                             + day + "007\r\n"                                             // a leading zero
+                             + day + "5\r\n\"06-Dec-26\",5\r\n" + QByteArray("\"tail\",1\r\n").repeated(3);
+    RecordReader r(bytes);
+    r.beginRecord();
+    QVERIFY((r.readPlainLine<'t', 'w'>()));
+    const VerbatimRecord run = r.skipPlainRepeats(QByteArrayView(bytes).first(11));
+    QCOMPARE(run.begin, day.size() + 3);
+    QCOMPARE(bytes.mid(run.begin, run.size), day + "0\r\n" + day + "9999\r\n" + day + "12\r\n");
+    QCOMPARE(r.line(), 5);
+    QCOMPARE(r.position(), run.begin + run.size);
+    // The record that stopped the run reads carefully, as before.
+    r.beginRecord();
+    QCOMPARE(r.readText(), QStringLiteral("07-Dec-26"));
+    QCOMPARE(r.readInt16(), 7);
+    QVERIFY(!r.verbatim().isValid());
+    QCOMPARE(r.skipPlainRepeats(QByteArrayView(bytes).first(11)).size, day.size() + 3);
+    QCOMPARE(r.line(), 7);
+}
+
+namespace {
+
+struct Entry
+{
+    QString text;
+    qint16 number = 0;
+    bool operator==(const Entry &) const = default;
+};
+
+Entry readEntry(RecordReader &r)
+{
+    Entry e;
+    e.text = r.readText();
+    e.number = r.readInt16();
+    return e;
+}
+
+} // namespace
+
+// The first records of a file read from its head are those a reading of the
+// whole file gives, wherever the head is cut; damage after them is not
+// looked for, damage among them is.
+void TestRecordFile::headReadsAsTheWholeFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("most");
+    const auto lines = [](int from, int to) {
+        QByteArray out;
+        for (int i = from; i < to; ++i)
+            out += "\"" + QByteArray::number(i) + "\"," + QByteArray::number(i) + "\r\n";
+        return out;
+    };
+    const QByteArray plain = lines(0, 300);
+    QTest::newRow("plain, first 7") << plain << 7;
+    QTest::newRow("plain, first 299") << plain << 299;
+    QTest::newRow("plain, more than it has") << plain << 1000;
+    QTest::newRow("damage after the first") << plain + "\"x\",1.5e9\r\n" << 300;
+    QTest::newRow("damage among them") << lines(0, 100) + "\"x\",40000\r\n" + lines(100, 300) << 500;
+    // Records over lines, a text with line ends in it and a number cut at
+    // every head size on the way.
+    QByteArray odd;
+    for (int i = 0; i < 200; ++i)
+        odd += i % 3 == 0 ? "\"a\nb" + QByteArray(i, 'c') + "\",\r\n 12345 \r\n"
+               : i % 3 == 1 ? "\"" + QByteArray(i, 'd') + "\",32000\n"
+                            : "\"e\"," + QByteArray::number(i * 7) + "\r";
+    QTest::newRow("records over lines") << odd << 150;
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + plain << 100;
+    QTest::newRow("blank lines at the end") << lines(0, 20) + "\r\n  \r\n\t" << 100;
+    QTest::newRow("empty") << QByteArray() << 5;
+}
+
+void TestRecordFile::headReadsAsTheWholeFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, most);
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, "Head.txt", bytes);
+    // The whole file, record by record, up to `most`.
+    QList<Entry> whole;
+    std::optional<RecordFileError> damage;
+    {
+        RecordReader r(bytes, "Head.txt");
+        try {
+            while (whole.size() < most && !r.atEndOrBlank())
+                whole.append(readEntry(r));
+        } catch (const RecordFileError &e) {
+            damage = e;
+        }
+    }
+    // From a head of every size it may start with.
+    for (qsizetype guess : {1, 300, 1000, 100000}) {
+        const auto head = RecordHead::first<Entry>(RecordFile::path(folder, "Head.txt"), "Head.txt", most, guess,
+                                                   readEntry);
+        QCOMPARE(head.records, whole);
+        QCOMPARE(head.damage.has_value(), damage.has_value());
+        if (damage) {
+            QCOMPARE(head.damage->line(), damage->line());
+            QCOMPARE(head.damage->message(), damage->message());
+        }
+    }
 }
 
 PULSAR_TEST_MAIN_CORE(TestRecordFile)

@@ -1,3 +1,4 @@
+#include "common/DateText.h"
 #include "common/RecordingSurface.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void numberOfDays();
     void journalsOfThePeriod_data();
     void journalsOfThePeriod();
+    void longJournalsAreSearched_data();
+    void longJournalsAreSearched();
     void sharesAndWedges_data();
     void sharesAndWedges();
 };
@@ -169,6 +172,60 @@ void TestCaloricBalance::journalsOfThePeriod()
         QVERIFY2(b.problems[i].contains(named[i]), qPrintable(b.problems[i]));
     if (!food.isNull())
         QCOMPARE(TestEnvironment::readFile(folder, FoodDay::kJournalFileName), food);
+}
+
+// A journal of many years is searched for the period instead of read from
+// its start: the sums are those of every record of the period, wherever the
+// period lies, and damage in it is named with its own line.
+void TestCaloricBalance::longJournalsAreSearched_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("damagedLine"); // 0: none
+
+    // 40000 records, three a day back from 31 December 2049 (about 37 years).
+    const QDate newest(2049, 12, 31);
+    QTest::newRow("the newest week") << newest.addDays(-6) << 7 << 0;
+    QTest::newRow("a year in the middle") << newest.addDays(-7000) << 366 << 0;
+    QTest::newRow("the oldest days") << newest.addDays(-13333) << 120 << 0;
+    QTest::newRow("before the journal") << QDate(1970, 1, 1) << 366 << 0;
+    QTest::newRow("the newest day") << newest << 1 << 0;
+    QTest::newRow("damage in the period") << newest.addDays(-7000) << 30 << 3 * 6990 + 2;
+    QTest::newRow("damage among newer records is not looked for") << newest.addDays(-7000) << 30 << 3000;
+}
+
+void TestCaloricBalance::longJournalsAreSearched()
+{
+    QFETCH(QDate, start);
+    QFETCH(int, days);
+    QFETCH(int, damagedLine);
+    const QDate newest(2049, 12, 31);
+    const QDate end = start.addDays(days - 1);
+    QByteArray journal;
+    qint64 expected = 0;
+    for (int i = 0; i < 40000; ++i) {
+        const QDate date = newest.addDays(-i / 3);
+        const int calories = 100 + (i * 37) % 900;
+        if (i + 1 == damagedLine) {
+            journal += "\"" + DateText::medium(date).toLatin1() + "\",12x\r\n";
+            continue;
+        }
+        journal += "\"" + DateText::medium(date).toLatin1() + "\"," + QByteArray::number(calories) + "\r\n";
+        if (date >= start && date <= end)
+            expected += calories;
+    }
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, FoodDay::kJournalFileName, journal);
+    Settings settings(folder + QStringLiteral("/s.ini"));
+    const Balance b = CaloricBalance(folder, settings, start, days);
+    QCOMPARE(b.intake, expected);
+    const QDate damagedDate = newest.addDays(-(damagedLine - 1) / 3);
+    if (damagedLine > 0 && damagedDate >= start && damagedDate <= end) {
+        QCOMPARE(b.problems.size(), 1);
+        QVERIFY2(b.problems[0].contains(QStringLiteral("(line %1)").arg(damagedLine)), qPrintable(b.problems[0]));
+    } else {
+        QCOMPARE(b.problems, QStringList());
+    }
 }
 
 void TestCaloricBalance::sharesAndWedges_data()
