@@ -140,7 +140,44 @@ public:
     // in one go, as readPlainLine() would read them one by one, and their
     // span given (empty when none follows). For the runs of one day's
     // records in a journal, which share their date field.
-    VerbatimRecord skipPlainRepeats(QByteArrayView prefix);
+    VerbatimRecord skipPlainRepeats(QByteArrayView prefix)
+    {
+        const char *const data = m_bytes.constData();
+        const char *const end = data + m_bytes.size();
+        const char *p = data + m_pos;
+        const char *const begin = p;
+        const qsizetype n = prefix.size();
+        if (n < 8 || n > 16)
+            return {};
+        // The prefix as two overlapping words of eight bytes.
+        quint64 head, tail;
+        std::memcpy(&head, prefix.data(), 8);
+        std::memcpy(&tail, prefix.data() + n - 8, 8);
+        int lines = 0;
+        // Each line: the prefix, a comma, one to four digits without a leading
+        // zero, CR LF; eight bytes after the comma are read at once, so at
+        // least that many must be left.
+        while (end - p >= n + 9) {
+            quint64 h, t;
+            std::memcpy(&h, p, 8);
+            std::memcpy(&t, p + n - 8, 8);
+            const char *q = p + n;
+            if (h != head || t != tail || *q != ',')
+                break;
+            ++q;
+            const qsizetype digits = leadingDigits(q);
+            if (digits < 1 || digits > 4 || (*q == '0' && digits > 1) || q[digits] != '\r' || q[digits + 1] != '\n')
+                break;
+            p = q + digits + 2;
+            ++lines;
+        }
+        if (lines == 0)
+            return {};
+        m_pos = p - data;
+        m_line += lines;
+        m_delimiter = Delimiter::CrLf;
+        return VerbatimRecord{begin - data, p - begin};
+    }
 
     // Where the next field starts, in the bytes given.
     qsizetype position() const { return m_pos; }

@@ -127,6 +127,42 @@ std::optional<RecordFileError> FoodDay::scan(const QByteArray &bytes, const QStr
     });
 }
 
+std::optional<RecordFileError> FoodDay::scanFoods(const QByteArray &bytes, const QString &fileName,
+                                                  const VisitFood &visit)
+{
+    // A record that stands as the entry window wrote it gives its numbers
+    // in one pass; any other is read whole, with the errors of parse().
+    struct Read
+    {
+        Food food;
+        QByteArray category; // the bytes of a record read whole
+    };
+    return forEachReadable<Read>(
+        bytes, fileName,
+        [](RecordReader &r) {
+            Read read;
+            read.food.line = r.line();
+            RecordReader::PlainField plain[5];
+            if (r.readPlainLine<'t', 't', 't', 'u', 'u'>(plain)) {
+                read.food.category = plain[1].bytes;
+                read.food.calories = NumberText::parse(plain[3].bytes).value_or(0);
+                read.food.servings = NumberText::parse(plain[4].bytes).value_or(0);
+                return read;
+            }
+            const FoodDayRecord record = readOne(r);
+            read.category = Windows1252::encode(record.category);
+            read.food.calories = record.caloriesValue;
+            read.food.servings = record.servingsValue;
+            return read;
+        },
+        [&visit](Read &&read) {
+            if (!read.category.isNull())
+                read.food.category = read.category;
+            visit(read.food);
+            return true;
+        });
+}
+
 QByteArray FoodDay::line(const FoodDayRecord &record)
 {
     return line(record.date, record.category, record.food, record.calories, record.servings);

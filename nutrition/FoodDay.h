@@ -93,6 +93,20 @@ public:
     using Visit = std::function<void(const FoodDayRecord &record)>;
     static std::optional<RecordFileError> scan(const QByteArray &bytes, const QString &fileName, const Visit &visit);
 
+    // The same for a reader that sums the foods by group, without the texts
+    // it does not need: each record's category as its Windows-1252 bytes (a
+    // view valid during the call), its two numbers and its line.
+    struct Food
+    {
+        QByteArrayView category;
+        double calories = 0;
+        double servings = 0;
+        int line = 0;
+    };
+    using VisitFood = std::function<void(const Food &food)>;
+    static std::optional<RecordFileError> scanFoods(const QByteArray &bytes, const QString &fileName,
+                                                    const VisitFood &visit);
+
     // The record's line: five quoted texts, CR LF.
     static QByteArray line(const FoodDayRecord &record);
     static QByteArray line(const QString &dateText, const QString &category, const QString &food,

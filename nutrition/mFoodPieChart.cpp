@@ -57,10 +57,38 @@ QString legendName(int category)
     return QString::fromLatin1(group(category).legend);
 }
 
+namespace {
+
+// The stored words of the groups, made once: the pie compares every food's
+// word with them.
+const std::array<QString, kCategories> &categoryWords()
+{
+    static const std::array<QString, kCategories> words = [] {
+        std::array<QString, kCategories> out;
+        for (int c = 0; c < kCategories; ++c)
+            out[size_t(c)] = categoryWord(c);
+        return out;
+    }();
+    return words;
+}
+
+} // namespace
+
 int categoryOf(QStringView word)
 {
     for (int c = 0; c < kCategories; ++c) {
-        if (word == categoryWord(c))
+        if (word == categoryWords()[size_t(c)])
+            return c;
+    }
+    return -1;
+}
+
+int categoryOf(QByteArrayView bytes)
+{
+    // The words are plain ASCII: their Windows-1252 bytes are their Latin-1
+    // ones.
+    for (int c = 0; c < kCategories; ++c) {
+        if (QLatin1StringView(bytes) == categoryWords()[size_t(c)])
             return c;
     }
     return -1;
@@ -68,7 +96,11 @@ int categoryOf(QStringView word)
 
 bool Totals::add(QStringView category, double calories, double servings)
 {
-    const int c = categoryOf(category);
+    return add(categoryOf(category), calories, servings);
+}
+
+bool Totals::add(int c, double calories, double servings)
+{
     if (c < 0)
         return true;
     double &t = m_total[size_t(c)];
@@ -86,10 +118,11 @@ Day dayFood(const QString &dataFolder, const QDate &date)
     const QString path = FoodDay::path(dataFolder, date);
     try {
         std::optional<RecordFileError> tooLarge;
-        auto damage = FoodDay::scan(RecordFile::read(path), path, [&](const FoodDayRecord &food) {
-            if (!day.totals.add(food.category, food.caloriesValue, food.servingsValue) && !tooLarge)
+        auto damage = FoodDay::scanFoods(RecordFile::read(path), path, [&](const FoodDay::Food &food) {
+            if (!day.totals.add(categoryOf(food.category), food.calories, food.servings) && !tooLarge)
                 tooLarge = RecordFileError(RecordFileError::Overflow, path,
-                                           QStringLiteral("%1 calories do not fit").arg(food.productText()),
+                                           QStringLiteral("%1 calories do not fit")
+                                               .arg(NumberText::dbl(food.calories * food.servings)),
                                            food.line);
         });
         if (tooLarge && (!damage || tooLarge->line() < damage->line()))

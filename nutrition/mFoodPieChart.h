@@ -26,6 +26,8 @@ QString categoryWord(int category);
 QString legendName(int category);
 // The group of a stored word, compared exactly; -1 for any other word.
 int categoryOf(QStringView word);
+// The same for the word's Windows-1252 bytes.
+int categoryOf(QByteArrayView bytes);
 
 // Shown on the picture when the day has no food to show.
 inline const QString kNoFood = QStringLiteral("You have not entered any food for this day!");
@@ -42,6 +44,8 @@ public:
     // Another word than the five is ignored. A food that would take its
     // group beyond 32 bits is left out: false.
     bool add(QStringView category, double calories, double servings);
+    // The same for the group's number (categoryOf()); -1 is ignored.
+    bool add(int category, double calories, double servings);
 
     // The group's calories (its total without the start).
     double calories(int category) const { return m_total[size_t(category)] - kStart; }

@@ -4,7 +4,9 @@
 #   tools/startup.sh [BUILD_DIR]      (default build-rel, a Release build)
 # Each run starts on the same data folder and settings in a temporary
 # directory (the first, warm-up run seeds it, as the program's first start
-# does).
+# does). The two commands are timed in ROUNDS rounds (default 5) of RUNS runs
+# each (default 20); each round gives the ratio of the two medians, and the
+# median of those ratios is the figure, which one busy moment cannot move.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build-rel}"
@@ -24,6 +26,21 @@ sleep 1
 mkdir -p "$scratch/runtime" && chmod 700 "$scratch/runtime"
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb
 export PULSAR_DATA_DIR="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/runtime"
-hyperfine --warmup 5 --runs "${RUNS:-40}" -N --export-markdown "$scratch/startup.md" \
-  "$build/bench/pulsar-startup-bare" "$build/bench/pulsar-startup"
-cat "$scratch/startup.md"
+rounds="${ROUNDS:-5}"
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for round in $(seq 1 "$rounds"); do
+  hyperfine --style none --warmup 5 --runs "${RUNS:-20}" -N --export-csv "$scratch/round$round.csv" \
+    "$build/bench/pulsar-startup-bare" "$build/bench/pulsar-startup" >/dev/null
+done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+# Each CSV: command,mean,stddev,median,user,system,min,max (seconds).
+echo "| round | pulsar-startup-bare median | pulsar-startup median | ratio |"
+echo "|---|---|---|---|"
+for round in $(seq 1 "$rounds"); do
+  awk -F, -v r="$round" 'NR == 2 { bare = $4 } NR == 3 { prog = $4 }
+    END { printf "| %d | %.1f ms | %.1f ms | %.3f |\n", r, bare * 1000, prog * 1000, prog / bare }' \
+    "$scratch/round$round.csv"
+done | tee "$scratch/rounds.md"
+awk -F'|' '{ print $5 + 0 }' "$scratch/rounds.md" | sort -n |
+  awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2;
+    printf "median ratio over %d rounds: %.3f\n", NR, m }'

@@ -60,6 +60,11 @@ struct RecordReading
     const QString &fileName;
     QByteArrayView lastField;
     QDate lastDate;
+    // The day and the length of the month of the last date, when its field
+    // stands as the writer writes it ("07-Dec-26"); a field of the same
+    // month then needs no reading but its day.
+    int lastDay = 0;
+    int monthDays = 0;
 
     // Inline: it runs for every record of the journal at every save.
     Q_ALWAYS_INLINE JournalRecord operator()(RecordReader &r)
@@ -92,13 +97,28 @@ struct RecordReading
 
     Q_NEVER_INLINE void readDate(JournalRecord &j)
     {
-        const auto d = DateText::parseMedium(j.dateField);
+        const QByteArrayView f = j.dateField;
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        const bool written = f.size() == 9 && digit(f[0]) && digit(f[1]);
+        if (written && monthDays > 0 && std::memcmp(f.data() + 2, lastField.data() + 2, 7) == 0) {
+            const int day = (f[0] - '0') * 10 + (f[1] - '0');
+            if (day >= 1 && day <= monthDays) {
+                j.date = lastDate.addDays(day - lastDay);
+                lastField = f;
+                lastDate = j.date;
+                lastDay = day;
+                return;
+            }
+        }
+        const auto d = DateText::parseMedium(f);
         if (!d)
             throw RecordFileError(RecordFileError::TypeMismatch, fileName,
-                                  QStringLiteral("\"%1\" is not a date").arg(Windows1252::decode(j.dateField)), j.line);
+                                  QStringLiteral("\"%1\" is not a date").arg(Windows1252::decode(f)), j.line);
         j.date = *d;
-        lastField = j.dateField;
+        lastField = f;
         lastDate = j.date;
+        lastDay = written ? j.date.day() : 0;
+        monthDays = written ? j.date.daysInMonth() : 0;
     }
 };
 
