@@ -9,6 +9,9 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace BenchData {
 
 QByteArray exerciseLog(int entries, int sets)
@@ -143,6 +146,35 @@ void Snapshot::restore() const
     for (const auto &[path, bytes] : m_files)
         batch.write(path, bytes);
     batch.commit();
+}
+
+void writeFloor(benchmark::State &state, const Folder &folder, const QStringList &names)
+{
+    QList<QPair<QByteArray, QByteArray>> files; // the file's name, its bytes
+    qint64 bytes = 0;
+    for (const QString &name : names) {
+        files.append({QFile::encodeName(folder.file(name)), RecordFile::read(folder.file(name))});
+        bytes += files.last().second.size();
+    }
+    const QByteArray dir = QFile::encodeName(folder.path());
+    for (auto _ : state) {
+        for (const auto &[name, contents] : std::as_const(files)) {
+            const QByteArray saving = name + ".floor";
+            const int fd = ::open(saving.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+            if (fd < 0 || ::write(fd, contents.constData(), size_t(contents.size())) != contents.size()
+                || ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(saving.constData(), name.constData()) != 0) {
+                state.SkipWithError("a write failed");
+                return;
+            }
+        }
+        const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (d < 0 || ::fsync(d) != 0 || ::close(d) != 0) {
+            state.SkipWithError("the folder could not be flushed");
+            return;
+        }
+    }
+    state.counters["files"] = double(files.size());
+    state.counters["KiB"] = double(bytes) / 1024.0;
 }
 
 } // namespace BenchData

@@ -87,4 +87,11 @@ private:
     QList<QPair<QString, QByteArray>> m_files; // path, bytes
 };
 
+// The floor of a save on the disk of `folder`: the files `names` as the save
+// left them, written by plain system calls into as many new files, each
+// flushed to the disk and renamed over its file, then the folder flushed;
+// timed in `state`. No reading, checking, note or lock: what any save of
+// those bytes must pay at least.
+void writeFloor(benchmark::State &state, const Folder &folder, const QStringList &names);
+
 } // namespace BenchData

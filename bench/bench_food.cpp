@@ -89,6 +89,23 @@ void EnterFoodDay(benchmark::State &state)
 }
 BENCHMARK(EnterFoodDay)->Apply(scales);
 
+// Its floor: the pending foods, the day's file and the journal as one Enter
+// leaves them.
+void FloorEnterFoodDay(benchmark::State &state)
+{
+    Folder folder;
+    const int scale = int(state.range(0));
+    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
+    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
+    folder.write(PendingFoods::kFileName, pendingFoods(20 * scale, day));
+    if (!FoodEntry::enter(folder.path(), day).ok()) {
+        state.SkipWithError("the Enter failed");
+        return;
+    }
+    writeFloor(state, folder, {PendingFoods::kFileName, FoodDay::fileName(day), FoodDay::kJournalFileName});
+}
+BENCHMARK(FloorEnterFoodDay)->Apply(scales);
+
 // The deletion of a food from the middle of a day of 200 foods (2000 at ten
 // times, 20000 at a hundred), with the journals of the Enter case: the day's file read, checked
 // and rewritten without it, the correction inserted into the journal.
@@ -114,6 +131,23 @@ void DeleteFood(benchmark::State &state)
     }
 }
 BENCHMARK(DeleteFood)->Apply(scales);
+
+// Its floor: the day's file and the journal as one deletion leaves them.
+void FloorDeleteFood(benchmark::State &state)
+{
+    Folder folder;
+    const int scale = int(state.range(0));
+    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
+    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
+    const QByteArray foods = dayFile(200 * scale, day);
+    folder.write(FoodDay::fileName(day), foods);
+    if (!FoodDeletion::remove(folder.path(), day, FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale]).removed) {
+        state.SkipWithError("the deletion failed");
+        return;
+    }
+    writeFloor(state, folder, {FoodDay::fileName(day), FoodDay::kJournalFileName});
+}
+BENCHMARK(FloorDeleteFood)->Apply(scales);
 
 // The food entry window of the whole program filling its list from a list
 // of 1000 foods (10000 at ten times, 100000 at a hundred), read and shown, as at its opening.

@@ -19,9 +19,7 @@
 
 #include <QFile>
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -63,6 +61,17 @@ void InsertIntoJournal(benchmark::State &state)
     state.counters["records"] = records;
 }
 BENCHMARK(InsertIntoJournal)->Apply(scales);
+
+// Its floor: the journal as one insertion leaves it.
+void FloorInsertIntoJournal(benchmark::State &state)
+{
+    Folder folder;
+    const int records = kJournalRecords * int(state.range(0));
+    folder.write(CalorieJournal::kExerciseFileName, journal(records));
+    CalorieJournal::insert(folder.file(CalorieJournal::kExerciseFileName), journalDate(records, records / 2), 142.5f);
+    writeFloor(state, folder, {CalorieJournal::kExerciseFileName});
+}
+BENCHMARK(FloorInsertIntoJournal)->Apply(scales);
 
 // The files the workout saves write.
 QStringList workoutFiles()
@@ -129,9 +138,7 @@ BENCHMARK(SaveWeightWorkout)->Apply(scales);
 
 // The floor of the seven-exercise save on the same disk: the bytes that save
 // writes (its seven logs and the journal, as one save leaves them), written
-// by plain system calls into as many new files, each flushed to the disk and
-// renamed over its file, then the folder flushed. No reading, checking,
-// note or lock: what any save of those files must pay at least.
+// as BenchData::writeFloor() writes them.
 void Floor(benchmark::State &state)
 {
     Folder folder;
@@ -140,36 +147,10 @@ void Floor(benchmark::State &state)
         state.SkipWithError("the save failed");
         return;
     }
-    QList<QPair<QByteArray, QByteArray>> files; // the file's name, its bytes
-    for (int i = 1; i <= 7; ++i) {
-        const QString path =
-            ExerciseLogName::path(folder.path(), QStringLiteral("Bi"), QStringLiteral("Curl %1").arg(i));
-        files.append({QFile::encodeName(path), RecordFile::read(path)});
-    }
-    const QString journalPath = folder.file(CalorieJournal::kExerciseFileName);
-    files.append({QFile::encodeName(journalPath), RecordFile::read(journalPath)});
-    const QByteArray dir = QFile::encodeName(folder.path());
-    qint64 bytes = 0;
-    for (const auto &f : std::as_const(files))
-        bytes += f.second.size();
-    for (auto _ : state) {
-        for (const auto &[name, contents] : std::as_const(files)) {
-            const QByteArray saving = name + ".floor";
-            const int fd = ::open(saving.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-            if (fd < 0 || ::write(fd, contents.constData(), size_t(contents.size())) != contents.size()
-                || ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(saving.constData(), name.constData()) != 0) {
-                state.SkipWithError("a write failed");
-                return;
-            }
-        }
-        const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (d < 0 || ::fsync(d) != 0 || ::close(d) != 0) {
-            state.SkipWithError("the folder could not be flushed");
-            return;
-        }
-    }
-    state.counters["files"] = double(files.size());
-    state.counters["KiB"] = double(bytes) / 1024.0;
+    QStringList names{CalorieJournal::kExerciseFileName};
+    for (int i = 1; i <= 7; ++i)
+        names.append(ExerciseLogName::fileName(QStringLiteral("Bi"), QStringLiteral("Curl %1").arg(i)));
+    writeFloor(state, folder, names);
 }
 BENCHMARK(Floor)->Apply(scales);
 
@@ -201,6 +182,27 @@ void SaveAerobicWorkout(benchmark::State &state)
 }
 BENCHMARK(SaveAerobicWorkout)->Apply(scales);
 
+// Its floor: the running log and the journal as one save leaves them.
+void FloorAerobicWorkout(benchmark::State &state)
+{
+    Folder folder;
+    fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
+    AerobicWorkout::Boxes boxes;
+    boxes.hours = QStringLiteral("1");
+    boxes.minutes = QStringLiteral("15");
+    boxes.distance = QStringLiteral("7");
+    boxes.terrain = QStringLiteral("Hilly ");
+    if (!AerobicWorkout::save(folder.path(), folder.settings(), QStringLiteral("Ou"), QStringLiteral("Running"), kNewest,
+                              boxes)
+             .saved()) {
+        state.SkipWithError("the save failed");
+        return;
+    }
+    writeFloor(state, folder,
+               {CalorieJournal::kExerciseFileName, ExerciseLogName::fileName(QStringLiteral("Ou"), QStringLiteral("Running"))});
+}
+BENCHMARK(FloorAerobicWorkout)->Apply(scales);
+
 // The profile window's Enter: a new weighing before every record of the
 // history.
 void SaveWeighing(benchmark::State &state)
@@ -219,5 +221,15 @@ void SaveWeighing(benchmark::State &state)
     state.counters["faults"] = faultsSince(before);
 }
 BENCHMARK(SaveWeighing)->Apply(scales);
+
+// Its floor: the history as one weighing leaves it.
+void FloorWeighing(benchmark::State &state)
+{
+    Folder folder;
+    folder.write(WeightHistory::kFileName, history(kHistoryRecords * int(state.range(0))));
+    WeightHistory(folder.path()).addFirst(kNewest, 40, 160, 70);
+    writeFloor(state, folder, {WeightHistory::kFileName});
+}
+BENCHMARK(FloorWeighing)->Apply(scales);
 
 } // namespace

@@ -145,16 +145,6 @@ private:
     int m_fd = -1;
 };
 
-// Writes `bytes` to the new file `path` and flushes them to the disk, as
-// NewFile does.
-void writeFlushed(const QString &path, const QByteArray &bytes, std::optional<mode_t> keep,
-                  const QString &shownPath)
-{
-    NewFile f;
-    f.write(path, bytes, keep, shownPath);
-    f.flush();
-}
-
 // Flushes a folder's entries (new names, renames) to the disk.
 bool flushFolder(const QString &folder)
 {
@@ -402,10 +392,8 @@ void FileBatch::commit()
         return;
     const QDir noteDir = QFileInfo(m_changes.first().path).absoluteDir();
 
-    // Every file read and made first, then each one that changes written
-    // under its hidden name, then all of them flushed to the disk. (On one
-    // thread: a thread for each file cost more in starting and in fresh
-    // memory than it gained.)
+    // On one thread: a thread for each file cost more in starting and in
+    // fresh memory than it gained.
     const QString id = QString::number(QRandomGenerator::global()->generate64(), 36);
     const qsizetype count = m_changes.size();
     std::vector<char> written(size_t(count), 0);
@@ -429,23 +417,36 @@ void FileBatch::commit()
             throw RecordFileError(RecordFileError::WriteFailed, c.path,
                                   QStringLiteral("its name is too long for a file name"));
     }
-    // Files the batch only read need nothing more.
-    for (Change &c : m_changes) {
-        if (c.staged)
-            make(c);
+    // The largest file first: the disk writes it while the others are
+    // read, checked and made. Files the batch only read need nothing more.
+    QList<std::pair<qint64, qsizetype>> order; // size, index
+    for (qsizetype i = 0; i < count; ++i) {
+        const Change &c = m_changes[i];
+        if (!c.staged)
+            continue;
+        struct stat st;
+        const qint64 size = c.loaded ? c.after.size()
+                            : ::stat(QFile::encodeName(c.path).constData(), &st) == 0 ? qint64(st.st_size)
+                                                                                      : 0;
+        order.append({size, i});
     }
+    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
     auto removeWritten = [&] {
         for (qsizetype i = 0; i < count; ++i) {
             if (written[size_t(i)])
                 QFile::remove(savings[i]);
         }
     };
+    std::vector<std::unique_ptr<NewFile>> files;
+    files.resize(size_t(count));
     try {
-        std::vector<std::unique_ptr<NewFile>> files;
-        files.resize(size_t(count));
-        for (qsizetype i = 0; i < count; ++i) {
-            const Change &c = m_changes[i];
-            if (!c.staged || (c.existed && c.after == c.before))
+        // Each file read and made, then written under its hidden name, and
+        // the disk set writing it; a file that cannot be made or replaced
+        // leaves no file written (the hidden ones go with `files`).
+        for (const auto &[size, i] : std::as_const(order)) {
+            Change &c = m_changes[i];
+            make(c);
+            if (c.existed && c.after == c.before)
                 continue;
             // A folder or a write-protected file where the file should
             // go refuses the whole batch; the new file keeps the old
@@ -469,12 +470,6 @@ void FileBatch::commit()
             files[size_t(i)]->write(savings[i], c.after, keep, c.path);
             files[size_t(i)]->startFlush();
         }
-        for (qsizetype i = 0; i < count; ++i) {
-            if (files[size_t(i)]) {
-                files[size_t(i)]->flush();
-                written[size_t(i)] = 1;
-            }
-        }
     } catch (...) {
         removeWritten();
         throw;
@@ -483,10 +478,40 @@ void FileBatch::commit()
     QList<qsizetype> changed;
     QSet<QString> folders;
     for (qsizetype i = 0; i < count; ++i) {
-        if (written[size_t(i)]) {
+        if (files[size_t(i)]) {
             changed.append(i);
             folders.insert(QFileInfo(m_changes[i].target).absolutePath());
         }
+    }
+    // The note that commits a batch of several files, written beside the new
+    // files under a hidden name and flushed with them (it names them; only
+    // its rename below commits the batch).
+    const QString notePath = noteDir.filePath(kCommitFileName);
+    const QString noteSaving = noteDir.filePath(savingName(id, QStringLiteral("note")));
+    const QString firstPath = changed.isEmpty() ? QString() : m_changes[changed[0]].path;
+    NewFile note;
+    try {
+        if (changed.size() > 1) {
+            QList<QPair<QString, QString>> named;
+            for (qsizetype i : std::as_const(changed))
+                named.append({savings[i], m_changes[i].target});
+            note.write(noteSaving, noteOf(noteDir, named), std::nullopt, firstPath);
+            note.startFlush();
+        }
+        // Every new file flushed to the disk, in the order they were
+        // written, then the note.
+        for (const auto &[size, i] : std::as_const(order)) {
+            if (files[size_t(i)]) {
+                files[size_t(i)]->flush();
+                written[size_t(i)] = 1;
+            }
+        }
+        if (changed.size() > 1)
+            note.flush();
+    } catch (...) {
+        removeWritten();
+        QFile::remove(noteSaving);
+        throw;
     }
     if (changed.isEmpty())
         return;
@@ -501,21 +526,13 @@ void FileBatch::commit()
         return;
     }
 
-    // The note that commits the batch, put in place in one step once the new
-    // files' names are on the disk, and on the disk itself before any file
-    // is replaced.
-    const QString notePath = noteDir.filePath(kCommitFileName);
-    const QString noteSaving = noteDir.filePath(savingName(id, QStringLiteral("note")));
-    const QString &firstPath = m_changes[changed[0]].path;
+    // The note put in place in one step once the new files' names are on
+    // the disk, and on the disk itself before any file is replaced.
     try {
         for (const QString &folder : std::as_const(folders)) {
             if (!flushFolder(folder))
                 throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
         }
-        QList<QPair<QString, QString>> files;
-        for (qsizetype i : std::as_const(changed))
-            files.append({savings[i], m_changes[i].target});
-        writeFlushed(noteSaving, noteOf(noteDir, files), std::nullopt, firstPath);
         if (!replace(noteSaving, notePath))
             throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
         if (!flushFolder(noteDir.path())) {
