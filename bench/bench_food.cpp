@@ -63,18 +63,31 @@ QByteArray foodList(int foods)
     return out;
 }
 
+// The day of the food saves at `scale`, amid the journal.
+QDate foodSaveDay(int scale)
+{
+    return journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
+}
+
+// The files of an Enter at `scale`: the journal, the picks, no foods yet.
+void fillEnterFolder(const Folder &folder, int scale)
+{
+    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
+    folder.write(PendingFoods::kFileName, pendingFoods(20 * scale, foodSaveDay(scale)));
+    folder.write(FoodDay::fileName(foodSaveDay(scale)), QByteArray());
+}
+
 // Enter of a day of 20 foods (200 at ten times, 2000 at a hundred times)
-// into a journal of 10001 records (100010, 1000100): the pending foods read and checked, the day's file read
-// and appended to, the total inserted into the journal, the pending file
-// reset; the day's file starts empty each time.
+// into a journal of 10001 records (100010, 1000100): the pending foods read
+// and checked, the day's file read and appended to, the total inserted into
+// the journal, the pending file reset; the day's file starts empty each
+// time.
 void EnterFoodDay(benchmark::State &state)
 {
     Folder folder;
     const int scale = int(state.range(0));
-    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
-    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
-    folder.write(PendingFoods::kFileName, pendingFoods(20 * scale, day));
-    folder.write(FoodDay::fileName(day), QByteArray());
+    const QDate day = foodSaveDay(scale);
+    fillEnterFolder(folder, scale);
     const Snapshot files(folder, {PendingFoods::kFileName, FoodDay::fileName(day), FoodDay::kJournalFileName});
     for (auto _ : state) {
         state.PauseTiming();
@@ -95,9 +108,8 @@ void FloorEnterFoodDay(benchmark::State &state)
 {
     Folder folder;
     const int scale = int(state.range(0));
-    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
-    folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
-    folder.write(PendingFoods::kFileName, pendingFoods(20 * scale, day));
+    const QDate day = foodSaveDay(scale);
+    fillEnterFolder(folder, scale);
     if (!FoodEntry::enter(folder.path(), day).ok()) {
         state.SkipWithError("the Enter failed");
         return;
@@ -113,7 +125,7 @@ void DeleteFood(benchmark::State &state)
 {
     Folder folder;
     const int scale = int(state.range(0));
-    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
+    const QDate day = foodSaveDay(scale);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
     const QByteArray foods = dayFile(200 * scale, day);
     const FoodDayRecord middle = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale];
@@ -137,7 +149,7 @@ void FloorDeleteFood(benchmark::State &state)
 {
     Folder folder;
     const int scale = int(state.range(0));
-    const QDate day = journalDate(kJournalRecords * scale, kJournalRecords * scale / 2);
+    const QDate day = foodSaveDay(scale);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
     const QByteArray foods = dayFile(200 * scale, day);
     folder.write(FoodDay::fileName(day), foods);

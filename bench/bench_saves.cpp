@@ -154,17 +154,24 @@ void Floor(benchmark::State &state)
 }
 BENCHMARK(Floor)->Apply(scales);
 
+// The aerobic entry window's boxes: a run of 75 minutes, 7 miles, hilly.
+AerobicWorkout::Boxes runningBoxes()
+{
+    AerobicWorkout::Boxes boxes;
+    boxes.hours = QStringLiteral("1");
+    boxes.minutes = QStringLiteral("15");
+    boxes.distance = QStringLiteral("7");
+    boxes.terrain = QStringLiteral("Hilly ");
+    return boxes;
+}
+
 // The aerobic entry window's Enter: the running log and the journal
 // rewritten.
 void SaveAerobicWorkout(benchmark::State &state)
 {
     Folder folder;
     fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
-    AerobicWorkout::Boxes boxes;
-    boxes.hours = QStringLiteral("1");
-    boxes.minutes = QStringLiteral("15");
-    boxes.distance = QStringLiteral("7");
-    boxes.terrain = QStringLiteral("Hilly ");
+    const AerobicWorkout::Boxes boxes = runningBoxes();
     const Snapshot files(folder, workoutFiles());
     const long before = faults();
     for (auto _ : state) {
@@ -187,11 +194,7 @@ void FloorAerobicWorkout(benchmark::State &state)
 {
     Folder folder;
     fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
-    AerobicWorkout::Boxes boxes;
-    boxes.hours = QStringLiteral("1");
-    boxes.minutes = QStringLiteral("15");
-    boxes.distance = QStringLiteral("7");
-    boxes.terrain = QStringLiteral("Hilly ");
+    const AerobicWorkout::Boxes boxes = runningBoxes();
     if (!AerobicWorkout::save(folder.path(), folder.settings(), QStringLiteral("Ou"), QStringLiteral("Running"), kNewest,
                               boxes)
              .saved()) {

@@ -12,6 +12,11 @@
 #include <QSet>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -20,6 +25,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -83,10 +89,17 @@ public:
         }
     }
 
-    // Writes `bytes` to the new file `path`: with the permissions `keep`
-    // exactly when given (an existing file's), else with those the umask
-    // gives a new file. Errors name `shownPath`, the file the user knows.
+    // Writes `bytes` to the new file `path`, as open() and writeAll() do.
     void write(const QString &path, const QByteArray &bytes, std::optional<mode_t> keep, const QString &shownPath)
+    {
+        open(path, keep, shownPath);
+        writeAll(bytes.constData(), bytes.size());
+    }
+
+    // Makes the new file `path`: with the permissions `keep` exactly when
+    // given (an existing file's), else with those the umask gives a new
+    // file. Errors name `shownPath`, the file the user knows.
+    void open(const QString &path, std::optional<mode_t> keep, const QString &shownPath)
     {
         m_name = QFile::encodeName(path);
         m_shownPath = shownPath;
@@ -98,8 +111,11 @@ public:
         // anything.
         if (keep && (*keep & (07000 | processUmask())) != 0 && ::fchmod(m_fd, *keep) != 0)
             fail(errno);
-        const char *data = bytes.constData();
-        qsizetype left = bytes.size();
+    }
+
+    // Writes the `left` bytes at `data` into the file made by open().
+    void writeAll(const char *data, qsizetype left)
+    {
         while (left > 0) {
             const ssize_t n = ::write(m_fd, data, size_t(left));
             if (n < 0 && errno == EINTR)
@@ -143,6 +159,95 @@ private:
     QByteArray m_name;
     QString m_shownPath;
     int m_fd = -1;
+};
+
+// The thread that writes a batch's new files while the batch makes the
+// next one: writing a file costs the system about as much as reading and
+// checking one, and both are done at once. One thread, started by the first
+// batch that writes and kept for the rest of the program: started for each
+// batch it would cost more than it gains.
+class Writer
+{
+public:
+    static Writer &instance()
+    {
+        // Never destroyed: the thread waits for work until the program ends.
+        // A child process made by fork() has no such thread: it starts its
+        // own.
+        static const bool forgetInChild = [] {
+            ::pthread_atfork(nullptr, nullptr, [] { s_writer = nullptr; });
+            return true;
+        }();
+        Q_UNUSED(forgetInChild);
+        const std::lock_guard lock(s_starting);
+        if (!s_writer)
+            s_writer = new Writer;
+        return *s_writer;
+    }
+
+    // Runs `work` on the thread, after the work given before it.
+    void give(std::function<void()> work)
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_work.push_back(std::move(work));
+            ++m_given;
+        }
+        m_ready.notify_one();
+    }
+
+    // Waits until all work given is done; then rethrows the first error
+    // any of it threw since the last wait.
+    void wait()
+    {
+        std::unique_lock lock(m_mutex);
+        m_finished.wait(lock, [this] { return m_done == m_given; });
+        if (std::exception_ptr error = std::exchange(m_error, nullptr))
+            std::rethrow_exception(error);
+    }
+
+private:
+    Writer()
+    {
+        std::thread([this] { run(); }).detach();
+    }
+
+    void run()
+    {
+        for (;;) {
+            std::function<void()> work;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [this] { return !m_work.empty(); });
+                work = std::move(m_work.front());
+                m_work.pop_front();
+            }
+            std::exception_ptr error;
+            try {
+                work();
+            } catch (...) {
+                error = std::current_exception();
+            }
+            {
+                const std::lock_guard lock(m_mutex);
+                if (error && !m_error)
+                    m_error = error;
+                ++m_done;
+            }
+            m_finished.notify_all();
+        }
+    }
+
+    inline static Writer *s_writer = nullptr;
+    inline static std::mutex s_starting;
+
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::condition_variable m_finished;
+    std::deque<std::function<void()>> m_work;
+    quint64 m_given = 0;
+    quint64 m_done = 0;
+    std::exception_ptr m_error;
 };
 
 // Flushes a folder's entries (new names, renames) to the disk.
@@ -467,10 +572,23 @@ void FileBatch::commit()
                 keep = st.st_mode & 07777;
             }
             files[size_t(i)] = std::make_unique<NewFile>();
-            files[size_t(i)]->write(savings[i], c.after, keep, c.path);
-            files[size_t(i)]->startFlush();
+            files[size_t(i)]->open(savings[i], keep, c.path);
+            // Written and set going to the disk on the writer's thread while
+            // this one makes the next file; `c.after` stays as it is until
+            // the wait below.
+            Writer::instance().give([file = files[size_t(i)].get(), data = c.after.constData(),
+                                     size = c.after.size()] {
+                file->writeAll(data, size);
+                file->startFlush();
+            });
         }
+        Writer::instance().wait();
     } catch (...) {
+        // Nothing may still be writing into the files about to go.
+        try {
+            Writer::instance().wait();
+        } catch (...) {
+        }
         removeWritten();
         throw;
     }
