@@ -103,7 +103,7 @@ frmChartBMI::frmChartBMI(Shell &shell) : WorkingWindow(shell)
     Twips::place(lblViewWeight, boxLeft + 300, 1920, 1500, 300);
 
     connect(m_enter, &LabelButton::clicked, this, &frmChartBMI::lblEnter_Click);
-    connect(Combo2, &QComboBox::activated, this, &frmChartBMI::Combo2_Click);
+    Controls::onClick(Combo2, [this] { Combo2_Click(); });
 
     for (QLabel *caption : {Label1, Label4, Label8}) {
         caption->setMouseTracking(true);
