@@ -26,8 +26,8 @@ namespace mFormProcedures {
 namespace {
 
 Shell *g_shell = nullptr;
-int g_clickMs = 100;
-int g_animationMs = 150;
+int g_clickMs = kClickPauseMs;
+int g_animationMs = kAnimationMs;
 
 QList<WorkingWindow *> loadedWindows()
 {

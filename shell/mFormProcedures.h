@@ -42,9 +42,11 @@ Shell *attachedShell();
 // The pressed look of a label-button stays clickMs on the screen; an open
 // or close animation takes about animationMs, however tall the window, and
 // shows every height it can paint in that time (at least kFewestHeights).
-// Tests set both to zero: the animations then jump to their end. Defaults:
-// 100 ms and 150 ms, so a hand-over (close, then open) is done in about a
-// third of a second.
+// Tests set both to zero: the animations then jump to their end. The
+// program's pace: a hand-over (close, then open) is done in about a third
+// of a second.
+inline constexpr int kClickPauseMs = 100;
+inline constexpr int kAnimationMs = 150;
 void setPauses(int clickMs, int animationMs);
 int clickPauseMs();
 int animationMs();

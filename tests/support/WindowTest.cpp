@@ -2,6 +2,7 @@
 
 #include "TestEnvironment.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +36,9 @@ void WindowTest::clickOn(QWidget *widget, QPoint at)
     // The user clicks into a window that has come to the front.
     if (!widget->window()->isActiveWindow())
         QTest::qWaitForWindowActive(widget->window(), 1000);
+    // A box of several lines takes clicks in its viewport.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        widget = area->viewport();
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at);
 }
 
@@ -80,10 +84,14 @@ bool WindowTest::chooseByKeys(QWidget *listOrCombo, const QString &text)
     }
     listOrCombo->setFocus(Qt::TabFocusReason);
     const auto current = [&] { return list ? list->currentRow() : combo->currentIndex(); };
-    if (current() < 0 || current() > row)
+    if (current() > row)
         QTest::keyClick(listOrCombo, Qt::Key_Home);
     for (int presses = 0; current() < row && presses <= row; ++presses)
         QTest::keyClick(listOrCombo, Qt::Key_Down);
+    // A list given the focus has a current row that is not chosen yet:
+    // the space bar chooses it.
+    if (list && list->currentItem() && !list->currentItem()->isSelected())
+        QTest::keyClick(listOrCombo, Qt::Key_Space);
     return current() == row;
 }
 
