@@ -2,13 +2,17 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
 
+#include "Program.h"
 #include "shell/MDIFitness.h"
+#include "shell/MsgBox.h"
 #include "shell/Twips.h"
 #include "shell/mFormProcedures.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QAction>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -111,6 +115,44 @@ private Q_SLOTS:
                                 + QString::number(painted.heights.value(to).size()) + " heights"));
         }
         qApp->removeEventFilter(&painted);
+        QVERIFY2(fastest < 400, qPrintable(QString::number(fastest) + " ms"));
+    }
+
+    // The program's own windows, the start-up page and the workout entry
+    // window (which grows itself) among them.
+    void theProgramsWindowsHandOverQuickly_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("start-up page to setup") << "itmQuote" << "itmPersonal";
+        QTest::newRow("setup to goal") << "itmPersonal" << "itmGoal";
+        QTest::newRow("goal to workout") << "itmGoal" << "itmBiceps";
+        QTest::newRow("workout to chart options") << "itmBiceps" << "itmWeight";
+        QTest::newRow("chart options to tutorial") << "itmWeight" << "itmTut";
+    }
+    void theProgramsWindowsHandOverQuickly()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QApplication::setQuitOnLastWindowClosed(false);
+        MsgBox::setRecorder([](const QString &) {});
+        QPointer<MDIFitness> main = createProgram();
+        QVERIFY(main);
+        qint64 fastest = std::numeric_limits<qint64>::max();
+        for (int round = 0; round < 3; ++round) {
+            main->item(from)->trigger();
+            ShellFixture::settle();
+            mFormProcedures::setPauses(mFormProcedures::kClickPauseMs, mFormProcedures::kAnimationMs);
+            QElapsedTimer clock;
+            clock.start();
+            main->item(to)->trigger();
+            fastest = qMin(fastest, clock.elapsed());
+            mFormProcedures::setPauses(0, 0);
+            ShellFixture::settle();
+        }
+        main->item(QStringLiteral("itmExit"))->trigger();
+        ShellFixture::settle();
+        MsgBox::clearRecorder();
         QVERIFY2(fastest < 400, qPrintable(QString::number(fastest) + " ms"));
     }
 };
