@@ -101,7 +101,8 @@ Ink inkOf(const QLabel *label, const QString &text, const QFont &font, const QSi
     const QRect inside = QRect(QPoint(pad, pad), room).adjusted(-1, -1, 1, 1);
     const QRectF circleAt = circle.translated(pad, pad);
     const QPointF centre = circleAt.center();
-    const qreal radius = circleAt.width() / 2 + kSlack;
+    // Inside the circle's border: ink on the border reads as cut.
+    const qreal radius = circleAt.width() / 2;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
