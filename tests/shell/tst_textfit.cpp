@@ -4,6 +4,10 @@
 
 #include "Program.h"
 #include "common/DataFolder.h"
+#include "common/DateText.h"
+#include "common/SettingKeys.h"
+#include "common/Settings.h"
+#include "profile/WeightGoal.h"
 #include "profile/WeightHistory.h"
 #include "shell/MDIFitness.h"
 #include "shell/MsgBox.h"
@@ -13,6 +17,7 @@
 #include "workouts/StandardExercises.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -53,6 +58,12 @@ private Q_SLOTS:
         QVERIFY(StandardAerobic::install(folder, aerobic).duplicateName.isEmpty());
         WeightHistory(folder).addFirst(QDate::currentDate().addDays(-7), 40, 180, 70);
         WeightHistory(folder).addFirst(QDate::currentDate(), 40, 178, 70);
+        // And set a goal, so the body-weight chart shows its sentences.
+        Settings settings;
+        settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("178"));
+        settings.set(SettingKeys::Goals, WeightGoal::kGoalWeightKey, QStringLiteral("165"));
+        settings.set(SettingKeys::Goals, WeightGoal::kGoalDateKey,
+                     DateText::shortDate(QDate::currentDate().addDays(120)));
 
         m_main = createProgram();
         QVERIFY(m_main);
@@ -64,6 +75,47 @@ private Q_SLOTS:
             m_main->item(QStringLiteral("itmExit"))->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         MsgBox::clearRecorder();
+    }
+
+    // The check itself: each kind of text that does not fit is named with
+    // its control; the same texts with room enough are not.
+    void theCheckNamesEachMisfit()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        window.setFont(mFormProcedures::commonFont(10));
+        auto *caption = new QLabel(QStringLiteral("Cross Country Skiing"), &window);
+        caption->setGeometry(0, 0, 60, 20);
+        auto *wrapped = new QLabel(QStringLiteral("Please select the viewing period you wish to see."), &window);
+        wrapped->setWordWrap(true);
+        wrapped->setGeometry(0, 30, 120, 20);
+        auto *combo = new QComboBox(&window);
+        combo->addItems({QStringLiteral("Weight Only"), QStringLiteral("BMI (Body Mass Index)")});
+        combo->setGeometry(0, 60, 120, 24);
+        auto *list = new QListWidget(&window);
+        list->addItems({QStringLiteral("Golf"), QStringLiteral("Scull rowing (race)")});
+        list->setGeometry(0, 90, 80, 60);
+        auto *box = new QCheckBox(QStringLiteral("View Weight Used"), &window);
+        box->setGeometry(0, 160, 60, 20);
+        const QList<QWidget *> controls = {caption, wrapped, combo, list, box};
+        for (int i = 0; i < controls.size(); ++i)
+            controls[i]->setObjectName(QStringLiteral("control%1").arg(i));
+        window.show();
+
+        QStringList named;
+        for (const TextFit::Misfit &m : TextFit::misfits(&window))
+            named << m.control + u' ' + m.text;
+        QCOMPARE(named, QStringList({"control0 Cross Country Skiing",
+                                     "control1 Please select the viewing period you wish to see.",
+                                     "control2 BMI (Body Mass Index)", "control3 Scull rowing (race)",
+                                     "control4 View Weight Used"}));
+
+        caption->resize(200, 20);
+        wrapped->resize(120, 80);
+        combo->resize(220, 24);
+        list->resize(220, 60);
+        box->resize(220, 20);
+        QCOMPARE(TextFit::misfits(&window).size(), 0);
     }
 
     // The captions are drawn in the face the setup installs, bold, at the
