@@ -5,22 +5,20 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
-#include <QHash>
-#include <QImage>
-#include <QPainter>
 #include <QtMath>
 
 namespace {
@@ -183,15 +181,13 @@ void checkLabel(const QLabel *label, QList<Misfit> &out)
 
 // A single line of `text` in `room` pixels of width (and height).
 void checkLine(const QWidget *control, const QFont &font, const QString &text, qreal roomWidth, qreal roomHeight,
-               QList<Misfit> &out, const QString &what = QString())
+               QList<Misfit> &out)
 {
     if (text.trimmed().isEmpty())
         return;
     const QFontMetricsF fm(font, control);
     const qreal width = fm.horizontalAdvance(text);
-    QString name = nameOf(control);
-    if (!what.isEmpty())
-        name += QStringLiteral(" ") + what;
+    const QString name = nameOf(control);
     if (width > roomWidth + kSlack)
         out << Misfit{name, text, QStringLiteral("%1 px wide in %2").arg(px(width), px(roomWidth))};
     else if (roomHeight >= 0 && fm.height() > roomHeight + kSlack)
