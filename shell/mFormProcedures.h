@@ -43,10 +43,10 @@ Shell *attachedShell();
 // or close animation takes about animationMs, however tall the window, and
 // shows every height it can paint in that time (at least kFewestHeights).
 // Tests set both to zero: the animations then jump to their end. The
-// program's pace: a hand-over (close, then open) is done in about a third
+// program's pace: a hand-over (close, then open) is done in about a quarter
 // of a second.
 inline constexpr int kClickPauseMs = 100;
-inline constexpr int kAnimationMs = 150;
+inline constexpr int kAnimationMs = 120;
 void setPauses(int clickMs, int animationMs);
 int clickPauseMs();
 int animationMs();
