@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <QTreeWidget>
 
 // Every working window a user reaches, opened as the user opens it, must
 // show each of its texts whole in the fonts the setup installs: as it
@@ -97,7 +98,14 @@ private Q_SLOTS:
         list->setGeometry(0, 90, 80, 60);
         auto *box = new QCheckBox(QStringLiteral("View Weight Used"), &window);
         box->setGeometry(0, 160, 60, 20);
-        const QList<QWidget *> controls = {caption, wrapped, combo, list, box};
+        auto *columns = new QTreeWidget(&window);
+        columns->setHeaderLabels({QStringLiteral("Food"), QStringLiteral("Calories")});
+        columns->setRootIsDecorated(false);
+        auto *row = new QTreeWidgetItem(columns, {QStringLiteral("Peanut butter sandwich"), QStringLiteral("350")});
+        row->setCheckState(0, Qt::Unchecked);
+        columns->setGeometry(0, 190, 200, 80);
+        columns->setColumnWidth(0, 90);
+        const QList<QWidget *> controls = {caption, wrapped, combo, list, box, columns};
         for (int i = 0; i < controls.size(); ++i)
             controls[i]->setObjectName(QStringLiteral("control%1").arg(i));
         window.show();
@@ -108,13 +116,15 @@ private Q_SLOTS:
         QCOMPARE(named, QStringList({"control0 Cross Country Skiing",
                                      "control1 Please select the viewing period you wish to see.",
                                      "control2 BMI (Body Mass Index)", "control3 Scull rowing (race)",
-                                     "control4 View Weight Used"}));
+                                     "control4 View Weight Used", "control5 Peanut butter sandwich"}));
 
         caption->resize(200, 20);
         wrapped->resize(120, 80);
         combo->resize(220, 24);
         list->resize(220, 60);
         box->resize(220, 20);
+        columns->resize(400, 80);
+        columns->setColumnWidth(0, 250);
         QCOMPARE(TextFit::misfits(&window).size(), 0);
     }
 

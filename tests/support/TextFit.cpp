@@ -13,7 +13,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QListView>
+#include <QTreeView>
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
@@ -266,13 +268,67 @@ void checkComboBox(const QComboBox *combo, QList<Misfit> &out)
         checkLine(combo, combo->font(), combo->currentText(), width, field.height(), out);
 }
 
-void checkList(const QListWidget *list, QList<Misfit> &out)
+// What an entry of a list or list view needs beside its text: the margins
+// either side, a check box, an icon.
+qreal entryExtra(const QAbstractItemView *view, const QModelIndex &index)
 {
-    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-    const qreal width = list->viewport()->width() - 2 * margin;
-    for (int i = 0; i < list->count(); ++i) {
-        const QListWidgetItem *item = list->item(i);
-        checkLine(list, item->font(), item->text(), width, -1, out);
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    qreal extra = 2 * margin;
+    if (index.data(Qt::CheckStateRole).isValid())
+        extra += view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 2 * margin;
+    if (!index.data(Qt::DecorationRole).isNull())
+        extra += view->iconSize().width() + 2 * margin;
+    return extra;
+}
+
+QFont entryFont(const QAbstractItemView *view, const QModelIndex &index)
+{
+    const QVariant font = index.data(Qt::FontRole);
+    return font.isValid() ? font.value<QFont>() : view->font();
+}
+
+void checkListView(const QListView *list, QList<Misfit> &out)
+{
+    const QAbstractItemModel *model = list->model();
+    if (!model)
+        return;
+    for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+        const QModelIndex index = model->index(row, list->modelColumn(), list->rootIndex());
+        checkLine(list, entryFont(list, index), index.data().toString(),
+                  list->viewport()->width() - entryExtra(list, index), -1, out);
+    }
+}
+
+// A list view of columns: each heading and each entry within its column.
+void checkTreeView(const QTreeView *tree, QList<Misfit> &out)
+{
+    const QAbstractItemModel *model = tree->model();
+    const QHeaderView *header = tree->header();
+    if (!model)
+        return;
+    const int headerMargin = 2 * tree->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < model->columnCount(tree->rootIndex()); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        const int width = header->sectionSize(column);
+        if (!header->isHidden())
+            checkLine(tree, header->font(), model->headerData(column, Qt::Horizontal).toString(),
+                      width - headerMargin, -1, out);
+        // The entries, those below others indented.
+        QList<QPair<QModelIndex, int>> parents{{tree->rootIndex(), 0}};
+        while (!parents.isEmpty()) {
+            const auto [parent, depth] = parents.takeFirst();
+            for (int row = 0; row < model->rowCount(parent); ++row) {
+                const QModelIndex index = model->index(row, column, parent);
+                qreal room = width - entryExtra(tree, index);
+                if (column == tree->treePosition())
+                    room -= tree->indentation() * (depth + (tree->rootIsDecorated() ? 1 : 0));
+                checkLine(tree, entryFont(tree, index), index.data().toString(), room, -1, out);
+                const QModelIndex first = model->index(row, 0, parent);
+                if (model->hasChildren(first))
+                    parents << qMakePair(first, depth + 1);
+            }
+        }
     }
 }
 
@@ -306,8 +362,10 @@ QList<TextFit::Misfit> TextFit::misfits(const QWidget *window)
             checkLineEdit(edit, out);
         else if (const auto *combo = qobject_cast<const QComboBox *>(w))
             checkComboBox(combo, out);
-        else if (const auto *list = qobject_cast<const QListWidget *>(w))
-            checkList(list, out);
+        else if (const auto *list = qobject_cast<const QListView *>(w))
+            checkListView(list, out);
+        else if (const auto *tree = qobject_cast<const QTreeView *>(w))
+            checkTreeView(tree, out);
     }
     return out;
 }
