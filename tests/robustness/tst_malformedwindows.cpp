@@ -401,18 +401,13 @@ void TestMalformedWindows::graphWindowsOnDamagedFiles()
     QVERIFY(options);
     auto *category = options->findChild<QComboBox *>(QStringLiteral("Combo1(0)"));
     QVERIFY(category);
-    category->setCurrentIndex(
-        category->findText(cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
-    Q_EMIT category->activated(category->currentIndex());
+    QVERIFY(WindowTest::chooseByKeys(category, cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
     auto *list = options->findChild<QListWidget *>(QStringLiteral("List1"));
     QVERIFY(list);
-    const QList<QListWidgetItem *> found =
-        list->findItems(cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl"), Qt::MatchExactly);
-    QCOMPARE(found.isEmpty(), outcome == NotListed);
-    if (!found.isEmpty()) {
-        list->setCurrentItem(found.first());
-        Q_EMIT list->itemClicked(found.first());
-    }
+    const QString exercise = cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl");
+    QCOMPARE(list->findItems(exercise, Qt::MatchExactly).isEmpty(), outcome == NotListed);
+    if (outcome != NotListed)
+        QVERIFY(WindowTest::chooseByMouse(list, exercise));
     options->findChild<QRadioButton *>(QStringLiteral("Option2(0)"))->setChecked(true);
     pressLabel(options, QStringLiteral("lblEnter"));
 

@@ -33,8 +33,29 @@ T *control(const QWidget *window, const QString &name)
     return c;
 }
 
-// A left click on the window's control of that name.
+// A left click on the window's control of that name (a label-button's
+// caption: its pressed look, sound and work, as the user's click).
 void click(const QWidget *window, const QString &name);
+// A left click on the widget at `at`: by default its middle, or the box of
+// a check box or option button.
+void clickOn(QWidget *widget, QPoint at = QPoint(-1, -1));
+
+// The widget that has the keyboard focus now, waiting a moment for the
+// window to take it; null, with a warning, when none has.
+QWidget *focused();
+// Types `text` with key clicks into the widget that has the focus, as the
+// user types after a window opens; false when no widget has the focus.
+bool type(const QString &text);
+// Presses `key` on the widget that has the focus, `count` times.
+bool press(Qt::Key key, int count = 1);
+
+// Chooses the entry `text` of a list or combo box with the keyboard: the
+// focus to it (as Tab gives it), Home, then the Down arrow until the entry
+// is the current one. False when it has no such entry.
+bool chooseByKeys(QWidget *listOrCombo, const QString &text);
+// Chooses the entry `text` of a list with a mouse click on it. False when
+// it has no such entry.
+bool chooseByMouse(QListWidget *list, const QString &text);
 
 // Typing into a box as the user does: a click into it, Ctrl+A to select
 // what it holds, then the text key by key.
