@@ -93,7 +93,7 @@ frmCalDate::frmCalDate(Shell &shell) : WorkingWindow(shell)
     line(this, QStringLiteral("Line3"), 6360, 240, 1695, true);
     line(this, QStringLiteral("Line4"), 3840, 240, 6255, true);
     line(this, QStringLiteral("Line5"), 480, 3360, 2895, false);
-    line(this, QStringLiteral("Line6"), 480, 4560, 2895, false);
+    line(this, QStringLiteral("Line6"), 480, 4680, 2895, false);
 
     connect(DTPicker1, &QCalendarWidget::clicked, this, &frmCalDate::DTPicker1_Click);
     connect(DTPicker1, &QCalendarWidget::activated, this, &frmCalDate::DTPicker1_Click);
