@@ -99,6 +99,11 @@ private:
     template <typename Outcome>
     static void damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank, Outcome empty);
     static void pressLabel(QWidget *window, const QString &label);
+    // The report window as the damaged-file rows work it: the first page
+    // shows `lines` text lines; then Next, Previous and Print into a fresh
+    // PDF (written or not as `printed` says). After opening and each press
+    // one message holding `told` is shown, or none when it is empty.
+    static void workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines, bool printed);
     // Opens the window that writes `file` and presses its Enter with a
     // workout or weighing filled in, on a fixture with enterOptions().
     static void enterInWindow(ShellFixture &f, const QString &file);
@@ -623,35 +628,41 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
         QVERIFY(!report);
     } else {
         QVERIFY(report);
-        // Every page and the printout say the same.
-        const auto checkMessages = [&] {
-            const QStringList messages = f.takeMessages();
-            if (outcome == Reported) {
-                QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
-            } else {
-                QCOMPARE(messages.size(), 1);
-                QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
-            }
-        };
-        checkMessages();
-        // The title, the heading and the entries read.
-        QStringList shown;
-        for (const QString &line : report->pageText().split(u'\n'))
-            if (!line.trimmed().isEmpty())
-                shown << line;
-        QCOMPARE(shown.size(), rows < 0 ? 1 : 2 + rows);
-        pressLabel(report, QStringLiteral("lblNext"));
-        checkMessages();
-        pressLabel(report, QStringLiteral("lblPrevious"));
-        checkMessages();
-        const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
-        qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
-        pressLabel(report, QStringLiteral("lblPrint"));
-        qunsetenv(PrintService::kPdfVariable);
-        checkMessages();
-        QVERIFY(QFile::exists(pdf));
+        // The title, the heading and the entries read; every page and the
+        // printout say the same.
+        workReportWindow(f, report, outcome == Reported ? QString() : file, rows < 0 ? 1 : 2 + rows, true);
     }
     QCOMPARE(snapshot(f.dataFolder()), before);
+}
+
+void TestMalformedWindows::workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines,
+                                            bool printed)
+{
+    const auto checkMessages = [&] {
+        const QStringList messages = f.takeMessages();
+        if (told.isEmpty()) {
+            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.first().contains(told), qPrintable(messages.first()));
+        }
+    };
+    checkMessages();
+    QStringList shown;
+    for (const QString &line : report->pageText().split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            shown << line;
+    QCOMPARE(shown.size(), lines);
+    pressLabel(report, QStringLiteral("lblNext"));
+    checkMessages();
+    pressLabel(report, QStringLiteral("lblPrevious"));
+    checkMessages();
+    const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
+    qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
+    pressLabel(report, QStringLiteral("lblPrint"));
+    qunsetenv(PrintService::kPdfVariable);
+    checkMessages();
+    QCOMPARE(QFile::exists(pdf), printed);
 }
 
 void TestMalformedWindows::sheetReportWindowsOnDamagedFiles_data()
@@ -735,31 +746,7 @@ void TestMalformedWindows::sheetReportWindowsOnDamagedFiles()
     QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
     auto *window = f.windowAs<frmRTF>(frmRTF::kName);
     QVERIFY(window);
-    const auto checkMessages = [&] {
-        const QStringList messages = f.takeMessages();
-        if (told.isEmpty()) {
-            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
-        } else {
-            QCOMPARE(messages.size(), 1);
-            QVERIFY2(messages.first().contains(told), qPrintable(messages.first()));
-        }
-    };
-    checkMessages();
-    QStringList shown;
-    for (const QString &line : window->pageText().split(u'\n'))
-        if (!line.trimmed().isEmpty())
-            shown << line;
-    QCOMPARE(shown.size(), lines);
-    pressLabel(window, QStringLiteral("lblNext"));
-    checkMessages();
-    pressLabel(window, QStringLiteral("lblPrevious"));
-    checkMessages();
-    const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
-    qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
-    pressLabel(window, QStringLiteral("lblPrint"));
-    qunsetenv(PrintService::kPdfVariable);
-    checkMessages();
-    QCOMPARE(QFile::exists(pdf), printed);
+    workReportWindow(f, window, told, lines, printed);
     QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(snapshot(f.dataFolder()), before);
 }
