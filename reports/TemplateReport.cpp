@@ -46,13 +46,24 @@ struct Exercise
     bool found() const { return sets || layout; }
 };
 
-// The selected exercises, looked up in the category's catalogue, and the
-// catalogue's damage when it may hide one of them.
+// The selected exercises, looked up in the category's catalogue, and what
+// kept the catalogue from being read whole.
 struct Sheet
 {
     bool weights = true;
     QList<Exercise> exercises;
-    QString problem;
+    QString catalogueProblem;
+
+    // The catalogue's problem when its damage may hide one of the
+    // exercises from the one at `from` on.
+    QString problem(qsizetype from = 0) const
+    {
+        for (qsizetype i = from; i < exercises.size(); ++i) {
+            if (!exercises[i].found())
+                return catalogueProblem;
+        }
+        return QString();
+    }
 };
 
 Sheet read(const ReportInput &input)
@@ -60,10 +71,9 @@ Sheet read(const ReportInput &input)
     Sheet sheet;
     sheet.weights = input.choice.category == ReportLists::kWeightlifting;
     const QStringList names = input.choice.selectedEntries();
-    QString problem;
     if (sheet.weights) {
         const auto catalogue = ReportCatalogues::weights(input.dataFolder);
-        problem = catalogue.problem;
+        sheet.catalogueProblem = catalogue.problem;
         for (const QString &name : names) {
             Exercise e{name, std::nullopt, std::nullopt};
             if (const auto record = catalogue.byName(name))
@@ -72,17 +82,13 @@ Sheet read(const ReportInput &input)
         }
     } else {
         const auto catalogue = ReportCatalogues::aerobics(input.dataFolder);
-        problem = catalogue.problem;
+        sheet.catalogueProblem = catalogue.problem;
         for (const QString &name : names) {
             Exercise e{name, std::nullopt, std::nullopt};
             if (const auto record = catalogue.byName(name))
                 e.layout = AerobicLog::layoutOf(*record);
             sheet.exercises.append(e);
         }
-    }
-    for (const Exercise &e : sheet.exercises) {
-        if (!e.found())
-            sheet.problem = problem;
     }
     return sheet;
 }
@@ -132,7 +138,7 @@ ReportPage TemplateReport::page(const ReportInput &input, int page, PageWay) con
             p.twoEmptyLines().twoEmptyLines();
         }
     }
-    out.message = sheet.problem;
+    out.message = sheet.problem(skip);
     return out;
 }
 
@@ -180,6 +186,6 @@ ReportPrintout TemplateReport::printout(const ReportInput &input) const
             p.text(3, e.name).lineEnd().twoEmptyLines().twoEmptyLines();
         }
     }
-    out.message = sheet.problem;
+    out.message = sheet.problem();
     return out;
 }
