@@ -2,29 +2,21 @@
 // drawn into the report window's page box, and the whole report printed
 // into a PDF.
 #include "BenchData.h"
+#include "ReportBench.h"
 
-#include "common/ImageSurface.h"
-#include "common/PrintColumns.h"
 #include "common/RecordWriter.h"
 #include "nutrition/FoodDay.h"
 #include "reports/DescriptionReport.h"
 #include "reports/FoodsReport.h"
-#include "reports/ReportPainting.h"
-#include "shell/PrintService.h"
-#include "shell/PrinterSurface.h"
 #include "workouts/WeightCatalogue.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QFont>
-#include <QTemporaryDir>
-
 namespace {
 
 using namespace BenchData;
+using namespace ReportBench;
 
-// The report window's page box, in pixels.
-const QSize kBox(810, 388);
 const QDate kDay(2026, 12, 7);
 
 // A weight-training catalogue of `records` exercises, each with a
@@ -63,47 +55,6 @@ ReportInput foodsOf(const Folder &folder)
     in.choice.options[2] = true;
     in.choice.day = kDay;
     return in;
-}
-
-// One press of Next: the page after the one shown read from its file and
-// drawn into the page box, round all `pages` pages and again.
-void pageThrough(benchmark::State &state, const ReportFamily &report, const ReportInput &in, int pages)
-{
-    ImageSurface surface(kBox, ReportPainting::kPageColour);
-    QFont font;
-    font.setPointSizeF(10);
-    font.setBold(true);
-    int page = 0;
-    for (auto _ : state) {
-        page = page % pages + 1;
-        const ReportPage p = report.page(in, page, PageWay::Next);
-        if (!p.message.isEmpty()) {
-            state.SkipWithError(qPrintable(p.message));
-            break;
-        }
-        benchmark::DoNotOptimize(ReportPainting::drawScreenPage(surface, QSizeF(kBox), font, p.page).size());
-    }
-}
-
-// Print: the whole report read and printed into a PDF file (landscape, as
-// the print service prints); the pages of one printout as a counter.
-void printToPdf(benchmark::State &state, const ReportFamily &report, const ReportInput &in)
-{
-    QTemporaryDir out;
-    qputenv(PrintService::kPdfVariable, out.filePath(QStringLiteral("report.pdf")).toLocal8Bit());
-    int pages = 0;
-    for (auto _ : state) {
-        const ReportPrintout printout = report.printout(in);
-        const auto outcome = PrintService::print(nullptr, QStringLiteral("Print Preview"), [&](PrinterSurface &s) {
-            pages = int(ReportPainting::drawPrintout(s, printout.pages).count(u'\f')) + 1;
-        });
-        if (!printout.message.isEmpty() || outcome != PrintService::Outcome::Printed) {
-            state.SkipWithError("the printout failed");
-            break;
-        }
-    }
-    qunsetenv(PrintService::kPdfVariable);
-    state.counters["pages"] = pages;
 }
 
 // The descriptions of every exercise of a catalogue of 101 (and 1010),
