@@ -345,7 +345,9 @@ void TestReportFamilies::templateUnknownExercise()
     QVERIFY2(damaged.message.contains(WeightCatalogue::kFileName), qPrintable(damaged.message));
     QCOMPARE(draw(damaged.page).lines, (QStringList{"Weightlifting", setsHeading("Exercise", 1), "Curl 1", "Curl 3"}));
     QVERIFY(TemplateReport().printout(cut).message.contains(WeightCatalogue::kFileName));
-    // Not when every exercise stands before the damage.
+    // Nor on a page past the exercises.
+    QVERIFY(TemplateReport().page(cut, 2, PageWay::Next).message.isEmpty());
+    // Nor when every exercise stands before the damage.
     QVERIFY(TemplateReport().page(choice(folder, 1, "Weightlifting", {"Curl 1"}, {0}), 1, PageWay::Opening)
                 .message.isEmpty());
 }

@@ -102,8 +102,10 @@ private:
     // The report window as the damaged-file rows work it: the first page
     // shows `lines` text lines; then Next, Previous and Print into a fresh
     // PDF (written or not as `printed` says). After opening and each press
-    // one message holding `told` is shown, or none when it is empty.
-    static void workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines, bool printed);
+    // one message holding `told` is shown, or none when it is empty; none
+    // after Next when `emptySecondPage` (a page that shows nothing).
+    static void workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines, bool printed,
+                                 bool emptySecondPage = false);
     // Opens the window that writes `file` and presses its Enter with a
     // workout or weighing filled in, on a fixture with enterOptions().
     static void enterInWindow(ShellFixture &f, const QString &file);
@@ -636,11 +638,11 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
 }
 
 void TestMalformedWindows::workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines,
-                                            bool printed)
+                                            bool printed, bool emptySecondPage)
 {
-    const auto checkMessages = [&] {
+    const auto checkMessages = [&](bool quiet = false) {
         const QStringList messages = f.takeMessages();
-        if (told.isEmpty()) {
+        if (told.isEmpty() || quiet) {
             QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
         } else {
             QCOMPARE(messages.size(), 1);
@@ -654,7 +656,7 @@ void TestMalformedWindows::workReportWindow(ShellFixture &f, frmRTF *report, con
             shown << line;
     QCOMPARE(shown.size(), lines);
     pressLabel(report, QStringLiteral("lblNext"));
-    checkMessages();
+    checkMessages(emptySecondPage);
     pressLabel(report, QStringLiteral("lblPrevious"));
     checkMessages();
     const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
@@ -746,7 +748,8 @@ void TestMalformedWindows::sheetReportWindowsOnDamagedFiles()
     QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
     auto *window = f.windowAs<frmRTF>(frmRTF::kName);
     QVERIFY(window);
-    workReportWindow(f, window, told, lines, printed);
+    // The template's second page shows nothing of two exercises.
+    workReportWindow(f, window, told, lines, printed, report == QStringLiteral("lblType(1)"));
     QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(snapshot(f.dataFolder()), before);
 }
