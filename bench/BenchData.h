@@ -62,4 +62,9 @@ private:
     std::unique_ptr<Settings> m_settings;
 };
 
+// The daily food file of `day` with `foods` foods of every group, their
+// calories and servings as the food entry window stores them (one in three
+// 1.5 servings).
+QByteArray foodDay(int foods, const QDate &day);
+
 } // namespace BenchData

@@ -94,6 +94,27 @@ std::optional<RecordFileError> FoodDay::scan(const QByteArray &bytes, const QStr
     });
 }
 
+QString FoodDay::sum(const QString &dataFolder, const QDate &date, const Add &add)
+{
+    const QString file = path(dataFolder, date);
+    try {
+        std::optional<RecordFileError> tooLarge;
+        auto damage = scan(RecordFile::read(file), file, [&](const FoodDayRecord &food) {
+            if (!add(food) && !tooLarge)
+                tooLarge = RecordFileError(RecordFileError::Overflow, file,
+                                           QStringLiteral("%1 calories do not fit").arg(food.productText()),
+                                           food.line);
+        });
+        if (tooLarge && (!damage || tooLarge->line() < damage->line()))
+            damage = tooLarge;
+        if (damage)
+            return damage->message() + QStringLiteral(" The foods that could not be read are left out.");
+    } catch (const RecordFileError &e) {
+        return e.message();
+    }
+    return QString();
+}
+
 QByteArray FoodDay::line(const FoodDayRecord &record)
 {
     return line(record.date, record.category, record.food, record.calories, record.servings);

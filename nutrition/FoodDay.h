@@ -85,6 +85,15 @@ public:
     using Visit = std::function<void(const FoodDayRecord &record)>;
     static std::optional<RecordFileError> scan(const QByteArray &bytes, const QString &fileName, const Visit &visit);
 
+    // Reads the foods of the day `date` for a reader that adds them up, in
+    // file order, as scan() reads them: `add(food)` takes each food that
+    // reads and returns false when its calories would take the sum beyond
+    // what it holds, which leaves that food out. Returns a sentence naming
+    // the file when a food was left out or the file could not be read;
+    // empty when every food was added (a missing file holds none).
+    using Add = std::function<bool(const FoodDayRecord &food)>;
+    static QString sum(const QString &dataFolder, const QDate &date, const Add &add);
+
     // The record's line: five quoted texts, CR LF.
     static QByteArray line(const FoodDayRecord &record);
     static QByteArray line(const QString &dateText, const QString &category, const QString &food,

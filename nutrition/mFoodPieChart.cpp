@@ -5,12 +5,9 @@
 
 #include "common/DrawingSurface.h"
 #include "common/NumberText.h"
-#include "common/RecordFile.h"
-#include "common/RecordFileError.h"
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 
 namespace mFoodPieChart {
 
@@ -83,22 +80,9 @@ Day dayFood(const QString &dataFolder, const QDate &date)
 {
     Day day;
     day.date = date;
-    const QString path = FoodDay::path(dataFolder, date);
-    try {
-        std::optional<RecordFileError> tooLarge;
-        auto damage = FoodDay::scan(RecordFile::read(path), path, [&](const FoodDayRecord &food) {
-            if (!day.totals.add(food.category, food.caloriesValue, food.servingsValue) && !tooLarge)
-                tooLarge = RecordFileError(RecordFileError::Overflow, path,
-                                           QStringLiteral("%1 calories do not fit").arg(food.productText()),
-                                           food.line);
-        });
-        if (tooLarge && (!damage || tooLarge->line() < damage->line()))
-            damage = tooLarge;
-        if (damage)
-            day.problem = damage->message() + QStringLiteral(" The foods that could not be read are left out.");
-    } catch (const RecordFileError &e) {
-        day.problem = e.message();
-    }
+    day.problem = FoodDay::sum(dataFolder, date, [&day](const FoodDayRecord &food) {
+        return day.totals.add(food.category, food.caloriesValue, food.servingsValue);
+    });
     return day;
 }
 

@@ -1,10 +1,6 @@
 #include "ReportLists.h"
 
-#include "common/RecordFileError.h"
-#include "workouts/AerobicCatalogue.h"
-#include "workouts/WeightCatalogue.h"
-
-#include <optional>
+#include "ReportCatalogues.h"
 
 namespace ReportLists {
 
@@ -36,29 +32,6 @@ void addNames(QStringList &out, const QList<Record> &records, Keep keep)
     }
 }
 
-// The records of a catalogue before any damage; none when it cannot be read.
-template <typename Record>
-QList<Record> readable(QList<Record> (*read)(const QString &, std::optional<RecordFileError> &),
-                       const QString &dataFolder)
-{
-    std::optional<RecordFileError> damage;
-    try {
-        return read(dataFolder, damage);
-    } catch (const RecordFileError &) {
-        return {};
-    }
-}
-
-QList<WeightExercise> weightCatalogue(const QString &dataFolder)
-{
-    return readable(&WeightCatalogue::readUpToDamage, dataFolder);
-}
-
-QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder)
-{
-    return readable(&AerobicCatalogue::readUpToDamage, dataFolder);
-}
-
 } // namespace
 
 QStringList exercises(const QString &dataFolder, const ReportChoice &choice)
@@ -68,12 +41,12 @@ QStringList exercises(const QString &dataFolder, const ReportChoice &choice)
     if (choice.options[0]) {
         const QString code = choice.code();
         const auto same = [&code](const QString &c) { return c == code; };
-        addNames(out, weightCatalogue(dataFolder), same);
-        addNames(out, aerobicCatalogue(dataFolder), same);
+        addNames(out, ReportCatalogues::weights(dataFolder).records, same);
+        addNames(out, ReportCatalogues::aerobics(dataFolder).records, same);
     } else if (choice.options[1] && choice.category != kWeightlifting) {
-        addNames(out, aerobicCatalogue(dataFolder), [](const QString &c) { return AerobicClass::isClassCode(c); });
+        addNames(out, ReportCatalogues::aerobics(dataFolder).records, [](const QString &c) { return AerobicClass::isClassCode(c); });
     } else {
-        addNames(out, weightCatalogue(dataFolder), weightGroup);
+        addNames(out, ReportCatalogues::weights(dataFolder).records, weightGroup);
     }
     return out;
 }

@@ -199,8 +199,6 @@ void frmRTF::lblPrint_Click()
         mFormProcedures::ClickSound();
     if (printout.print)
         ReportPainting::print(shell().mainWidget(), windowTitle(), printout.pages);
-    if (printout.resetsPageCounter)
-        m_page = 1;
     if (!printout.message.isEmpty())
         MsgBox::show(printout.message);
 }

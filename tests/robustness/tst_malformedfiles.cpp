@@ -8,7 +8,10 @@
 #include "nutrition/FoodList.h"
 #include "common/RecordingSurface.h"
 #include "profile/WeightHistory.h"
+#include "reports/DescriptionReport.h"
 #include "reports/ExerciseLogReport.h"
+#include "reports/FoodsReport.h"
+#include "reports/TemplateReport.h"
 #include "DamagedFiles.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
@@ -47,6 +50,8 @@ private Q_SLOTS:
     void actionsOnDamagedFiles();
     void reportsOfDamagedFiles_data();
     void reportsOfDamagedFiles();
+    void sheetReportsOfDamagedFiles_data();
+    void sheetReportsOfDamagedFiles();
 
 private:
     // Runs the action that reads `file`: the message it gives, or empty.
@@ -448,6 +453,134 @@ void TestMalformedFiles::reportsOfDamagedFiles()
     QCOMPARE(page.message.isEmpty(), named.isEmpty());
     QCOMPARE(printout.message.isEmpty(), named.isEmpty());
     QVERIFY2(page.message.contains(named) && printout.message.contains(named), qPrintable(page.message));
+    QCOMPARE(snapshot(folder), before);
+}
+
+void TestMalformedFiles::sheetReportsOfDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<int>("found");  // exercises the catalogue gives, or foods read
+    QTest::addColumn<bool>("named"); // a message naming the file on the page and the printout
+    const QByteArray binary = binaryLine();
+    const QByteArray blank("\r\n\r\n");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, int found, bool named) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << false << found << named;
+    };
+    auto sound = [](const QString &file) { return soundFiles()[file]; };
+
+    // The two exercises of each catalogue, looked up as far as it reads.
+    for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue}) {
+        row(catalogue, "cut-off first record", cutFirstRecord(sound(catalogue)), 0, true);
+        row(catalogue, "binary bytes after the records", sound(catalogue) + binary, 2, false);
+        row(catalogue, "lone CR", loneCR(catalogue), 2, false);
+        row(catalogue, "empty file", "", 0, false);
+        row(catalogue, "blank last line", sound(catalogue) + blank, 2, false);
+        row(catalogue, "byte-order mark", kByteOrderMark + sound(catalogue), 2, false);
+        QTest::addRow("%s: FIFO", qPrintable(catalogue)) << catalogue << QByteArray() << true << 0 << true;
+    }
+    row(kWeightCatalogue, "text for the sets", "\"Bi\",\"Barbell Curl\",\"Curl\",\"two\"\r\n", 1, false);
+    row(kAerobicCatalogue, "text for a flag", "\"Ou\",\"Running\",#TRUE#,yes,#TRUE#\r\n", 0, true);
+
+    // The day's foods: a food that cannot be read is passed over, the rest
+    // are shown and counted.
+    row(kFoodDay, "cut-off record", "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\"", 0, true);
+    row(kFoodDay, "text for a number",
+        "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"lots\",\"1\"\r\n" + sound(kFoodDay), 2, true);
+    row(kFoodDay, "number too large",
+        "\"06-Dec-26\",\"Milk\",\"Cream\",\"1e300\",\"1e300\"\r\n" + sound(kFoodDay), 2, true);
+    // An unquoted text keeps its characters, a double quote among them.
+    row(kFoodDay, "double quote in the food", "\"06-Dec-26\",\"Milk\",Sk\"im,\"83\",\"1\"\r\n" + sound(kFoodDay), 3, false);
+    row(kFoodDay, "binary bytes", sound(kFoodDay) + binary, 2, true);
+    row(kFoodDay, "lone CR", loneCR(kFoodDay), 2, false);
+    row(kFoodDay, "empty file", "", 0, false);
+    row(kFoodDay, "blank last line", sound(kFoodDay) + blank, 2, false);
+    row(kFoodDay, "byte-order mark", kByteOrderMark + sound(kFoodDay), 2, false);
+    QTest::addRow("%s: FIFO", qPrintable(kFoodDay)) << kFoodDay << QByteArray() << true << 0 << true;
+}
+
+// The template and description reports over a damaged catalogue, the foods
+// report over a damaged day file: what can be read, a message naming the
+// file where something could not, every file unchanged; a day without a
+// food to show prints nothing.
+void TestMalformedFiles::sheetReportsOfDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, fifo);
+    QFETCH(int, found);
+    QFETCH(bool, named);
+    const QString folder = TestEnvironment::freshFolder();
+    writeSoundFiles(folder);
+    TestEnvironment::writeFile(folder, file, bytes);
+    if (fifo) {
+        const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    }
+    const QMap<QString, QByteArray> before = snapshot(folder);
+
+    ReportInput in;
+    in.dataFolder = folder;
+    in.today = QDate(2026, 12, 6);
+    in.choice.day = in.today;
+    struct Shown
+    {
+        ReportPage page;
+        ReportPrintout printout;
+        int count; // exercises with their catalogue record, or foods
+    };
+    QList<Shown> shown;
+    const auto count = [](const ColumnPage &page, const auto &counts) {
+        int n = 0;
+        for (const ColumnPage::Op &op : page.ops())
+            n += op.kind == ColumnPage::Op::Text && counts(op) ? 1 : 0;
+        return n;
+    };
+    const auto heading = [](const ColumnPage::Op &op) { return op.text == QLatin1String("Exercise"); };
+    QElapsedTimer clock;
+    clock.start();
+    if (file == kFoodDay) {
+        in.choice.options[2] = true;
+        const FoodsReport report;
+        const ReportPrintout printout = report.printout(in);
+        const auto food = [](const ColumnPage::Op &op) { return op.column == 38; }; // a row's category
+        const ReportPage page = report.page(in, 1, PageWay::Opening);
+        shown.append({page, printout, count(page.page, food)});
+        QCOMPARE(printout.print, found > 0);
+        if (found > 0)
+            QCOMPARE(count(printout.pages, [](const ColumnPage::Op &op) { return op.column == 7; }), found);
+    } else if (file == kAerobicCatalogue) {
+        in.choice.options[1] = true;
+        in.choice.category = QStringLiteral("Cardio");
+        in.choice.entries = {QStringLiteral("Running"), QStringLiteral("Squash ")};
+        in.choice.selectedRows = {0, 1};
+        const TemplateReport report;
+        const ReportPage page = report.page(in, 1, PageWay::Opening);
+        shown.append({page, report.printout(in), count(page.page, heading)});
+    } else {
+        in.choice.entries = {QStringLiteral("Barbell Curl"), QStringLiteral("Dip")};
+        in.choice.selectedRows = {0, 1};
+        in.choice.options[1] = true;
+        in.choice.category = QStringLiteral("Weightlifting");
+        const TemplateReport sheet;
+        ReportPage page = sheet.page(in, 1, PageWay::Opening);
+        shown.append({page, sheet.printout(in), count(page.page, heading)});
+        in.choice.options[1] = false;
+        in.choice.options[3] = true;
+        const DescriptionReport descriptions;
+        ReportPrintout printout = descriptions.printout(in);
+        // The group names of the exercises found.
+        shown.append({descriptions.page(in, 1, PageWay::Opening), printout,
+                      count(printout.pages, [](const ColumnPage::Op &op) { return op.column == 3; })});
+    }
+    QVERIFY(clock.elapsed() < 1000);
+    for (const Shown &s : shown) {
+        QCOMPARE(s.count, found);
+        QVERIFY2(s.page.message.contains(file) == named, qPrintable(s.page.message));
+        QVERIFY2(s.printout.message.contains(file) == named, qPrintable(s.printout.message));
+    }
     QCOMPARE(snapshot(folder), before);
 }
 
