@@ -10,11 +10,15 @@
 #include "common/RecordFileError.h"
 #include "workouts/CalorieJournal.h"
 
+#include <algorithm>
 #include <cmath>
 
 const QString FoodEntry::kBadServings = QStringLiteral("The servings must be a number from 0 to 100.");
 const QString FoodEntry::kTooMuch =
     QStringLiteral("The foods picked can have at most 32767 calories: enter them before picking more.");
+const QString FoodEntry::kPicksChanged =
+    QStringLiteral("The file TempFood.txt no longer holds the foods chosen here: another copy of the program may "
+                   "have changed it. Nothing was entered; clear the list and choose the foods again.");
 
 std::optional<QString> FoodEntry::servingsText(const QString &typed)
 {
@@ -76,16 +80,21 @@ double caloriesOf(const PendingFoodRecord &p, const QString &file)
 
 } // namespace
 
-FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date)
+FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date,
+                                    const QList<PendingFoodRecord> &picks)
 {
     try {
         FileBatch batch;
         const QString pendingPath = PendingFoods::path(dataFolder);
         const QList<PendingFoodRecord> pending = PendingFoods::parse(batch.read(pendingPath), pendingPath);
         Entered entered;
-        if (!pending.isEmpty()) {
+        if (!picks.isEmpty()) {
+            // What is filed is what the window shows, and the file agrees.
+            if (!std::equal(pending.cbegin(), pending.cend(), picks.cbegin(), picks.cend(),
+                            [](const PendingFoodRecord &a, const PendingFoodRecord &b) { return a.samePick(b); }))
+                return Entered{kPicksChanged};
             double total = 0;
-            for (const PendingFoodRecord &p : pending)
+            for (const PendingFoodRecord &p : picks)
                 total += caloriesOf(p, pendingPath);
             if (total > kMostTotal)
                 return Entered{kTooMuch};
@@ -94,12 +103,12 @@ FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date
             const QByteArray dayBytes = batch.read(dayPath);
             const QString day = DateText::medium(date);
             QByteArray lines;
-            for (const PendingFoodRecord &p : pending)
+            for (const PendingFoodRecord &p : picks)
                 lines += FoodDay::line(day, p.category, p.food, p.calories, p.servings);
             batch.write(dayPath, appendRecords(dayBytes, lines, dayPath, [](const QByteArray &bytes, const QString &path) {
                             return FoodDay::parse(bytes, path);
                         }));
-            entered.foods = pending.size();
+            entered.foods = picks.size();
             entered.total = qint32(total);
             if (entered.total != 0)
                 CalorieJournal::stageInsert(batch, RecordFile::path(dataFolder, FoodDay::kJournalFileName), date,

@@ -187,6 +187,7 @@ void frmFoodEntry::Label6_Click()
             return;
         }
         m_items->addTopLevelItem(new QTreeWidgetItem(QStringList{pick.record.food, pick.record.servings}));
+        m_picks.append(pick.record);
         m_total += pick.calories;
         m_totCal->setText(QString::number(m_total));
     }
@@ -198,7 +199,7 @@ void frmFoodEntry::Label6_Click()
 
 void frmFoodEntry::lblEnter_Click()
 {
-    const FoodEntry::Entered entered = FoodEntry::enter(shell().dataFolder(), m_date->date());
+    const FoodEntry::Entered entered = FoodEntry::enter(shell().dataFolder(), m_date->date(), m_picks);
     if (!entered.ok()) {
         // Nothing was written: the foods chosen stay for another try.
         MsgBox::show(entered.refusal);
@@ -220,6 +221,7 @@ void frmFoodEntry::Label8_Click()
 void frmFoodEntry::clearChosen()
 {
     m_items->clear();
+    m_picks.clear();
     m_total = 0;
     m_totCal->setText(QStringLiteral("0"));
 }

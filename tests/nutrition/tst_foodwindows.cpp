@@ -46,6 +46,7 @@ private Q_SLOTS:
     void entryPicksNothingFromAHeadingOrARefusedMultiplier();
     void entryUpDownAndHints();
     void entryClearListAndReopeningDropThePicks();
+    void entryFilesOnlyTheFoodsItShows();
     void deleteListsAndDeletesTheSelectedFood();
     void deleteWithNothingSelectedOrAnotherDay();
     void captionsFit();
@@ -416,6 +417,45 @@ void TestFoodWindows::entryClearListAndReopeningDropThePicks()
     QTest::mouseClick(w->selectButton()->label(), Qt::LeftButton);
     QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
     QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Grain\",\"Bagel (1 medium)\",\"277\",\"1\"\r\n"));
+}
+
+// A second copy of the program shares TempFood.txt: Enter files the foods
+// this window shows, or nothing.
+void TestFoodWindows::entryFilesOnlyTheFoodsItShows()
+{
+    ShellFixture f({registerFoodWindows}, options());
+    write(f, QStringLiteral("FoodEnergy.txt"), "\"07-Dec-26\",900\r\n");
+    frmFoodEntry *w = openEntry(f, QStringLiteral("itmMilk"));
+    QVERIFY(w);
+    arrowTo(w->foods(), frmFoodEntry::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
+    QTest::mouseClick(w->selectButton()->label(), Qt::LeftButton);
+    QCOMPARE(w->totalBox()->text(), QStringLiteral("83"));
+
+    // The other copy opened its entry window, which reset the file: the
+    // pick is not filed, and the list and the total stay.
+    write(f, QStringLiteral("TempFood.txt"), "\r\n");
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList{FoodEntry::kPicksChanged});
+    QCOMPARE(rows(w->chosen()), QStringList{"Skim milk (1 cup)|1"});
+    QCOMPARE(w->totalBox()->text(), QStringLiteral("83"));
+    QVERIFY(!QFile::exists(QDir(f.dataFolder()).filePath(kDayFile)));
+    QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"07-Dec-26\",900\r\n"));
+    QCOMPARE(file(f, QStringLiteral("TempFood.txt")), QByteArray("\r\n"));
+
+    // Cleared and picked again, the food is filed.
+    QTest::mouseClick(w->clearButton()->label(), Qt::LeftButton);
+    arrowTo(w->foods(), frmFoodEntry::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
+    QTest::mouseClick(w->selectButton()->label(), Qt::LeftButton);
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1\"\r\n"));
+
+    // Nothing shown: the other copy's picks are not filed.
+    write(f, QStringLiteral("TempFood.txt"), "\r\n#2026-12-07#,\"Other\",\"Cola\",\"140\",\"1\"\r\n");
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1\"\r\n"));
+    QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"07-Dec-26\",83\r\n\"07-Dec-26\",900\r\n"));
 }
 
 void TestFoodWindows::deleteListsAndDeletesTheSelectedFood()

@@ -155,7 +155,11 @@ void saveNext(const QString &folder, const Settings &settings)
         break;
     }
     case FoodEnter:
-        refusal = FoodEntry::enter(folder, foodDay(n)).refusal;
+        // The window shows what the pending file holds.
+        refusal = FoodEntry::enter(folder, foodDay(n),
+                                   PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)),
+                                                       PendingFoods::kFileName))
+                      .refusal;
         break;
     case FoodDelete:
     case KindCount:
