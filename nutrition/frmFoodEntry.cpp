@@ -70,8 +70,8 @@ frmFoodEntry::frmFoodEntry(Shell &shell) : WorkingWindow(shell)
                           QStringLiteral("Shape3"), QStringLiteral("Shape4"), 4920, 1980, 1215, 60);
     m_clear = roundButton(this, QStringLiteral("Label8"), QString(56, u' ') + QStringLiteral("Clear    List"),
                           QStringLiteral("Shape5"), QStringLiteral("Shape6"), 4920, 3420, 1215, 60);
-    for (LabelButton *b : {m_select, m_enter, m_clear})
-        b->setPressedFill(FoodWindowBits::kShadow);
+    // Select alone takes the shadow's colour while pressed.
+    m_select->setPressedFill(FoodWindowBits::kShadow);
     m_labels[5] = m_select->label();
     m_labels[7] = m_clear->label();
     m_select->label()->setToolTip(QStringLiteral("Enter food into item list"));

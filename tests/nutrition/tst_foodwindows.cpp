@@ -47,6 +47,7 @@ private Q_SLOTS:
     void entryUpDownAndHints();
     void entryClearListAndReopeningDropThePicks();
     void entryFilesOnlyTheFoodsItShows();
+    void pressedButtonsLook();
     void deleteListsAndDeletesTheSelectedFood();
     void deleteWithNothingSelectedOrAnotherDay();
     void captionsFit();
@@ -456,6 +457,34 @@ void TestFoodWindows::entryFilesOnlyTheFoodsItShows()
     QCOMPARE(f.takeMessages(), QStringList());
     QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1\"\r\n"));
     QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"07-Dec-26\",83\r\n\"07-Dec-26\",900\r\n"));
+}
+
+// The front circle of each label-button while its work runs: the shadow's
+// grey for Select and List Food(s), the green kept by the others; green
+// again afterwards.
+void TestFoodWindows::pressedButtonsLook()
+{
+    ShellFixture f({registerFoodWindows}, options());
+    const QColor green(0, 255, 0), grey(0x80, 0x80, 0x80);
+    const auto check = [&](LabelButton *button, const QColor &pressed) {
+        QColor seen;
+        const QMetaObject::Connection c =
+            connect(button, &LabelButton::clicked, button, [&] { seen = button->front()->fillColor(); });
+        QTest::mouseClick(button->label(), Qt::LeftButton);
+        disconnect(c);
+        QCOMPARE(seen, pressed);
+        QCOMPARE(button->front()->fillColor(), green);
+    };
+    frmFoodEntry *entry = openEntry(f, QStringLiteral("itmMilk"));
+    QVERIFY(entry);
+    check(entry->selectButton(), grey);
+    check(entry->enterButton(), green);
+    check(entry->clearButton(), green);
+    QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
+    auto *deletion = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
+    QVERIFY(deletion);
+    check(deletion->listButton(), grey);
+    check(deletion->deleteButton(), green);
 }
 
 void TestFoodWindows::deleteListsAndDeletesTheSelectedFood()
