@@ -107,7 +107,7 @@ void frmFoodDelete::Upadate_Foods()
     QList<QTreeWidgetItem *> rows;
     rows.reserve(reading.records.size());
     for (const FoodDayRecord &r : reading.records)
-        rows.append(new QTreeWidgetItem(QStringList{r.category, r.food, r.calories, r.servings, r.productText()}));
+        rows.append(new QTreeWidgetItem(QStringList{r.category, r.food, r.calories, r.servings, r.productShown()}));
     m_list->addTopLevelItems(rows);
     if (!reading.problem.isEmpty())
         MsgBox::show(reading.problem);

@@ -24,6 +24,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <clocale>
+
 using WindowTest::file;
 using WindowTest::hover;
 using WindowTest::write;
@@ -50,6 +52,7 @@ private Q_SLOTS:
     void pressedButtonsLook();
     void deleteListsAndDeletesTheSelectedFood();
     void deleteWithNothingSelectedOrAnotherDay();
+    void deleteShowsTotalsInTheUsersLocale();
     void captionsFit();
 
 private:
@@ -69,6 +72,9 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 const QString kDayFile = QStringLiteral("Food07-Dec-26.txt");
+// The day the deletion window's calendar opens on, and its file.
+const QDate kShown(2001, 4, 21);
+const QString kShownFile = QStringLiteral("Food21-Apr-01.txt");
 
 } // namespace
 
@@ -295,8 +301,9 @@ void TestFoodWindows::entryPicksWithKeysAndMouseAndEnters()
              QByteArray("\r\n#2026-12-07#,\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1.5\"\r\n"
                         "#2026-12-07#,\"Milk\",\"Whole milk (1 cup)\",\"149\",\"1\"\r\n"));
 
-    // Entered under the day the picker shows at Enter.
-    w->datePicker()->setDate(kToday.addDays(1));
+    // Entered under the day the picker shows at Enter: its day stepped up.
+    QVERIFY(WindowTest::stepDate(w->datePicker(), QDateTimeEdit::DaySection, 1));
+    QCOMPARE(w->datePicker()->date(), kToday.addDays(1));
     QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
     QCOMPARE(f.takeMessages(), QStringList());
     QCOMPARE(file(f, QStringLiteral("Food08-Dec-26.txt")),
@@ -310,7 +317,7 @@ void TestFoodWindows::entryPicksWithKeysAndMouseAndEnters()
     QCOMPARE(w->totalBox()->text(), QStringLiteral("0"));
 
     // Enter with nothing chosen says nothing and writes no day file.
-    w->datePicker()->setDate(kToday);
+    QVERIFY(WindowTest::stepDate(w->datePicker(), QDateTimeEdit::DaySection, -1));
     QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
     QCOMPARE(f.takeMessages(), QStringList());
     QVERIFY(!QFile::exists(QDir(f.dataFolder()).filePath(kDayFile)));
@@ -490,21 +497,22 @@ void TestFoodWindows::pressedButtonsLook()
 void TestFoodWindows::deleteListsAndDeletesTheSelectedFood()
 {
     ShellFixture f({registerFoodWindows}, options());
-    const QByteArray milk = "\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
-    const QByteArray meat = "\"07-Dec-26\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n";
-    write(f, kDayFile, milk + meat + milk);
-    write(f, QStringLiteral("FoodEnergy.txt"), "\"08-Dec-26\",300\r\n\"07-Dec-26\",1800\r\n");
+    const QByteArray milk = "\"21-Apr-01\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
+    const QByteArray meat = "\"21-Apr-01\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n";
+    write(f, kShownFile, milk + meat + milk);
+    write(f, QStringLiteral("FoodEnergy.txt"), "\"22-Apr-01\",300\r\n\"21-Apr-01\",1800\r\n");
     QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
     auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
     QVERIFY(w);
     QCOMPARE(f.checkedItems(), QStringList{"itmDeleteFood"});
     QCOMPARE(w->windowTitle(), QStringLiteral("Food Deletion"));
     QCOMPARE(w->heightTwips(), 7040); // 40 + 100 a step, at least 6975
-    QCOMPARE(w->calendar()->selectedDate(), QDate(2001, 4, 21));
+    QCOMPARE(w->calendar()->selectedDate(), kShown);
     QCOMPARE(w->foods()->topLevelItemCount(), 0);
     QCOMPARE(w->foods()->columnCount(), 5);
 
-    w->calendar()->setSelectedDate(kToday);
+    // The day the calendar opens on, clicked, then listed.
+    QVERIFY(WindowTest::clickDay(w->calendar(), 21));
     QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
     QCOMPARE(rows(w->foods()), (QStringList{"Milk|Skim milk (1 cup)|90|1.5|135", "Meat|Chicken breast (3 oz)|33|1.1|36.3",
                                             "Milk|Skim milk (1 cup)|90|1.5|135"}));
@@ -513,39 +521,39 @@ void TestFoodWindows::deleteListsAndDeletesTheSelectedFood()
     QTest::keyClick(w->foods(), Qt::Key_Down);
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     QCOMPARE(f.takeMessages(), QStringList());
-    QCOMPARE(file(f, kDayFile), milk + milk);
+    QCOMPARE(file(f, kShownFile), milk + milk);
     QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")),
-             QByteArray("\"08-Dec-26\",300\r\n\"07-Dec-26\",-36.3\r\n\"07-Dec-26\",1800\r\n"));
+             QByteArray("\"22-Apr-01\",300\r\n\"21-Apr-01\",-36.3\r\n\"21-Apr-01\",1800\r\n"));
     QCOMPARE(w->foods()->topLevelItemCount(), 2);
 
     // One of two identical rows, by the mouse: the first record goes.
     clickRow(w->foods(), frmFoodDelete::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
-    QCOMPARE(file(f, kDayFile), milk);
+    QCOMPARE(file(f, kShownFile), milk);
     QTest::keyClick(w->foods(), Qt::Key_Down);
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     // The last food gone: the file stays, empty; the list keeps its headings.
-    QVERIFY(QFile::exists(QDir(f.dataFolder()).filePath(kDayFile)));
-    QCOMPARE(file(f, kDayFile), QByteArray());
+    QVERIFY(QFile::exists(QDir(f.dataFolder()).filePath(kShownFile)));
+    QCOMPARE(file(f, kShownFile), QByteArray());
     QCOMPARE(w->foods()->topLevelItemCount(), 0);
     QCOMPARE(w->foods()->headerItem()->text(frmFoodDelete::TotalColumn), QStringLiteral("Total"));
     QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")),
-             QByteArray("\"08-Dec-26\",300\r\n\"07-Dec-26\",-135\r\n\"07-Dec-26\",-135\r\n\"07-Dec-26\",-36\r\n"
-                        "\"07-Dec-26\",1800\r\n"));
+             QByteArray("\"22-Apr-01\",300\r\n\"21-Apr-01\",-135\r\n\"21-Apr-01\",-135\r\n\"21-Apr-01\",-36\r\n"
+                        "\"21-Apr-01\",1800\r\n"));
     QCOMPARE(f.takeMessages(), QStringList());
 }
 
 void TestFoodWindows::deleteWithNothingSelectedOrAnotherDay()
 {
     ShellFixture f({registerFoodWindows}, options());
-    const QByteArray milk = "\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
-    write(f, kDayFile, milk);
-    write(f, QStringLiteral("Food08-Dec-26.txt"), "\"08-Dec-26\",\"Other\",\"Cola\",\"140\",\"1\"\r\n");
-    write(f, QStringLiteral("FoodEnergy.txt"), "\"07-Dec-26\",1800\r\n");
+    const QByteArray milk = "\"21-Apr-01\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
+    write(f, kShownFile, milk);
+    write(f, QStringLiteral("Food22-Apr-01.txt"), "\"22-Apr-01\",\"Other\",\"Cola\",\"140\",\"1\"\r\n");
+    write(f, QStringLiteral("FoodEnergy.txt"), "\"21-Apr-01\",1800\r\n");
     QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
     auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
     QVERIFY(w);
-    const QMap<QString, QByteArray> before{{kDayFile, file(f, kDayFile)},
+    const QMap<QString, QByteArray> before{{kShownFile, file(f, kShownFile)},
                                            {QStringLiteral("FoodEnergy.txt"), file(f, QStringLiteral("FoodEnergy.txt"))}};
     auto unchanged = [&] {
         for (auto it = before.cbegin(); it != before.cend(); ++it)
@@ -555,19 +563,51 @@ void TestFoodWindows::deleteWithNothingSelectedOrAnotherDay()
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     unchanged();
     // A day without a file lists nothing and says nothing.
-    w->calendar()->setSelectedDate(kToday.addDays(-1));
+    QVERIFY(WindowTest::clickDay(w->calendar(), 20));
     QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
     QCOMPARE(w->foods()->topLevelItemCount(), 0);
-    // Listed on one day, deleted with the calendar on another: that day's
-    // file has no such food, so nothing is written; the list shows that day.
-    w->calendar()->setSelectedDate(kToday);
+    // Listed on one day, deleted with the calendar on the next (moved there
+    // with the arrow key): that day's file has no such food, so nothing is
+    // written; the list shows that day.
+    QVERIFY(WindowTest::clickDay(w->calendar(), 21));
     QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
     arrowTo(w->foods(), frmFoodDelete::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
-    w->calendar()->setSelectedDate(kToday.addDays(1));
+    WindowTest::moveDay(w->calendar(), Qt::Key_Right);
+    QCOMPARE(w->calendar()->selectedDate(), kShown.addDays(1));
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     unchanged();
     QCOMPARE(rows(w->foods()), QStringList{"Other|Cola|140|1|140"});
     QCOMPARE(f.takeMessages(), QStringList());
+}
+
+// Under a decimal-comma locale the Total shows the user's separator and no
+// thousands separator; the row is still found by its stored texts and its
+// correction written with ".".
+void TestFoodWindows::deleteShowsTotalsInTheUsersLocale()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(std::setlocale(LC_ALL, "de_DE.UTF-8"));
+    const auto restore = qScopeGuard([&] {
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(saved);
+    });
+    ShellFixture f({registerFoodWindows}, options());
+    write(f, kShownFile,
+          "\"21-Apr-01\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n"
+          "\"21-Apr-01\",\"Other\",\"Pizza (1 whole)\",\"1250\",\"2\"\r\n"
+          "\"21-Apr-01\",\"Other\",\"Apple pie (1 slice)\",\"411\",\"0.25\"\r\n");
+    QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
+    auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
+    QVERIFY(w);
+    QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
+    QCOMPARE(rows(w->foods()), (QStringList{"Meat|Chicken breast (3 oz)|33|1.1|36,3", "Other|Pizza (1 whole)|1250|2|2500",
+                                            "Other|Apple pie (1 slice)|411|0.25|102,75"}));
+    arrowTo(w->foods(), frmFoodDelete::FoodColumn, QStringLiteral("Chicken breast (3 oz)"));
+    QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"21-Apr-01\",-36.3\r\n"));
+    QCOMPARE(rows(w->foods()).size(), 2);
 }
 
 namespace {
