@@ -228,7 +228,9 @@ void frmFoodEntry::clearChosen()
 
 void frmFoodEntry::hovered(QWidget *control)
 {
-    totalCaption(control == m_labels[2]);
+    // Only the bare window sets the caption back.
+    if (control == m_labels[2])
+        totalCaption(true);
 }
 
 void frmFoodEntry::totalCaption(bool pointed)

@@ -220,15 +220,20 @@ void TestFoodWindows::addAFoodHintsAndSpinners()
     hover(w->caption(3));
     QVERIFY(w->notes()->text().startsWith(QStringLiteral("Enter the amount of calories in the food you have eaten..  ")));
     QCOMPARE(w->caption(3)->font().pointSizeF(), 11.0);
+    // Another caption grows too; the button's hint changes no size; only
+    // the bare window sets them back.
     hover(w->caption(0));
     QCOMPARE(w->notes()->text(), QStringLiteral("Enter name of food please."));
-    QCOMPARE(w->caption(3)->font().pointSizeF(), 10.0);
+    QCOMPARE(w->caption(3)->font().pointSizeF(), 11.0);
     QCOMPARE(w->caption(0)->font().pointSizeF(), 11.0);
     hover(w->enterButton()->label());
     QCOMPARE(w->notes()->text(), QStringLiteral("Press this button to enter in your personal food."));
-    QCOMPARE(w->caption(0)->font().pointSizeF(), 10.0);
+    QCOMPARE(w->caption(0)->font().pointSizeF(), 11.0);
+    QCOMPARE(w->caption(1)->font().pointSizeF(), 10.0);
     hover(w, QPoint(2, w->height() - 2));
     QCOMPARE(w->notes()->text(), QStringLiteral("Press the button to enter in your personal food."));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w->caption(i)->font().pointSizeF(), 10.0);
 
     // The bars count up with their up arrow and write whole numbers.
     QScrollBar *bar = w->servingsSpinner()->bar();
@@ -385,9 +390,11 @@ void TestFoodWindows::entryUpDownAndHints()
     hover(w->label(3));
     QCOMPARE(w->notes()->text(), QStringLiteral("Records the total amount of calories you have selected"));
     QCOMPARE(w->label(3)->text(), QStringLiteral("Total Calories ------>"));
+    // Another control's hint leaves the caption as it is.
     hover(w->chosen()->viewport());
     QCOMPARE(w->notes()->text(), QStringLiteral("Records the items you have selected"));
-    QCOMPARE(w->label(3)->text(), QStringLiteral("Total Calories"));
+    QCOMPARE(w->label(3)->text(), QStringLiteral("Total Calories ------>"));
+    QCOMPARE(w->label(3)->palette().color(QPalette::WindowText), QColor(Qt::white));
     hover(w->foods()->viewport());
     QCOMPARE(w->notes()->text(), QStringLiteral("Gives lists of items to select "));
     hover(w->multiplier());
