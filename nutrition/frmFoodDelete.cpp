@@ -35,10 +35,9 @@ frmFoodDelete::frmFoodDelete(Shell &shell) : WorkingWindow(shell)
     m_month->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     // Day names of one letter, as a small month calendar shows them.
     m_month->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    // The calendar keeps its own look: its parts are no captions.
-    m_month->setProperty(mFormProcedures::kNoFontProperty, true);
-    // A little wider than designed, so that the seventh column shows whole.
-    Twips::place(m_month, 1680, 240, 3000, 2370);
+    // In the windows' common font, as the other month calendars: so its
+    // seven columns show whole at its size.
+    Twips::place(m_month, 1680, 240, 2700, 2370);
 
     m_caption = FoodWindowBits::caption(this, QStringLiteral("Label1"), QStringLiteral("List of Foods"), 360, 3000,
                                         2055, 255);
