@@ -8,6 +8,7 @@
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "common/RecordWriter.h"
 #include "workouts/CalorieJournal.h"
 
 #include <algorithm>
@@ -39,6 +40,8 @@ FoodEntry::Pick FoodEntry::pick(const QString &dataFolder, const QDate &date, co
         return Pick{kTooMuch, {}, 0};
     const PendingFoodRecord record{date, group.category, food.name, food.caloriesText(), *servings};
     try {
+        // A name a hand edit left with a double quote would not read back.
+        RecordWriter::requireWritable(food.name, group.listFile, food.line);
         FileBatch batch;
         const QString path = PendingFoods::path(dataFolder);
         if (batch.read(path).isEmpty())
@@ -94,8 +97,11 @@ FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date
                             [](const PendingFoodRecord &a, const PendingFoodRecord &b) { return a.samePick(b); }))
                 return Entered{kPicksChanged};
             double total = 0;
-            for (const PendingFoodRecord &p : picks)
+            for (const PendingFoodRecord &p : picks) {
                 total += caloriesOf(p, pendingPath);
+                for (const QString *text : {&p.category, &p.food, &p.calories, &p.servings})
+                    RecordWriter::requireWritable(*text, pendingPath, p.line);
+            }
             if (total > kMostTotal)
                 return Entered{kTooMuch};
             // The day file is read and checked before anything is written.
