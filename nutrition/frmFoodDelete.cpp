@@ -49,7 +49,7 @@ frmFoodDelete::frmFoodDelete(Shell &shell) : WorkingWindow(shell)
         this, QStringLiteral("Label6"), QString(30, u' ') + QStringLiteral("List") + QString(8, u' ')
                                             + QStringLiteral("Food(s)"),
         QStringLiteral("Shape1"), QStringLiteral("Shape2"), 4860, 960, 1215, 60);
-    m_listButton->setPressedFill(FoodWindowBits::kShadow);
+    FoodWindowBits::shadowWhilePressed(m_listButton);
     m_listButton->label()->setToolTip(QStringLiteral("List Foods For The Selected Day"));
     connect(m_listButton, &LabelButton::clicked, this, &frmFoodDelete::Label6_Click);
 
@@ -83,11 +83,15 @@ void frmFoodDelete::Form_Unload()
 void frmFoodDelete::setColumns()
 {
     // Widths in the window's 1000 units across its client area of 8850
-    // twips; the first one wider, so that its heading shows whole.
+    // twips; the first one wider, so that its heading shows whole, and the
+    // Total wider, for a total of four digits and two decimals ("1746.75"),
+    // from the list's spare room and a little of the servings.
     QList<int> widths;
     for (int units : {162, 299, 101, 122, 75})
         widths.append(units * 8850 / 1000);
     widths[CategoryColumn] += 165;
+    widths[ServingsColumn] -= 45;
+    widths[TotalColumn] += 150;
     FoodWindowBits::setColumns(m_list,
                                {QStringLiteral("Food Category"), QStringLiteral("Food"), QStringLiteral("Calories"),
                                 QStringLiteral("Servings"), QStringLiteral("Total")},

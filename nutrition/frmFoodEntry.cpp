@@ -71,7 +71,7 @@ frmFoodEntry::frmFoodEntry(Shell &shell) : WorkingWindow(shell)
     m_clear = roundButton(this, QStringLiteral("Label8"), QString(56, u' ') + QStringLiteral("Clear    List"),
                           QStringLiteral("Shape5"), QStringLiteral("Shape6"), 4920, 3420, 1215, 60);
     // Select alone takes the shadow's colour while pressed.
-    m_select->setPressedFill(FoodWindowBits::kShadow);
+    FoodWindowBits::shadowWhilePressed(m_select);
     m_labels[5] = m_select->label();
     m_labels[7] = m_clear->label();
     m_select->label()->setToolTip(QStringLiteral("Enter food into item list"));

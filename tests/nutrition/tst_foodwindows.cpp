@@ -12,6 +12,7 @@
 #include "shell/TextBox.h"
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/TextFit.h"
 #include "support/WindowTest.h"
 
 #include <QCalendarWidget>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTextLayout>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -617,73 +617,32 @@ void TestFoodWindows::deleteShowsTotalsInTheUsersLocale()
     QCOMPARE(rows(w->foods()).size(), 2);
 }
 
-namespace {
-
-// The lines a word-wrapped caption takes in `width` pixels, as its label
-// lays it out: the widest line's width and the height of all.
-QSizeF wrapped(const QLabel *label)
-{
-    QTextLayout layout(label->text(), label->font());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    qreal width = 0, height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(label->contentsRect().width());
-        width = qMax(width, line.naturalTextWidth());
-        height += line.height();
-    }
-    layout.endLayout();
-    return QSizeF(width, height);
-}
-
-} // namespace
-
-// Every caption and column heading of the three windows fits its control,
-// hovered captions at their hovered size too.
+// Every caption, column heading and list entry of the three windows fits
+// its control, hovered captions at their hovered size too, and the day's
+// foods as the deletion window lists them.
 void TestFoodWindows::captionsFit()
 {
     ShellFixture f({registerFoodWindows}, options());
+    write(f, kShownFile,
+          "\"21-Apr-01\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n"
+          "\"21-Apr-01\",\"Fruit\",\"Broccoli steamed (1 cup)\",\"55\",\"2.25\"\r\n"
+          "\"21-Apr-01\",\"Other\",\"Apple pie (1 slice)\",\"411\",\"4.25\"\r\n");
     for (const QString &item : {QStringLiteral("itmFood"), QStringLiteral("itmMilk"), QStringLiteral("itmDeleteFood")}) {
         QVERIFY(f.trigger(item));
         WorkingWindow *w = f.openWindow();
         QVERIFY(w);
-        QList<QLabel *> labels = w->findChildren<QLabel *>();
         if (auto *food = qobject_cast<frmFood *>(w)) {
-            for (int i = 0; i < 4; ++i) {
-                hover(food->caption(i)); // at 11 points
-                const QLabel *c = food->caption(i);
-                QVERIFY2(c->fontMetrics().horizontalAdvance(c->text()) <= c->contentsRect().width(), qPrintable(c->text()));
-            }
+            for (int i = 0; i < 4; ++i)
+                hover(food->caption(i)); // all four at 11 points
         } else if (auto *entry = qobject_cast<frmFoodEntry *>(w)) {
             hover(entry->label(3));
             QVERIFY(entry->label(3)->text().endsWith(QStringLiteral("------>")));
+        } else if (auto *deletion = qobject_cast<frmFoodDelete *>(w)) {
+            QTest::mouseClick(deletion->listButton()->label(), Qt::LeftButton);
+            QCOMPARE(deletion->foods()->topLevelItemCount(), 3);
         }
-        for (const QLabel *l : std::as_const(labels)) {
-            if (l->text().trimmed().isEmpty())
-                continue;
-            const QSizeF need = l->wordWrap() ? wrapped(l)
-                                              : QSizeF(l->fontMetrics().horizontalAdvance(l->text()),
-                                                       l->fontMetrics().height());
-            QVERIFY2(need.width() <= l->contentsRect().width() + 0.5
-                         && need.height() <= l->contentsRect().height() + 0.5,
-                     qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 in %5 x %6")
-                                    .arg(l->objectName(), l->text().trimmed())
-                                    .arg(need.width())
-                                    .arg(need.height())
-                                    .arg(l->contentsRect().width())
-                                    .arg(l->contentsRect().height())));
-        }
-        for (const QTreeWidget *list : w->findChildren<QTreeWidget *>()) {
-            const QHeaderView *header = list->header();
-            for (int c = 0; c < list->columnCount(); ++c) {
-                if (header->sectionSize(c) < 5)
-                    continue; // the hidden first column
-                const QString text = list->headerItem()->text(c);
-                QVERIFY2(header->fontMetrics().horizontalAdvance(text) + 6 <= header->sectionSize(c), qPrintable(text));
-            }
-        }
+        const QList<TextFit::Misfit> misfits = TextFit::misfits(w);
+        QVERIFY2(misfits.isEmpty(), qPrintable(TextFit::describe(w->objectName(), misfits).join(u'\n')));
     }
 }
 
