@@ -84,11 +84,13 @@ void EnterFoodDay(benchmark::State &state)
     const QDate day = kNewest.addDays(-kJournalRecords * scale / 6);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
     const QByteArray pending = pendingFoods(20 * scale, day);
+    // The window's picks: what the pending file holds.
+    const QList<PendingFoodRecord> picks = PendingFoods::parse(pending, PendingFoods::kFileName);
     for (auto _ : state) {
         state.PauseTiming();
         restore(folder, {{PendingFoods::kFileName, pending}, {FoodDay::fileName(day), QByteArray()}});
         state.ResumeTiming();
-        const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day);
+        const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day, picks);
         if (!e.ok() || e.foods != 20 * scale) {
             state.SkipWithError(qPrintable(e.refusal));
             break;

@@ -9,6 +9,8 @@
 #include "common/RecordWriter.h"
 #include "workouts/RecordList.h"
 
+#include <QLocale>
+
 const QString FoodDay::kJournalFileName = QStringLiteral("FoodEnergy.txt");
 
 double FoodDayRecord::eaten() const
@@ -19,6 +21,16 @@ double FoodDayRecord::eaten() const
 QString FoodDayRecord::productText() const
 {
     return NumberText::dbl(product());
+}
+
+QString FoodDayRecord::productShown() const
+{
+    const QLocale locale;
+    QString text = productText();
+    text.replace(u'.', locale.decimalPoint());
+    if (text.startsWith(u'-'))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
 }
 
 bool FoodDayRecord::sameFood(const FoodDayRecord &other) const

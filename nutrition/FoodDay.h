@@ -34,6 +34,9 @@ struct FoodDayRecord
     double eaten() const;
     // The product as a text of at most 15 significant digits ("36.3").
     QString productText() const;
+    // The same as the user reads it: with the user's decimal separator
+    // ("36,3" in German), no thousands separator.
+    QString productShown() const;
     // The same food, calories and servings texts in the same category: the
     // date field is not compared.
     bool sameFood(const FoodDayRecord &other) const;

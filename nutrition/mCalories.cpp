@@ -41,14 +41,14 @@ Sum journalSum(const QString &dataFolder, const QString &fileName, const QDate &
                 return false;
             if (date > end)
                 return true;
-            const double whole = NumberText::roundHalfEven(calories);
-            if (!(whole >= std::numeric_limits<qint32>::min() && whole <= std::numeric_limits<qint32>::max())) {
+            const auto whole = NumberText::whole32(calories);
+            if (!whole) {
                 if (!damage)
                     damage = RecordFileError(RecordFileError::Overflow, path,
                                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(calories)), line);
                 return true;
             }
-            sum += Sum(whole);
+            sum += Sum(*whole);
             return true;
         });
         if (unread && (!damage || unread->line() < damage->line()))

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace mFoodPieChart {
 
@@ -69,10 +70,10 @@ bool Totals::add(QStringView category, double calories, double servings)
     if (c < 0)
         return true;
     double &t = m_total[size_t(c)];
-    const double sum = NumberText::roundHalfEven(t + calories * servings);
-    if (!(sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max()))
+    const auto sum = NumberText::whole32(t + calories * servings);
+    if (!sum)
         return false;
-    t = sum;
+    t = *sum;
     return true;
 }
 

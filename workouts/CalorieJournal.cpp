@@ -12,7 +12,6 @@
 #include "common/Windows1252.h"
 
 #include <cmath>
-#include <limits>
 
 const QString CalorieJournal::kExerciseFileName = QStringLiteral("ExerciseCalories.txt");
 
@@ -61,14 +60,6 @@ struct RecordReading
     }
 };
 
-// Whether a journal value, rounded (halves to even), is a whole number of
-// 32 bits: what a rewrite writes back for it.
-bool fitsWhole(double calories)
-{
-    const double whole = NumberText::roundHalfEven(calories);
-    return whole >= double(std::numeric_limits<qint32>::min()) && whole <= double(std::numeric_limits<qint32>::max());
-}
-
 // The new record keeps its fraction; a value the next rewrite could not
 // write back would stop every later save of the journal.
 void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, float calories)
@@ -85,18 +76,18 @@ void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j
 {
     if (out.copy(source, j.verbatim))
         return;
-    if (!fitsWhole(j.calories))
+    const auto whole = NumberText::whole32(j.calories);
+    if (!whole)
         throw RecordFileError(RecordFileError::Overflow, fileName,
                               QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
-    out.write({RecordValue::text(Windows1252::decode(j.dateField)),
-               RecordValue::whole(qint64(NumberText::roundHalfEven(j.calories)))});
+    out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(*whole)});
 }
 
 // A new record of double precision keeps up to 15 significant digits, and
 // stays within what the rewrite of old records keeps.
 void writeNewExact(RecordWriter &out, const QString &fileName, const QDate &date, double calories)
 {
-    if (!std::isfinite(calories) || std::fabs(calories) > double(std::numeric_limits<qint32>::max()))
+    if (!NumberText::whole32(calories))
         throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::dbl(calories == 0 ? 0.0 : calories)});
 }
@@ -154,7 +145,7 @@ bool CalorieJournal::fits(float calories)
     if (!std::isfinite(calories))
         return false;
     const auto written = NumberText::parse(NumberText::single(calories));
-    return written && fitsWhole(*written);
+    return written && NumberText::whole32(*written);
 }
 
 std::optional<RecordFileError> CalorieJournal::scan(const QByteArray &bytes, const QString &fileName,

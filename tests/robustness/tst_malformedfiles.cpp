@@ -6,6 +6,7 @@
 #include "nutrition/FoodEntry.h"
 #include "nutrition/FoodGroups.h"
 #include "nutrition/FoodList.h"
+#include "nutrition/PendingFoods.h"
 #include "common/RecordingSurface.h"
 #include "profile/WeightHistory.h"
 #include "reports/DescriptionReport.h"
@@ -67,6 +68,9 @@ using namespace DamagedFiles;
 
 const QByteArray kByteOrderMark = "\xEF\xBB\xBF";
 
+// The food the add-food window adds to a list: 300 calories for 2 servings.
+const QString kNewFood = QStringLiteral("Kefir (1 cup)");
+
 // A file's bytes when it can be read at all (a FIFO cannot).
 QByteArray bytesOf(const QString &folder, const QString &file)
 {
@@ -85,13 +89,23 @@ QByteArray loneCR(const QString &file)
 
 } // namespace
 
-// The food files: a list as the entry window reads it (it only reads);
-// the day file, the pending foods and the food journal by Enter.
+// The food files: a list as the entry window reads it and as the add-food
+// window appends to it (both name a damaged list, or neither speaks); the
+// day file, the pending foods and the food journal by Enter of the foods the
+// sound pending file holds, as the window shows them.
 QString TestMalformedFiles::actOnFoodFile(const QString &file, const QString &folder)
 {
-    if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4)))
-        return FoodList::read(folder, *group).problem;
-    return FoodEntry::enter(folder, QDate(2026, 12, 6)).refusal;
+    if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4))) {
+        const QString problem = FoodList::read(folder, *group).problem;
+        const QString refusal = FoodList::add(folder, group->name, kNewFood, QStringLiteral("2"),
+                                              QStringLiteral("300"))
+                                    .refusal;
+        if (problem.isEmpty() != refusal.isEmpty())
+            return QStringLiteral("the list reads, yet the add is refused, or the other way round");
+        return refusal;
+    }
+    const QList<PendingFoodRecord> picks = PendingFoods::parse(soundFiles()[kPendingFoods], kPendingFoods);
+    return FoodEntry::enter(folder, QDate(2026, 12, 6), picks).refusal;
 }
 
 QString TestMalformedFiles::actOn(const QString &file, const QString &folder, const Settings &settings)
@@ -275,8 +289,10 @@ void TestMalformedFiles::foodRows()
         row(list, "binary bytes", good + binary, FileError);
         row(list, "empty file", "", Saved);
         row(list, "blank last line", good + blank, Saved);
-        if (list != kFoodList) // the sound files have their byte-order mark rows above
+        if (list != kFoodList) { // the sound files have their byte-order mark and FIFO rows above
             row(list, "byte-order mark", withBOM(good), Saved);
+            QTest::addRow("%s: FIFO", qPrintable(list)) << list << QByteArray() << FileError << true;
+        }
     }
 
     // The day's food file, read whole before Enter appends to it.
@@ -293,7 +309,7 @@ void TestMalformedFiles::foodRows()
     row(kPendingFoods, "date that is no date", "\r\n#2026-02-31#,\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n",
         FileError);
     row(kPendingFoods, "binary bytes", sound(kPendingFoods) + binary, FileError);
-    row(kPendingFoods, "empty file", "", Saved);
+    row(kPendingFoods, "empty file", "", Refused); // not the foods the window shows
     row(kPendingFoods, "blank last line", sound(kPendingFoods) + blank, Saved);
 
     // The food journal, rewritten by Enter.
@@ -354,9 +370,18 @@ void TestMalformedFiles::actionsOnDamagedFiles()
             if (snapshot(folder)[rewritten] != before[rewritten])
                 QVERIFY(!snapshot(folder)[rewritten].startsWith(kByteOrderMark));
         }
-        // A list is only read.
-        if (FoodGroups::byName(QString(file).chopped(4)))
-            QCOMPARE(snapshot(folder), before);
+        // A list gains the new food at its end, and nothing else changes.
+        if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4))) {
+            const FoodList::Reading list = FoodList::read(folder, *group);
+            QCOMPARE(list.problem, QString());
+            QVERIFY(!list.records.isEmpty());
+            QCOMPARE(list.records.last().name, kNewFood);
+            QCOMPARE(list.records.last().calories, 150.0);
+            QMap<QString, QByteArray> now = snapshot(folder), was = before;
+            QVERIFY(!now.take(file).startsWith(kByteOrderMark));
+            was.remove(file);
+            QCOMPARE(now, was);
+        }
         break;
     }
 }

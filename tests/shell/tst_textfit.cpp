@@ -17,6 +17,7 @@
 #include "workouts/StandardExercises.h"
 
 #include <QAction>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
@@ -83,7 +84,7 @@ private Q_SLOTS:
     void theCheckNamesEachMisfit()
     {
         QWidget window;
-        window.resize(400, 300);
+        window.resize(450, 300);
         window.setFont(mFormProcedures::commonFont(10));
         auto *caption = new QLabel(QStringLiteral("Cross Country Skiing"), &window);
         caption->setGeometry(0, 0, 60, 20);
@@ -105,7 +106,15 @@ private Q_SLOTS:
         row->setCheckState(0, Qt::Unchecked);
         columns->setGeometry(0, 190, 200, 80);
         columns->setColumnWidth(0, 90);
-        const QList<QWidget *> controls = {caption, wrapped, combo, list, box, columns};
+        // A month calendar narrower than its days need: the last column is
+        // cut.
+        auto *calendar = new QCalendarWidget(&window);
+        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        calendar->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+        calendar->setSelectedDate(QDate(2001, 4, 21));
+        calendar->setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        calendar->setGeometry(210, 0, 170, 160);
+        const QList<QWidget *> controls = {caption, wrapped, combo, list, box, columns, calendar};
         for (int i = 0; i < controls.size(); ++i)
             controls[i]->setObjectName(QStringLiteral("control%1").arg(i));
         window.show();
@@ -116,7 +125,8 @@ private Q_SLOTS:
         QCOMPARE(named, QStringList({"control0 Cross Country Skiing",
                                      "control1 Please select the viewing period you wish to see.",
                                      "control2 BMI (Body Mass Index)", "control3 Scull rowing (race)",
-                                     "control4 View Weight Used", "control5 Peanut butter sandwich"}));
+                                     "control4 View Weight Used", "control5 Peanut butter sandwich",
+                                     "control6 6"}));
 
         caption->resize(200, 20);
         wrapped->resize(120, 80);
@@ -125,6 +135,7 @@ private Q_SLOTS:
         box->resize(220, 20);
         columns->resize(400, 80);
         columns->setColumnWidth(0, 250);
+        calendar->setGeometry(210, 0, 230, 160);
         QCOMPARE(TextFit::misfits(&window).size(), 0);
     }
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -18,6 +19,7 @@
 #include <QTreeView>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTableView>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
@@ -336,6 +338,38 @@ void checkTreeView(const QTreeView *tree, QList<Misfit> &out)
     }
 }
 
+// A month calendar: its table of days whole in its view (a calendar given
+// less room than it needs cuts its last column or row), each day's number
+// within its cell.
+void checkCalendar(const QCalendarWidget *calendar, QList<Misfit> &out)
+{
+    const auto *view = calendar->findChild<QTableView *>();
+    const QAbstractItemModel *model = view ? view->model() : nullptr;
+    if (!model || model->rowCount() == 0 || model->columnCount() == 0)
+        return;
+    const int lastColumn = model->columnCount() - 1, lastRow = model->rowCount() - 1;
+    // The days as they lie in the calendar, and what of its view shows.
+    const QPoint end = view->viewport()->mapTo(
+        calendar, QPoint(view->columnViewportPosition(lastColumn) + view->columnWidth(lastColumn),
+                         view->rowViewportPosition(lastRow) + view->rowHeight(lastRow)));
+    const QRect shown = QRect(view->viewport()->mapTo(calendar, QPoint(0, 0)), view->viewport()->size())
+                            .intersected(calendar->rect());
+    if (end.x() > shown.right() + 1 || end.y() > shown.bottom() + 1)
+        out << Misfit{nameOf(calendar), model->index(lastRow, lastColumn).data().toString(),
+                      QStringLiteral("its days reach %1,%2 px, it shows them up to %3,%4")
+                          .arg(end.x())
+                          .arg(end.y())
+                          .arg(shown.right() + 1)
+                          .arg(shown.bottom() + 1)};
+    for (int row = 0; row <= lastRow; ++row) {
+        for (int column = 0; column <= lastColumn; ++column) {
+            const QModelIndex index = model->index(row, column);
+            checkLine(calendar, entryFont(view, index), index.data().toString(), view->columnWidth(column),
+                      view->rowHeight(row), out);
+        }
+    }
+}
+
 // Parts that belong to a composite control (a combo box's line edit and
 // list, a list's viewport) are judged with their control.
 bool partOfComposite(const QWidget *w, const QWidget *window)
@@ -370,6 +404,8 @@ QList<TextFit::Misfit> TextFit::misfits(const QWidget *window)
             checkListView(list, out);
         else if (const auto *tree = qobject_cast<const QTreeView *>(w))
             checkTreeView(tree, out);
+        else if (const auto *calendar = qobject_cast<const QCalendarWidget *>(w))
+            checkCalendar(calendar, out);
     }
     return out;
 }

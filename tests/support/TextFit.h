@@ -8,8 +8,8 @@ class QWidget;
 // Whether the texts a window shows fit their controls in the fonts they are
 // drawn in: every visible caption, hint, check box and option button text,
 // frame title, list entry, list view heading and entry (within its column),
-// combo entry (each as it would stand in the closed box), text box and date
-// box. A single line must be no wider than its control's room
+// combo entry (each as it would stand in the closed box), text box, date
+// box and month calendar (its days whole in its view). A single line must be no wider than its control's room
 // for text, a wrapped caption no taller than its label (and no word wider);
 // a caption on a round label-button keeps every line inside the circle.
 namespace TextFit {

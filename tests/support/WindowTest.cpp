@@ -4,12 +4,14 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTableView>
 #include <QtTest>
 
 ShellFixture::Options WindowTest::on(const QDate &today, QList<QStringList> settings)
@@ -113,6 +115,65 @@ bool WindowTest::chooseByMouse(QListWidget *list, const QString &text)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                       list->visualItemRect(found.first()).center());
     return list->currentItem() == found.first();
+}
+
+void WindowTest::moveDay(QCalendarWidget *calendar, Qt::Key key, int times)
+{
+    auto *view = calendar->findChild<QTableView *>();
+    view->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(view, key);
+}
+
+bool WindowTest::clickDay(QCalendarWidget *calendar, int day)
+{
+    auto *view = calendar->findChild<QTableView *>();
+    const QAbstractItemModel *model = view->model();
+    // The days of the months before and after show too: the first row
+    // holds the last days of the month before, the last rows the first
+    // days of the month after. So a day from the 15th on is its last
+    // match, an earlier day its first.
+    QModelIndex found;
+    for (int r = 0; r < model->rowCount() && (day >= 15 || !found.isValid()); ++r) {
+        for (int c = 0; c < model->columnCount() && (day >= 15 || !found.isValid()); ++c) {
+            const QModelIndex i = model->index(r, c);
+            if (model->data(i).toString() == QString::number(day))
+                found = i;
+        }
+    }
+    if (!found.isValid()) {
+        qWarning("no day %d", day);
+        return false;
+    }
+    const QDate wanted(calendar->yearShown(), calendar->monthShown(), day);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(found).center());
+    return calendar->selectedDate() == wanted;
+}
+
+bool WindowTest::stepDate(QDateTimeEdit *box, QDateTimeEdit::Section section, int steps)
+{
+    const auto indexOf = [box](QDateTimeEdit::Section s) {
+        for (int i = 0; i < box->sectionCount(); ++i) {
+            if (box->sectionAt(i) == s)
+                return i;
+        }
+        return -1;
+    };
+    const int target = indexOf(section);
+    if (target < 0) {
+        qWarning("no such section");
+        return false;
+    }
+    if (!box->hasFocus())
+        box->setFocus(Qt::TabFocusReason);
+    for (int at = indexOf(box->currentSection()); at != target; at = indexOf(box->currentSection())) {
+        QTest::keyClick(box, at < target ? Qt::Key_Tab : Qt::Key_Backtab);
+        if (indexOf(box->currentSection()) == at)
+            return false;
+    }
+    for (int i = 0; i < qAbs(steps); ++i)
+        QTest::keyClick(box, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+    return true;
 }
 
 void WindowTest::hover(QWidget *widget, QPoint at)

@@ -4,12 +4,14 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTimeEdit>
 #include <QList>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+class QCalendarWidget;
 class QComboBox;
 class QListWidget;
 
@@ -60,6 +62,19 @@ bool chooseByMouse(QListWidget *list, const QString &text);
 // Typing into a box as the user does: a click into it, Ctrl+A to select
 // what it holds, then the text key by key.
 void type(QWidget *box, const QString &text);
+
+// Moves a month calendar's day with the keys, as the user does with the
+// calendar focused: the arrow keys a day or a week, Page Up and Page Down a
+// month; `times` presses.
+void moveDay(QCalendarWidget *calendar, Qt::Key key, int times = 1);
+// A mouse click on the day of the month the calendar shows. False when the
+// click did not choose that day.
+bool clickDay(QCalendarWidget *calendar, int day);
+// Steps a section (day, month or year) of a date box with the arrow keys:
+// the focus to the box (as Tab gives it), Tab or Shift+Tab to the section,
+// then Up or Down `steps` times (down when negative). False when the box has
+// no such section.
+bool stepDate(QDateTimeEdit *box, QDateTimeEdit::Section section, int steps);
 
 // The mouse moving over the widget at `at` with no button held, as the
 // hover hints see it.
