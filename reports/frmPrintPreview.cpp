@@ -105,7 +105,9 @@ frmPrintPreview::frmPrintPreview(Shell &shell) : WorkingWindow(shell)
     lblNotes = notesLabel(this, QStringLiteral("lblNotes"), 600, 4560, 3495, 1215);
     lblNotes->setText(QStringLiteral("Notes"));
 
-    m_preview = labelButton(this, QStringLiteral("Label7"), QStringLiteral("Print Preview"),
+    // The caption's leading blanks fill a line of their own: the words stand
+    // below them, inside the circle.
+    m_preview = labelButton(this, QStringLiteral("Label7"), QString(66, u' ') + QStringLiteral("Print Preview"),
                             greenRound(QStringLiteral("Shape1"), QStringLiteral("Shape2")), 4995, 4440, 1455, 1455,
                             LabelButton::MoveBackFirst);
     Label7 = m_preview->label();

@@ -124,7 +124,6 @@ void TestReportChoice::reportTypeAndChoiceMade()
     c.selectedRows = selected;
     QCOMPARE(c.type(), type);
     QCOMPARE(c.isMade(), made);
-    QCOMPARE(ReportTypes::pageLimit(type), QList<int>({45, 10, 10, 35})[int(type)]);
 }
 
 void TestReportChoice::reportedEntry_data()
