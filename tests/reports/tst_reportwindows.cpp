@@ -31,6 +31,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using WindowTest::control;
 
 namespace {
@@ -92,6 +94,7 @@ private Q_SLOTS:
     void setUps();
     void descriptionOptionKeepsTheSelection();
     void emptyCategoryRefuses();
+    void unreadableCatalogueNamedOncePerClick();
     void hoverHints();
     void pagingThroughAWeightLog();
     void reportedExerciseOfSeveralSelected();
@@ -338,6 +341,35 @@ void TestReportWindows::emptyCategoryRefuses()
     QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Outdoor Activites"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Running"));
+}
+
+// A FIFO where the weight-training catalogue belongs: each click that fills
+// the list names it once, also the label's click that runs two set-ups; the
+// aerobic activities list without a word.
+void TestReportWindows::unreadableCatalogueNamedOncePerClick()
+{
+    auto f = fixture();
+    const QByteArray path = QFile::encodeName(f->dataFolder() + u'/' + WeightCatalogue::kFileName);
+    QVERIFY(QFile::remove(QFile::decodeName(path)));
+    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    frmPrintPreview *dialog = openChoice(*f);
+    auto *list = control<QListWidget>(dialog, "lstExcercise");
+    const QString told = QStringLiteral("The file ExerciseDescription.txt could not be read: it is not a regular "
+                                        "file. The list shows none of its exercises.");
+    for (const QString &label : {"lblType(0)", "lblType(1)"}) {
+        QElapsedTimer clock;
+        clock.start();
+        WindowTest::click(dialog, label);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(f->takeMessages(), QStringList{told});
+        QCOMPARE(list->count(), 0);
+    }
+    QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Cardio"));
+    QVERIFY(f->messages().isEmpty());
+    QCOMPARE(list->count(), 2);
+    QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Weightlifting"));
+    QCOMPARE(f->takeMessages(), QStringList{told});
+    QVERIFY(QFileInfo(QFile::decodeName(path)).exists());
 }
 
 void TestReportWindows::hoverHints()
