@@ -18,6 +18,7 @@ Read<Record> readOf(QList<Record> (*read)(const QString &, std::optional<RecordF
             out.problem = damage->message();
     } catch (const RecordFileError &e) {
         out.problem = e.message();
+        out.unreadable = true;
     }
     return out;
 }

@@ -20,6 +20,9 @@ struct Read
     // not be read at all; empty when it was read whole (or is missing,
     // which is an empty catalogue).
     QString problem;
+    // Nothing of it could be read (a FIFO or a folder in its place, a
+    // read failure), as against damage after the records in `records`.
+    bool unreadable = false;
 
     // The first record of that name, the code not compared: names are
     // unique in their catalogue.

@@ -24,29 +24,37 @@ QStringList descriptionCategories()
 namespace {
 
 template <typename Record, typename Keep>
-void addNames(QStringList &out, const QList<Record> &records, Keep keep)
+void addNames(Exercises &out, const ReportCatalogues::Read<Record> &catalogue, Keep keep, bool holdsTheCategory)
 {
-    for (const Record &r : records) {
+    for (const Record &r : catalogue.records) {
         if (keep(r.code))
-            out.append(r.name);
+            out.names.append(r.name);
     }
+    if (catalogue.problem.isEmpty() || !holdsTheCategory)
+        return;
+    out.problem = catalogue.problem
+                  + (catalogue.unreadable ? QStringLiteral(" The list shows none of its exercises.")
+                                          : QStringLiteral(" The list shows the exercises before the damage."));
 }
 
 } // namespace
 
-QStringList exercises(const QString &dataFolder, const ReportChoice &choice)
+Exercises exercises(const QString &dataFolder, const ReportChoice &choice)
 {
-    QStringList out;
+    Exercises out;
     const auto weightGroup = [](const QString &code) { return WeightCatalogue::isGroupCode(code); };
+    const auto aerobicClass = [](const QString &code) { return AerobicClass::isClassCode(code); };
     if (choice.options[0]) {
+        // Both catalogues are read; only the one whose kind of code the
+        // category has can have its exercises cut off by damage.
         const QString code = choice.code();
         const auto same = [&code](const QString &c) { return c == code; };
-        addNames(out, ReportCatalogues::weights(dataFolder).records, same);
-        addNames(out, ReportCatalogues::aerobics(dataFolder).records, same);
+        addNames(out, ReportCatalogues::weights(dataFolder), same, !aerobicClass(code));
+        addNames(out, ReportCatalogues::aerobics(dataFolder), same, aerobicClass(code));
     } else if (choice.options[1] && choice.category != kWeightlifting) {
-        addNames(out, ReportCatalogues::aerobics(dataFolder).records, [](const QString &c) { return AerobicClass::isClassCode(c); });
+        addNames(out, ReportCatalogues::aerobics(dataFolder), aerobicClass, true);
     } else {
-        addNames(out, ReportCatalogues::weights(dataFolder).records, weightGroup);
+        addNames(out, ReportCatalogues::weights(dataFolder), weightGroup, true);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/TextFit.h"
 #include "support/WindowTest.h"
 
 #include "common/DateText.h"
@@ -13,6 +14,7 @@
 #include "shell/PictureBox.h"
 #include "shell/PrintService.h"
 #include "shell/Shell.h"
+#include "shell/ShellStyle.h"
 #include "shell/Twips.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/WeightCatalogue.h"
@@ -28,6 +30,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using WindowTest::control;
 
@@ -90,6 +94,7 @@ private Q_SLOTS:
     void setUps();
     void descriptionOptionKeepsTheSelection();
     void emptyCategoryRefuses();
+    void unreadableCatalogueNamedOncePerClick();
     void hoverHints();
     void pagingThroughAWeightLog();
     void reportedExerciseOfSeveralSelected();
@@ -338,6 +343,35 @@ void TestReportWindows::emptyCategoryRefuses()
     QCOMPARE(list->item(0)->text(), QStringLiteral("Running"));
 }
 
+// A FIFO where the weight-training catalogue belongs: each click that fills
+// the list names it once, also the label's click that runs two set-ups; the
+// aerobic activities list without a word.
+void TestReportWindows::unreadableCatalogueNamedOncePerClick()
+{
+    auto f = fixture();
+    const QByteArray path = QFile::encodeName(f->dataFolder() + u'/' + WeightCatalogue::kFileName);
+    QVERIFY(QFile::remove(QFile::decodeName(path)));
+    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    frmPrintPreview *dialog = openChoice(*f);
+    auto *list = control<QListWidget>(dialog, "lstExcercise");
+    const QString told = QStringLiteral("The file ExerciseDescription.txt could not be read: it is not a regular "
+                                        "file. The list shows none of its exercises.");
+    for (const QString &label : {"lblType(0)", "lblType(1)"}) {
+        QElapsedTimer clock;
+        clock.start();
+        WindowTest::click(dialog, label);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(f->takeMessages(), QStringList{told});
+        QCOMPARE(list->count(), 0);
+    }
+    QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Cardio"));
+    QVERIFY(f->messages().isEmpty());
+    QCOMPARE(list->count(), 2);
+    QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Weightlifting"));
+    QCOMPARE(f->takeMessages(), QStringList{told});
+    QVERIFY(QFileInfo(QFile::decodeName(path)).exists());
+}
+
 void TestReportWindows::hoverHints()
 {
     auto f = fixture();
@@ -460,11 +494,11 @@ void TestReportWindows::reportedExerciseOfSeveralSelected()
     report = preview(*f, dialog);
     QCOMPARE(lines(report->pageText()).first(), QStringLiteral("Barbell Curl"));
 
-    // The arrow keys choose too.
+    // The arrow keys choose too, once a click has put the focus in the list.
     WindowTest::click(report, "lblSysInfo");
-    list->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(list, Qt::Key_Up);
-    QTest::keyClick(list, Qt::Key_Down);
+    WindowTest::clickRow(list, 0);
+    QCOMPARE(WindowTest::focused(), list);
+    QVERIFY(WindowTest::press(Qt::Key_Down));
     QCOMPARE(list->selectedItems().size(), 1);
     report = preview(*f, dialog);
     QCOMPARE(lines(report->pageText()).first(), QStringLiteral("Hammer Curl"));
@@ -550,11 +584,25 @@ void TestReportWindows::escapeClosesAndActivationKeepsThePage()
     QVERIFY(report);
     QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
     const QString second = report->pageText();
-    QMdiArea *area = report->frame()->mdiArea();
-    area->setActiveSubWindow(nullptr);
-    area->setActiveSubWindow(report->frame());
+    // The user clicks away into another window, then back into the page.
+    {
+        QWidget elsewhere;
+        elsewhere.setWindowTitle(QStringLiteral("Another program"));
+        elsewhere.resize(200, 100);
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        WindowTest::clickOn(&elsewhere);
+        QVERIFY(!report->isActiveWindow());
+    }
+    // The window system brings the program to the front under the click.
+    report->window()->activateWindow();
+    WindowTest::clickOn(control<PictureBox>(report, "Text7(3)"));
+    QVERIFY(report->isActiveWindow());
+    QCOMPARE(report->frame()->mdiArea()->activeSubWindow(), report->frame());
     QCOMPARE(report->page(), qint16(2));
     QCOMPARE(report->pageText(), second);
+    QVERIFY(control<QLabel>(report, "lblPrevious")->isEnabled());
     QVERIFY(f->messages().isEmpty());
 
     QTest::keyClick(report, Qt::Key_Escape, Qt::ShiftModifier);
@@ -566,13 +614,17 @@ void TestReportWindows::escapeClosesAndActivationKeepsThePage()
     QVERIFY(!f->window(frmPrintPreview::kName)->isShownWindow());
 }
 
-// The page box keeps 100 twips from the left, top and right edges and the
-// strip for the buttons below it; its page is drawn again at its new size.
+// The window opens at the work area's top left corner, 100 twips in; the
+// page box keeps 100 twips from the left, top and right edges and the strip
+// for the buttons below it; its page is drawn again at its new size.
 void TestReportWindows::pageBoxFollowsTheWindowsSize()
 {
     auto f = fixture();
     frmRTF *report = openLog(*f, "Biceps", "Barbell Curl");
     QVERIFY(report);
+    QCOMPARE(report->leftTwips(), 100);
+    QCOMPARE(report->topTwips(), 100);
+    QCOMPARE(report->frame()->pos(), QPoint(Twips::toPixels(100), Twips::toPixels(100)));
     auto *box = control<PictureBox>(report, "Text7(3)");
     const auto check = [&] {
         QCOMPARE(box->x(), Twips::toPixels(100));
@@ -673,7 +725,7 @@ void TestReportWindows::templateSheetToPdf()
     auto *list = control<QListWidget>(dialog, "lstExcercise");
     WindowTest::clickRow(list, 0);
     WindowTest::clickRow(list, 2, Qt::ControlModifier);
-    list->setFocus(Qt::TabFocusReason);
+    QCOMPARE(WindowTest::focused(), list);
     // Ctrl with the arrow moves without choosing; Ctrl+Space adds the row.
     QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
     QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
@@ -827,39 +879,46 @@ void TestReportWindows::logoShipsAndIsSmall()
 }
 
 // Every caption of both windows reads whole in its control, at its normal
-// size and at the hovered size of the captions that grow.
+// size and at the hovered size of the captions that grow; the round
+// buttons' words stand below the line their leading blanks fill.
 void TestReportWindows::captionsFit()
 {
     auto f = fixture();
     frmPrintPreview *dialog = openChoice(*f, QStringLiteral("itmFoodView"));
-    WindowTest::click(dialog, "lblType(0)");
-    WindowTest::clickRow(control<QListWidget>(dialog, "lstExcercise"), 0);
     QStringList misfits;
-    const auto check = [&](QWidget *window, const QStringList &growing) {
-        for (QLabel *caption : window->findChildren<QLabel *>()) {
-            if (caption->text().isEmpty() || caption->objectName() == "lblNotes")
-                continue;
-            for (const double points : {10.0, 11.0}) {
-                if (points > 10 && !growing.contains(caption->objectName()))
-                    continue;
-                QFont font = caption->font();
-                font.setPointSizeF(points);
-                const QFontMetrics metrics(font);
-                const QRect room = caption->contentsRect();
-                const QRect needed = metrics.boundingRect(room, int(caption->alignment()) | Qt::TextWordWrap,
-                                                          caption->text());
-                const bool fits = caption->wordWrap() ? needed.height() <= room.height()
-                                                      : metrics.horizontalAdvance(caption->text()) <= room.width();
-                if (!fits || needed.width() > room.width())
-                    misfits << QStringLiteral("%1 %2 at %3").arg(caption->objectName(), caption->text()).arg(points);
-            }
+    const auto check = [&](QWidget *window, const QString &where) {
+        misfits << TextFit::describe(where, TextFit::misfits(window));
+    };
+    const auto checkHovered = [&](const QStringList &growing) {
+        for (const QString &name : growing) {
+            WindowTest::hover(control<QLabel>(dialog, name));
+            check(dialog, QStringLiteral("frmPrintPreview over ") + name);
         }
     };
-    check(dialog, {"lblType(0)", "lblType(1)", "lblType(2)", "lblType(3)", "lblCategory", "lblTime"});
+    check(dialog, QStringLiteral("frmPrintPreview, foods"));
+    checkHovered({"lblType(0)", "lblType(1)", "lblType(2)", "lblType(3)", "lblTime"});
+    WindowTest::click(dialog, "lblType(0)");
+    WindowTest::clickRow(control<QListWidget>(dialog, "lstExcercise"), 0);
+    check(dialog, QStringLiteral("frmPrintPreview, exercise log"));
+    checkHovered({"lblCategory"});
+    const auto wordBelowBlanks = [&](QWidget *window, const QString &name, int blanks, const QString &word) {
+        auto *caption = control<QLabel>(window, name);
+        QCOMPARE(caption->text(), QString(blanks, u' ') + word);
+        const QStringList shown = ShellStyle::wrapLines(caption->text(), QFontMetricsF(caption->font()),
+                                                        caption->contentsRect().width());
+        QVERIFY2(shown.size() >= 2 && shown.first().isEmpty(), qPrintable(name + ": " + shown.join('|')));
+        QCOMPARE(shown.mid(1).join(u' ').trimmed(), word.trimmed());
+    };
+    wordBelowBlanks(dialog, "Label7", 66, "Print Preview");
+
     frmRTF *report = preview(*f, dialog);
     QVERIFY(report);
-    check(report, {});
-    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(", ")));
+    check(report, QStringLiteral("frmRTF"));
+    wordBelowBlanks(report, "lblPrevious", 22, "<<Prev.");
+    wordBelowBlanks(report, "lblPrint", 25, "Print ");
+    wordBelowBlanks(report, "lblSysInfo", 25, "Back");
+    wordBelowBlanks(report, "lblNext", 25, "Next>>");
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
 }
 
 PULSAR_TEST_MAIN(TestReportWindows)

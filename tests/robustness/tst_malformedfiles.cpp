@@ -393,17 +393,27 @@ void TestMalformedFiles::reportsOfDamagedFiles_data()
     QTest::addColumn<bool>("found"); // the catalogue gives the exercise
     QTest::addColumn<int>("rows");   // entries on the first page and on paper
     QTest::addColumn<QString>("named"); // the file a message names, on the page and the printout; empty: none
+    QTest::addColumn<bool>("fifo");     // a FIFO in the file's place
     const QByteArray binary = binaryLine();
     const QByteArray blank("\r\n\r\n");
     auto row = [](const QString &file, const char *what, const QByteArray &bytes, bool found, int rows, bool told) {
-        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << found << rows << (told ? file : QString());
+        QTest::addRow("%s: %s", qPrintable(file), what)
+            << file << bytes << found << rows << (told ? file : QString()) << false;
     };
     // Sets that are no number from 1 to 4 count as five: the two-set log
     // then reads as damaged.
     auto fiveSets = [](const char *what, const QByteArray &bytes) {
         QTest::addRow("%s: %s", qPrintable(kWeightCatalogue), what)
-            << kWeightCatalogue << bytes << true << 0 << kWeightLog;
+            << kWeightCatalogue << bytes << true << 0 << kWeightLog << false;
     };
+    // Saved by another program with a byte-order mark: read whole. A FIFO:
+    // named at once, and the exercise shown by its name alone or with no
+    // entries.
+    for (const QString &file : {kWeightCatalogue, kAerobicCatalogue, kWeightLog, kAerobicLog}) {
+        const bool catalogue = file == kWeightCatalogue || file == kAerobicCatalogue;
+        row(file, "byte-order mark", kByteOrderMark + soundFiles()[file], true, 2, false);
+        QTest::addRow("%s: FIFO", qPrintable(file)) << file << QByteArray() << !catalogue << 0 << file << true;
+    }
     auto sound = [](const QString &file) { return soundFiles()[file]; };
 
     // The exercise is looked up as far as the catalogue reads.
@@ -448,10 +458,16 @@ void TestMalformedFiles::reportsOfDamagedFiles()
     QFETCH(bool, found);
     QFETCH(int, rows);
     QFETCH(QString, named);
+    QFETCH(bool, fifo);
     const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
     const QString folder = TestEnvironment::freshFolder();
     writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
+    const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
+    if (fifo) {
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    }
     const QMap<QString, QByteArray> before = snapshot(folder);
 
     ReportInput in;
@@ -470,8 +486,11 @@ void TestMalformedFiles::reportsOfDamagedFiles()
             n += line.trimmed().isEmpty() ? 0 : 1;
         return n;
     };
+    QElapsedTimer clock;
+    clock.start();
     const ReportPage page = report.page(in, 1, PageWay::Opening);
     const ReportPrintout printout = report.printout(in);
+    QVERIFY(clock.elapsed() < 1000);
     const qsizetype head = found ? 2 : 1; // the title and the heading, or the name alone
     QCOMPARE(lineCount(page.page), head + rows);
     QCOMPARE(lineCount(printout.pages), head + (cardio ? 2 : 3) * rows); // aerobic: row and rule
@@ -479,6 +498,8 @@ void TestMalformedFiles::reportsOfDamagedFiles()
     QCOMPARE(printout.message.isEmpty(), named.isEmpty());
     QVERIFY2(page.message.contains(named) && printout.message.contains(named), qPrintable(page.message));
     QCOMPARE(snapshot(folder), before);
+    struct stat st;
+    QVERIFY(::lstat(path.constData(), &st) == 0 && S_ISFIFO(st.st_mode) == fifo);
 }
 
 void TestMalformedFiles::sheetReportsOfDamagedFiles_data()

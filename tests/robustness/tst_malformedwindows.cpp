@@ -557,57 +557,90 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("fifo");          // a FIFO in the file's place
     QTest::addColumn<Report>("outcome");
     QTest::addColumn<int>("rows");           // entries on the first page; -1: the name alone
     QTest::addColumn<bool>("afterListing"); // the file is damaged once the choice has listed it
-    // The choice lists a catalogue as far as it reads; the report finds its
-    // exercise there and shows a log's entries before its damage.
+    QTest::addColumn<bool>("listTold");     // filling the list names the catalogue
+    // The choice lists a catalogue as far as it reads, and says so when it
+    // could not read it whole; the report finds its exercise there and
+    // shows a log's entries before its damage.
     for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue}) {
         const QByteArray sound = soundFiles()[catalogue];
         QTest::addRow("%s: cut-off first record", qPrintable(catalogue))
-            << catalogue << cutFirstRecord(sound) << Unlisted << 0 << false;
+            << catalogue << cutFirstRecord(sound) << false << Unlisted << 0 << false << true;
         QTest::addRow("%s: cut-off first record after listing", qPrintable(catalogue))
-            << catalogue << cutFirstRecord(sound) << TellsFile << -1 << true;
+            << catalogue << cutFirstRecord(sound) << false << TellsFile << -1 << true << false;
         QTest::addRow("%s: binary bytes after the records", qPrintable(catalogue))
-            << catalogue << sound + binaryLine() << Reported << 2 << false;
-        QTest::addRow("%s: empty file", qPrintable(catalogue)) << catalogue << QByteArray() << Unlisted << 0 << false;
+            << catalogue << sound + binaryLine() << false << Reported << 2 << false << true;
+        QTest::addRow("%s: empty file", qPrintable(catalogue))
+            << catalogue << QByteArray() << false << Unlisted << 0 << false << false;
+        QTest::addRow("%s: byte-order mark", qPrintable(catalogue))
+            << catalogue << withBOM(sound) << false << Reported << 2 << false << false;
+        QTest::addRow("%s: FIFO", qPrintable(catalogue))
+            << catalogue << QByteArray() << true << Unlisted << 0 << false << true;
+        QTest::addRow("%s: FIFO after listing", qPrintable(catalogue))
+            << catalogue << QByteArray() << true << TellsFile << -1 << true << false;
     }
     for (const QString &log : {kWeightLog, kAerobicLog}) {
         const QByteArray sound = soundFiles()[log];
-        QTest::addRow("%s: cut-off first record", qPrintable(log))
-            << log << cutFirstRecord(sound) << TellsFile << 0 << false;
-        QTest::addRow("%s: binary bytes after the records", qPrintable(log))
-            << log << sound + binaryLine() << TellsFile << 2 << false;
+        auto row = [&](const char *what, const QByteArray &bytes, Report outcome, int rows, bool fifo = false) {
+            QTest::addRow("%s: %s", qPrintable(log), what)
+                << log << bytes << fifo << outcome << rows << false << false;
+        };
+        row("cut-off first record", cutFirstRecord(sound), TellsFile, 0);
+        row("binary bytes after the records", sound + binaryLine(), TellsFile, 2);
         // The first record's weight or distance.
-        const QByteArray text = QByteArray(sound).replace(log == kWeightLog ? ",105," : ",3,", ",x,");
-        QTest::addRow("%s: a text for a number", qPrintable(log)) << log << text << TellsFile << 0 << false;
-        QTest::addRow("%s: blank last line", qPrintable(log)) << log << sound + "\r\n\r\n" << Reported << 2 << false;
-        QTest::addRow("%s: empty file", qPrintable(log)) << log << QByteArray() << Reported << 0 << false;
+        row("a text for a number", QByteArray(sound).replace(log == kWeightLog ? ",105," : ",3,", ",x,"), TellsFile,
+            0);
+        row("blank last line", sound + "\r\n\r\n", Reported, 2);
+        row("empty file", QByteArray(), Reported, 0);
+        row("byte-order mark", withBOM(sound), Reported, 2);
+        row("FIFO", QByteArray(), TellsFile, 0, true);
     }
 }
 
 // "Barbell Curl" or "Running" reported through the report choice, paged
 // with Next and Previous and printed: the report windows only read, so
-// every file stays as it was.
+// every file stays as it was, a FIFO in its place; a FIFO is named within a
+// second.
 void TestMalformedWindows::reportWindowsOnDamagedFiles()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, fifo);
     QFETCH(Report, outcome);
     QFETCH(int, rows);
     QFETCH(bool, afterListing);
+    QFETCH(bool, listTold);
     const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
     ShellFixture f({registerReportWindows});
     writeSoundFiles(f.dataFolder());
-    if (!afterListing)
+    const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
+    const auto damage = [&] {
         TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+        if (fifo) {
+            QVERIFY(QFile::remove(QFile::decodeName(path)));
+            QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+        }
+    };
+    if (!afterListing)
+        damage();
 
     QVERIFY(f.trigger(QStringLiteral("itmPrintForm")));
     auto *choice = f.windowAs<frmPrintPreview>(frmPrintPreview::kName);
     QVERIFY(choice);
+    QElapsedTimer clock;
+    clock.start();
     QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("lblType(0)")), Qt::LeftButton);
     QVERIFY(WindowTest::chooseByKeys(choice->findChild<QComboBox *>(QStringLiteral("cboCategory")),
                                      cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
+    QVERIFY(clock.elapsed() < 1000);
+    // Each fill of the category's exercises from the catalogue names it.
+    const QStringList listing = f.takeMessages();
+    QCOMPARE(!listing.isEmpty(), listTold);
+    for (const QString &message : listing)
+        QVERIFY2(message.contains(file), qPrintable(message));
     auto *list = choice->findChild<QListWidget *>(QStringLiteral("lstExcercise"));
     const QList<QListWidgetItem *> found =
         list->findItems(cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl"), Qt::MatchExactly);
@@ -615,9 +648,11 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
     if (!found.isEmpty())
         WindowTest::clickRow(list, list->row(found.first()));
     if (afterListing)
-        TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+        damage();
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+    clock.restart();
     QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
+    QVERIFY(clock.elapsed() < 1000);
 
     auto *report = f.windowAs<frmRTF>(frmRTF::kName);
     if (outcome == Unlisted) {
@@ -629,7 +664,10 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
         // printout say the same.
         workReportWindow(f, report, outcome == Reported ? QString() : file, rows < 0 ? 1 : 2 + rows, true);
     }
+    QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(snapshot(f.dataFolder()), before);
+    struct stat st;
+    QVERIFY(::lstat(path.constData(), &st) == 0 && S_ISFIFO(st.st_mode) == fifo);
 }
 
 void TestMalformedWindows::workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines,
@@ -747,6 +785,9 @@ void TestMalformedWindows::sheetReportWindowsOnDamagedFiles()
     workReportWindow(f, window, told, lines, printed, report == QStringLiteral("lblType(1)"));
     QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(snapshot(f.dataFolder()), before);
+    struct stat st;
+    QVERIFY(::lstat(QFile::encodeName(RecordFile::path(f.dataFolder(), file)).constData(), &st) == 0
+            && S_ISFIFO(st.st_mode) == fifo);
 }
 
 void TestMalformedWindows::balanceWindowsOnDamagedFiles_data()
