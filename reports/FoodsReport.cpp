@@ -37,7 +37,8 @@ FoodsReport::Day FoodsReport::read(const QString &dataFolder, const QDate &date)
         if (!fits32(eaten) || !fits32(day.total + eaten))
             return false;
         const bool sameGroup = !day.foods.isEmpty() && day.foods.last().date == food.date;
-        day.groupSoFar.append((sameGroup ? day.groupSoFar.last() : 0) + eaten);
+        // The group's line adds the calories as the rows above it show them.
+        day.groupSoFar.append((sameGroup ? day.groupSoFar.last() : 0) + food.product());
         day.foods.append(food);
         day.total += eaten;
         return true;

@@ -34,11 +34,12 @@ public:
         // calories would take the total beyond 32 bits, is left out.
         QList<FoodDayRecord> foods;
         // The calories eaten: each food's calories x servings to the nearest
-        // whole number (halves to even), added up, as the food journal and
-        // the pie chart count them.
+        // whole number (halves to even), added up, as the food journal counts
+        // them.
         double total = 0;
         // Per food, the calories of its date group up to and including it
-        // (a group: foods one after another with the same date text).
+        // (a group: foods one after another with the same date text), each
+        // food's calories x servings as its row shows them.
         QList<double> groupSoFar;
         // A sentence naming the file when a food was left out or the file
         // could not be read; empty when every food was read.

@@ -71,25 +71,22 @@ Sheet read(const ReportInput &input)
     Sheet sheet;
     sheet.weights = input.choice.category == ReportLists::kWeightlifting;
     const QStringList names = input.choice.selectedEntries();
-    if (sheet.weights) {
-        const auto catalogue = ReportCatalogues::weights(input.dataFolder);
+    // Each name as the category's catalogue has it: its sets or its layout.
+    const auto lookUp = [&](const auto &catalogue, const auto &describe) {
         sheet.catalogueProblem = catalogue.problem;
         for (const QString &name : names) {
             Exercise e{name, std::nullopt, std::nullopt};
             if (const auto record = catalogue.byName(name))
-                e.sets = record->setCount();
+                describe(e, *record);
             sheet.exercises.append(e);
         }
-    } else {
-        const auto catalogue = ReportCatalogues::aerobics(input.dataFolder);
-        sheet.catalogueProblem = catalogue.problem;
-        for (const QString &name : names) {
-            Exercise e{name, std::nullopt, std::nullopt};
-            if (const auto record = catalogue.byName(name))
-                e.layout = AerobicLog::layoutOf(*record);
-            sheet.exercises.append(e);
-        }
-    }
+    };
+    if (sheet.weights)
+        lookUp(ReportCatalogues::weights(input.dataFolder),
+               [](Exercise &e, const auto &record) { e.sets = record.setCount(); });
+    else
+        lookUp(ReportCatalogues::aerobics(input.dataFolder),
+               [](Exercise &e, const auto &record) { e.layout = AerobicLog::layoutOf(record); });
     return sheet;
 }
 

@@ -778,8 +778,7 @@ void TestReportWindows::foodsOfADayPagedAndPrinted()
     WindowTest::write(*f, FoodDay::fileName(day), foods);
     frmPrintPreview *dialog = openChoice(*f, QStringLiteral("itmFoodView"));
     auto *picker = control<DatePicker>(dialog, "DTPicker1");
-    picker->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(picker, Qt::Key_Down);
+    QVERIFY(WindowTest::stepDate(picker, QDateTimeEdit::DaySection, -1));
     QCOMPARE(picker->date(), day);
     frmRTF *report = preview(*f, dialog);
     QVERIFY(report);
