@@ -177,4 +177,16 @@ void writeFloor(benchmark::State &state, const Folder &folder, const QStringList
     state.counters["KiB"] = double(bytes) / 1024.0;
 }
 
+QByteArray foodDay(int foods, const QDate &day)
+{
+    static const char *const groups[] = {"Milk", "Meat", "Fruit", "Grain", "Other"};
+    RecordWriter w;
+    for (int i = 0; i < foods; ++i)
+        w.write({RecordValue::text(DateText::medium(day)), RecordValue::text(QString::fromLatin1(groups[i % 5])),
+                 RecordValue::text(QStringLiteral("Food %1 (1 serving)").arg(i)),
+                 RecordValue::text(QString::number(40 + (i * 37) % 400)),
+                 RecordValue::text(i % 3 == 0 ? QStringLiteral("1.5") : QStringLiteral("1"))});
+    return w.bytes();
+}
+
 } // namespace BenchData

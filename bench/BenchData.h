@@ -93,5 +93,9 @@ private:
 // timed in `state`. No reading, checking, note or lock: what any save of
 // those bytes must pay at least.
 void writeFloor(benchmark::State &state, const Folder &folder, const QStringList &names);
+// The daily food file of `day` with `foods` foods of every group, their
+// calories and servings as the food entry window stores them (one in three
+// 1.5 servings).
+QByteArray foodDay(int foods, const QDate &day);
 
 } // namespace BenchData

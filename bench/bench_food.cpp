@@ -27,18 +27,6 @@ namespace {
 
 using namespace BenchData;
 
-// The foods of a day: "foods" food records dated `day`, every group.
-QByteArray dayFile(int foods, const QDate &day)
-{
-    static const char *const groups[] = {"Milk", "Meat", "Fruit", "Grain", "Other"};
-    QByteArray out;
-    for (int i = 0; i < foods; ++i)
-        out += FoodDay::line(DateText::medium(day), QString::fromLatin1(groups[i % 5]),
-                             QStringLiteral("Food %1 (1 serving)").arg(i), QString::number(50 + i % 300),
-                             i % 2 ? QStringLiteral("1.5") : QStringLiteral("2"));
-    return out;
-}
-
 // The pending-food file with `foods` picks, of at most 32767 calories in
 // all, as the entry window allows: up to 200 foods of 40 to 99 calories,
 // more of 1 to 10.
@@ -89,11 +77,14 @@ void EnterFoodDay(benchmark::State &state)
     const QDate day = foodSaveDay(scale);
     fillEnterFolder(folder, scale);
     const Snapshot files(folder, {PendingFoods::kFileName, FoodDay::fileName(day), FoodDay::kJournalFileName});
+    // The window's picks: what the pending file holds.
+    const QList<PendingFoodRecord> picks =
+        PendingFoods::parse(RecordFile::read(folder.file(PendingFoods::kFileName)), PendingFoods::kFileName);
     for (auto _ : state) {
         state.PauseTiming();
         files.restore();
         state.ResumeTiming();
-        const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day);
+        const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day, picks);
         if (!e.ok() || e.foods != 20 * scale) {
             state.SkipWithError(qPrintable(e.refusal));
             break;
@@ -110,7 +101,9 @@ void FloorEnterFoodDay(benchmark::State &state)
     const int scale = int(state.range(0));
     const QDate day = foodSaveDay(scale);
     fillEnterFolder(folder, scale);
-    if (!FoodEntry::enter(folder.path(), day).ok()) {
+    const QList<PendingFoodRecord> picks =
+        PendingFoods::parse(RecordFile::read(folder.file(PendingFoods::kFileName)), PendingFoods::kFileName);
+    if (!FoodEntry::enter(folder.path(), day, picks).ok()) {
         state.SkipWithError("the Enter failed");
         return;
     }
@@ -127,7 +120,7 @@ void DeleteFood(benchmark::State &state)
     const int scale = int(state.range(0));
     const QDate day = foodSaveDay(scale);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
-    const QByteArray foods = dayFile(200 * scale, day);
+    const QByteArray foods = foodDay(200 * scale, day);
     const FoodDayRecord middle = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale];
     folder.write(FoodDay::fileName(day), foods);
     const Snapshot files(folder, {FoodDay::fileName(day), FoodDay::kJournalFileName});
@@ -151,7 +144,7 @@ void FloorDeleteFood(benchmark::State &state)
     const int scale = int(state.range(0));
     const QDate day = foodSaveDay(scale);
     folder.write(FoodDay::kJournalFileName, journal(kJournalRecords * scale));
-    const QByteArray foods = dayFile(200 * scale, day);
+    const QByteArray foods = foodDay(200 * scale, day);
     folder.write(FoodDay::fileName(day), foods);
     if (!FoodDeletion::remove(folder.path(), day, FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale]).removed) {
         state.SkipWithError("the deletion failed");

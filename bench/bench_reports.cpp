@@ -1,28 +1,19 @@
 // The exercise-log report: a screen page read from its files and drawn into
 // the report window's page box, and the whole log printed into a PDF.
 #include "BenchData.h"
+#include "ReportBench.h"
 
-#include "common/ImageSurface.h"
-#include "common/PrintColumns.h"
 #include "reports/ExerciseLogReport.h"
-#include "reports/ReportPainting.h"
-#include "shell/PrintService.h"
-#include "shell/PrinterSurface.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/ExerciseLogName.h"
 #include "workouts/WeightCatalogue.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QFont>
-#include <QTemporaryDir>
-
 namespace {
 
 using namespace BenchData;
-
-// The page box of the report window, in pixels.
-const QSize kPageBox(810, 388);
+using namespace ReportBench;
 
 // A folder with a five-set "Curl 1" and "Running", each with a log of
 // `entries` entries.
@@ -55,23 +46,7 @@ void PageThroughLog(benchmark::State &state)
 {
     Folder folder;
     writeLogs(folder, kLogEntries * int(state.range(0)));
-    const ReportInput in = inputFor(folder, state.range(1) == 1);
-    const ExerciseLogReport report;
-    ImageSurface surface(kPageBox, ReportPainting::kPageColour);
-    QFont font;
-    font.setPointSizeF(10);
-    font.setBold(true);
-    int page = 0;
-    for (auto _ : state) {
-        page = page % 45 + 1;
-        const ReportPage p = report.page(in, page, PageWay::Next);
-        if (!p.message.isEmpty()) {
-            state.SkipWithError(qPrintable(p.message));
-            break;
-        }
-        benchmark::DoNotOptimize(
-            ReportPainting::drawScreenPage(surface, QSizeF(kPageBox), font, p.page).size());
-    }
+    pageThrough(state, ExerciseLogReport(), inputFor(folder, state.range(1) == 1), 45);
 }
 BENCHMARK(PageThroughLog)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 
@@ -82,23 +57,7 @@ void PrintLogToPdf(benchmark::State &state)
 {
     Folder folder;
     writeLogs(folder, kLogEntries * int(state.range(0)));
-    const ReportInput in = inputFor(folder, state.range(1) == 1);
-    QTemporaryDir out;
-    qputenv(PrintService::kPdfVariable, out.filePath(QStringLiteral("log.pdf")).toLocal8Bit());
-    int pages = 0;
-    for (auto _ : state) {
-        const ReportPrintout printout = ExerciseLogReport().printout(in);
-        const auto outcome = PrintService::print(nullptr, QStringLiteral("Print Preview"), [&](PrinterSurface &s) {
-            pages = int(ReportPainting::drawPrintout(s, printout.pages).count(u'\f')) + 1;
-        });
-        if (outcome != PrintService::Outcome::Printed) {
-            state.SkipWithError("the printout failed");
-            break;
-        }
-    }
-    qunsetenv(PrintService::kPdfVariable);
-    // The pages of one printout: its time over them is the time a page.
-    state.counters["pages"] = pages;
+    printToPdf(state, ExerciseLogReport(), inputFor(folder, state.range(1) == 1));
 }
 BENCHMARK(PrintLogToPdf)->ArgsProduct({{1, 10, 100}, {0, 1}})->Unit(benchmark::kMillisecond);
 

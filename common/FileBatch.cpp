@@ -361,13 +361,25 @@ class FileBatch::FolderLock
 public:
     explicit FolderLock(const QString &folder)
     {
-        m_fd = ::open(QFile::encodeName(QDir(folder).filePath(kLockFileName)).constData(),
-                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+        const QByteArray lockPath = QFile::encodeName(QDir(folder).filePath(kLockFileName));
+        m_fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+        // A lock file left read-only (say by a run as another user) locks
+        // as well when opened for reading.
+        if (m_fd < 0)
+            m_fd = ::open(lockPath.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (m_fd >= 0) {
+            struct stat st;
+            if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+        }
         if (m_fd < 0) {
-            // A folder where no lock file can be made is one no save can
-            // write into either: reading it needs no lock, and a write
-            // fails on its own.
-            m_locked = true;
+            // A folder no file can be written into needs no lock: reading it
+            // is safe, and every write fails on its own. In any other folder
+            // a save without the lock could lose another copy's records, so
+            // it is refused (something else stands where the lock file goes).
+            m_locked = ::access(QFile::encodeName(folder).constData(), W_OK) != 0;
             return;
         }
         // Another copy of the program saving there is done within moments.
@@ -413,7 +425,7 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
         m_lock = std::make_unique<FolderLock>(folder);
         if (!m_lock->locked())
             throw RecordFileError(RecordFileError::WriteFailed, path,
-                                  QStringLiteral("its folder could not be locked for the save"));
+                                  QStringLiteral("its folder could not be locked for the save (through %1)").arg(kLockFileName));
         if (!finishCommitted(folder).done)
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("an earlier save into its folder could not be finished; the "
@@ -641,6 +653,10 @@ void FileBatch::commit()
             QFile::remove(savings[changed[0]]);
             throw RecordFileError(RecordFileError::WriteFailed, c.path, why);
         }
+        // The rename itself onto the disk, so that a power cut after the
+        // save was reported does not bring the old file back. The file is
+        // replaced whatever this answers, so the save stands either way.
+        (void)flushFolder(QFileInfo(c.target).absolutePath());
         return;
     }
 

@@ -95,6 +95,14 @@ double NumberText::roundHalfEven(double value, int decimals)
     return negative ? -result : result;
 }
 
+std::optional<qint32> NumberText::whole32(double value)
+{
+    const double whole = roundHalfEven(value);
+    if (!(whole >= double(std::numeric_limits<qint32>::min()) && whole <= double(std::numeric_limits<qint32>::max())))
+        return std::nullopt;
+    return qint32(whole);
+}
+
 QString NumberText::single(float value)
 {
     return format(double(value), 7);

@@ -15,6 +15,11 @@ double roundHalfEven(double value);
 // Rounds to the given number of decimals, halves to even.
 double roundHalfEven(double value, int decimals);
 
+// The value rounded to a whole number (halves to even) when that is a whole
+// number of 32 bits, as the journals hold their values; none otherwise (not
+// a number, infinite, or beyond 32 bits).
+std::optional<qint32> whole32(double value);
+
 // Text of a single-precision value (at most 7 significant digits).
 QString single(float value);
 // Text of a double-precision value (at most 15 significant digits).

@@ -118,8 +118,8 @@ frmChartInfo::frmChartInfo(Shell &shell) : WorkingWindow(shell)
     Twips::place(fraTime, 5880, 1800, 2160, 960);
 
     connect(m_enter, &LabelButton::clicked, this, &frmChartInfo::lblEnter_Click);
-    connect(Combo1_0, &QComboBox::activated, this, [this] { Combo1_Click(0); });
-    connect(List1, &QListWidget::itemClicked, this, &frmChartInfo::List1_Click);
+    onClick(Combo1_0, [this] { Combo1_Click(0); });
+    onClick(List1, [this] { List1_Click(); });
     for (int i = 0; i < optDistance.size(); ++i)
         connect(optDistance[i], &QRadioButton::clicked, this, [this, i] { optDistance_Click(i); });
     for (QLabel *caption : Label1)

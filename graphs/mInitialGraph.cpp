@@ -4,6 +4,7 @@
 
 #include "common/DateText.h"
 #include "common/DrawingSurface.h"
+#include "common/PrintColumns.h"
 
 namespace mInitialGraph {
 
@@ -68,30 +69,22 @@ void drawScale(DrawingSurface &s, int code, bool paper)
     }
 }
 
-void setPointSize(DrawingSurface &s, int points)
+// The page's heading above the frame, by print columns: the title at
+// column 25, the date at 55 and the legend of five sets at 10, each set in
+// its colour.
+ColumnPage headingPage(const PageHeading &heading)
 {
-    QFont f = s.font();
-    f.setPointSize(points);
-    s.setFont(f);
-}
-
-// Two line advances to the left edge: a line break printed as text, then
-// the line's end.
-void lineBreak(DrawingSurface &s)
-{
-    const QRectF area = s.scaleRect();
-    const double down = area.height() < 0 ? -1 : 1;
-    s.setCurrent({area.left(), s.currentY() + down * 2 * s.textHeight()});
-}
-
-// Prints a line starting at character column n (1 is the left edge), the
-// columns being the average character width of the current font.
-void printAtColumn(DrawingSurface &s, int column, const QString &text)
-{
-    static const QString sample = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    const double average = s.textWidth(sample) / sample.size();
-    s.setCurrentX(s.scaleRect().left() + (column - 1) * average);
-    s.print(text);
+    ColumnPage p;
+    p.size(14).twoEmptyLines();
+    p.text(25, QStringLiteral("This is the Results of your ") + heading.exercise + QStringLiteral(" Exercise"))
+        .lineEnd();
+    p.size(10).twoEmptyLines();
+    p.text(55, DateText::longDate(heading.today)).lineEnd();
+    p.twoEmptyLines();
+    for (int set = 1; set <= 5; ++set)
+        p.colour(GraphShapes::setColours(set).main).text(10, QStringLiteral("Set %1").arg(set)).lineEnd();
+    p.size(10).colour(Qt::black);
+    return p;
 }
 
 } // namespace
@@ -143,19 +136,7 @@ void PrintInitialGraph(DrawingSurface &s, int scaleCode, const PageHeading &head
     s.scale(0, 1500, 1500, 0);
     s.setCurrent({0, 1500});
     s.setForeColour(Qt::black);
-    setPointSize(s, 14);
-    lineBreak(s);
-    printAtColumn(s, 25, QStringLiteral("This is the Results of your ") + heading.exercise
-                             + QStringLiteral(" Exercise"));
-    setPointSize(s, 10);
-    lineBreak(s);
-    printAtColumn(s, 55, DateText::longDate(heading.today));
-    lineBreak(s);
-    for (int set = 1; set <= 5; ++set) {
-        s.setForeColour(GraphShapes::setColours(set).main);
-        printAtColumn(s, 10, QStringLiteral("Set %1").arg(set));
-    }
-    s.setForeColour(Qt::black);
+    ColumnPainter(s).run(headingPage(heading));
     drawBand(s, Qt::black);
     s.setDrawWidth(5);
     drawFrame(s);

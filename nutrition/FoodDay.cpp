@@ -10,6 +10,8 @@
 #include "common/Windows1252.h"
 #include "workouts/RecordList.h"
 
+#include <QLocale>
+
 const QString FoodDay::kJournalFileName = QStringLiteral("FoodEnergy.txt");
 
 double FoodDayRecord::eaten() const
@@ -20,6 +22,16 @@ double FoodDayRecord::eaten() const
 QString FoodDayRecord::productText() const
 {
     return NumberText::dbl(product());
+}
+
+QString FoodDayRecord::productShown() const
+{
+    const QLocale locale;
+    QString text = productText();
+    text.replace(u'.', locale.decimalPoint());
+    if (text.startsWith(u'-'))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
 }
 
 bool FoodDayRecord::sameFood(const FoodDayRecord &other) const
@@ -160,6 +172,54 @@ std::optional<RecordFileError> FoodDay::scanFoods(const QByteArray &bytes, const
                 read.food.category = read.category;
             visit(read.food);
             return true;
+        });
+}
+
+namespace {
+
+// Reads the day's file with `scan`, giving each food to `add`; a food `add`
+// cannot take is left out and named by its product, as is damage.
+template<typename Scan>
+QString sumDay(const QString &file, Scan scan)
+{
+    try {
+        std::optional<RecordFileError> tooLarge;
+        auto damage = scan(RecordFile::read(file), [&](bool added, double product, int line) {
+            if (!added && !tooLarge)
+                tooLarge = RecordFileError(RecordFileError::Overflow, file,
+                                           QStringLiteral("%1 calories do not fit").arg(NumberText::dbl(product)), line);
+        });
+        if (tooLarge && (!damage || tooLarge->line() < damage->line()))
+            damage = tooLarge;
+        if (damage)
+            return damage->message() + QStringLiteral(" The foods that could not be read are left out.");
+    } catch (const RecordFileError &e) {
+        return e.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+QString FoodDay::sum(const QString &dataFolder, const QDate &date, const Add &add)
+{
+    const QString file = path(dataFolder, date);
+    return sumDay(
+        file,
+        [&](const QByteArray &bytes, const auto &took) {
+            return scan(bytes, file, [&](const FoodDayRecord &food) { took(add(food), food.product(), food.line); });
+        });
+}
+
+QString FoodDay::sumFoods(const QString &dataFolder, const QDate &date, const AddFood &add)
+{
+    const QString file = path(dataFolder, date);
+    return sumDay(
+        file,
+        [&](const QByteArray &bytes, const auto &took) {
+            return scanFoods(bytes, file, [&](const Food &food) {
+                took(add(food), food.calories * food.servings, food.line);
+            });
         });
 }
 

@@ -34,6 +34,9 @@ struct FoodDayRecord
     double eaten() const;
     // The product as a text of at most 15 significant digits ("36.3").
     QString productText() const;
+    // The same as the user reads it: with the user's decimal separator
+    // ("36,3" in German), no thousands separator.
+    QString productShown() const;
     // The same food, calories and servings texts in the same category: the
     // date field is not compared.
     bool sameFood(const FoodDayRecord &other) const;
@@ -106,6 +109,19 @@ public:
     using VisitFood = std::function<void(const Food &food)>;
     static std::optional<RecordFileError> scanFoods(const QByteArray &bytes, const QString &fileName,
                                                     const VisitFood &visit);
+
+    // Reads the foods of the day `date` for a reader that adds them up, in
+    // file order, as scan() reads them: `add(food)` takes each food that
+    // reads and returns false when its calories would take the sum beyond
+    // what it holds, which leaves that food out. Returns a sentence naming
+    // the file when a food was left out or the file could not be read;
+    // empty when every food was added (a missing file holds none).
+    using Add = std::function<bool(const FoodDayRecord &food)>;
+    static QString sum(const QString &dataFolder, const QDate &date, const Add &add);
+
+    // The same for the food pie: each food as scanFoods() reads it.
+    using AddFood = std::function<bool(const Food &food)>;
+    static QString sumFoods(const QString &dataFolder, const QDate &date, const AddFood &add);
 
     // The record's line: five quoted texts, CR LF.
     static QByteArray line(const FoodDayRecord &record);

@@ -8,13 +8,18 @@
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "common/RecordWriter.h"
 #include "workouts/CalorieJournal.h"
 
+#include <algorithm>
 #include <cmath>
 
 const QString FoodEntry::kBadServings = QStringLiteral("The servings must be a number from 0 to 100.");
 const QString FoodEntry::kTooMuch =
     QStringLiteral("The foods picked can have at most 32767 calories: enter them before picking more.");
+const QString FoodEntry::kPicksChanged =
+    QStringLiteral("The file TempFood.txt no longer holds the foods chosen here: another copy of the program may "
+                   "have changed it. Nothing was entered; clear the list and choose the foods again.");
 
 std::optional<QString> FoodEntry::servingsText(const QString &typed)
 {
@@ -35,6 +40,8 @@ FoodEntry::Pick FoodEntry::pick(const QString &dataFolder, const QDate &date, co
         return Pick{kTooMuch, {}, 0};
     const PendingFoodRecord record{date, group.category, food.name, food.caloriesText(), *servings};
     try {
+        // A name a hand edit left with a double quote would not read back.
+        RecordWriter::requireWritable(food.name, group.listFile, food.line);
         FileBatch batch;
         const QString path = PendingFoods::path(dataFolder);
         if (batch.read(path).isEmpty())
@@ -76,17 +83,25 @@ double caloriesOf(const PendingFoodRecord &p, const QString &file)
 
 } // namespace
 
-FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date)
+FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date,
+                                    const QList<PendingFoodRecord> &picks)
 {
     try {
         FileBatch batch;
         const QString pendingPath = PendingFoods::path(dataFolder);
         const QList<PendingFoodRecord> pending = PendingFoods::parse(batch.read(pendingPath), pendingPath);
         Entered entered;
-        if (!pending.isEmpty()) {
+        if (!picks.isEmpty()) {
+            // What is filed is what the window shows, and the file agrees.
+            if (!std::equal(pending.cbegin(), pending.cend(), picks.cbegin(), picks.cend(),
+                            [](const PendingFoodRecord &a, const PendingFoodRecord &b) { return a.samePick(b); }))
+                return Entered{kPicksChanged};
             double total = 0;
-            for (const PendingFoodRecord &p : pending)
+            for (const PendingFoodRecord &p : picks) {
                 total += caloriesOf(p, pendingPath);
+                for (const QString *text : {&p.category, &p.food, &p.calories, &p.servings})
+                    RecordWriter::requireWritable(*text, pendingPath, p.line);
+            }
             if (total > kMostTotal)
                 return Entered{kTooMuch};
             // The day file is read and checked before anything is written.
@@ -94,10 +109,10 @@ FoodEntry::Entered FoodEntry::enter(const QString &dataFolder, const QDate &date
             const QByteArray dayBytes = batch.read(dayPath);
             const QString day = DateText::medium(date);
             QByteArray lines;
-            for (const PendingFoodRecord &p : pending)
+            for (const PendingFoodRecord &p : picks)
                 lines += FoodDay::line(day, p.category, p.food, p.calories, p.servings);
             batch.write(dayPath, appendRecords(dayBytes, lines, dayPath, FoodDay::count));
-            entered.foods = pending.size();
+            entered.foods = picks.size();
             entered.total = qint32(total);
             if (entered.total != 0)
                 CalorieJournal::stageInsert(batch, RecordFile::path(dataFolder, FoodDay::kJournalFileName), date,

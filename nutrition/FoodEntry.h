@@ -21,6 +21,7 @@ public:
 
     static const QString kBadServings; // a multiplier that is no number from 0 to 100
     static const QString kTooMuch;     // a total past kMostTotal
+    static const QString kPicksChanged; // TempFood.txt holds other foods than the window's
 
     // The servings as they are stored: the number typed, in its "." text
     // ("1.5", "2", "0.25"); none when it is not a number from 0 to 100.
@@ -52,11 +53,14 @@ public:
         qint32 total = 0;   // the calories journalled (0: none)
         bool ok() const { return refusal.isEmpty(); }
     };
-    // Enter: reads the pending-food file, the day file of `date` and the
-    // journal, and checks them all; then, as one save, appends every pending
-    // food to the day file under `date` (creating it), inserts the day's
-    // total into FoodEnergy.txt when it is not 0, and sets the pending-food
-    // file to its empty form. Nothing picked: only the pending-food file is
-    // reset, and no day file is made.
-    static Entered enter(const QString &dataFolder, const QDate &date);
+    // Enter of `picks`, the foods the window shows as chosen: reads the
+    // pending-food file, the day file of `date` and the journal, and checks
+    // them all; then, as one save, appends every pick to the day file under
+    // `date` (creating it), inserts the day's total into FoodEnergy.txt when
+    // it is not 0, and sets the pending-food file to its empty form. No
+    // picks: only the pending-food file is reset, and no day file is made.
+    // A pending-food file that does not hold exactly `picks` (another copy
+    // of the program reset it or picked into it) is refused with
+    // kPicksChanged, and nothing is written.
+    static Entered enter(const QString &dataFolder, const QDate &date, const QList<PendingFoodRecord> &picks);
 };

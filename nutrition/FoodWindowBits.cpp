@@ -11,8 +11,14 @@ LabelButton *FoodWindowBits::roundButton(QWidget *window, const QString &labelNa
                                          const QString &frontName, const QString &backName, int left, int top,
                                          int size, int shadowOffset, LabelButton::Options options)
 {
-    const Controls::ButtonShapes shapes{frontName, backName, Shape::Circle, kGreen, kShadow, -shadowOffset, 0};
+    Controls::ButtonShapes shapes = Controls::greenRound(frontName, backName);
+    shapes.backLeft = -shadowOffset;
     return Controls::labelButton(window, labelName, caption, shapes, left, top, size, size, options);
+}
+
+void FoodWindowBits::shadowWhilePressed(LabelButton *button)
+{
+    button->setPressedFill(button->back()->fillColor());
 }
 
 QLabel *FoodWindowBits::caption(QWidget *window, const QString &name, const QString &text, int left, int top,

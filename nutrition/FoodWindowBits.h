@@ -2,7 +2,6 @@
 
 #include "shell/LabelButton.h"
 
-#include <QColor>
 #include <QList>
 #include <QStringList>
 #include <QString>
@@ -13,10 +12,6 @@ class QWidget;
 
 // What the food windows share of their look.
 namespace FoodWindowBits {
-
-// The front circle's green and the button shadow under it.
-inline const QColor kGreen(0, 255, 0);
-inline const QColor kShadow(0x80, 0x80, 0x80);
 
 // A round green label-button of `size` twips at (left, top): the caption
 // `labelName` on the front circle `frontName`, the shadow circle `backName`
@@ -34,6 +29,9 @@ QLabel *caption(QWidget *window, const QString &name, const QString &text, int l
 QTreeWidget *listView(QWidget *window, const QString &name, int left, int top, int width, int height);
 // Empties the list and gives it these column headings and widths in twips.
 void setColumns(QTreeWidget *list, const QStringList &headings, const QList<int> &widths);
+
+// The button's front circle takes its shadow's colour while pressed.
+void shadowWhilePressed(LabelButton *button);
 
 // Black caption text, after the common formatting made every label white.
 void blackCaption(QLabel *label);

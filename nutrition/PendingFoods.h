@@ -15,6 +15,13 @@ struct PendingFoodRecord
     QString servings; // the multiplier ("1.5")
     int line = 0;     // the line of the file the record starts on
 
+    // The same pick: every field but the line.
+    bool samePick(const PendingFoodRecord &other) const
+    {
+        return date == other.date && category == other.category && food == other.food
+               && calories == other.calories && servings == other.servings;
+    }
+
     bool operator==(const PendingFoodRecord &) const = default;
 };
 

@@ -54,11 +54,10 @@ QCalendarWidget *calendar(QWidget *window, const QDate &today, int left, int top
 
 LabelButton *viewButton(QWidget *window, int left, int top)
 {
-    const Controls::ButtonShapes shapes{QStringLiteral("Shape1"), QStringLiteral("Shape2"), Shape::Circle,
-                                        QColor(0, 255, 0), QColor(0x80, 0x80, 0x80), -45, 0};
-    LabelButton *button = Controls::labelButton(window, QStringLiteral("lblEnter"),
-                                                QString(66, u' ') + QStringLiteral("View Information"), shapes, left,
-                                                top, kButtonSize, kButtonSize, LabelButton::MoveBackFirst);
+    LabelButton *button = Controls::labelButton(
+        window, QStringLiteral("lblEnter"), QString(66, u' ') + QStringLiteral("View Information"),
+        Controls::greenRound(QStringLiteral("Shape1"), QStringLiteral("Shape2")), left, top, kButtonSize, kButtonSize,
+        LabelButton::MoveBackFirst);
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setBold(true);
     button->label()->setFont(font);

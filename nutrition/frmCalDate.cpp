@@ -48,15 +48,16 @@ frmCalDate::frmCalDate(Shell &shell) : WorkingWindow(shell)
     lblFinish = Controls::label(this, QStringLiteral("lblFinish"),
                                 QStringLiteral("Select Number of Days to Add to The Above Date"));
     lblFinish->setWordWrap(true);
-    // Three lines of the common bold font.
-    Twips::place(lblFinish, 480, 3720, 2175, 720);
+    // Two lines of the common bold font, over the whole left column: the
+    // number of days goes under it, where its design text fits whole.
+    Twips::place(lblFinish, 480, 3720, 3360, 495);
 
     cboLastDay = new QComboBox(this);
     cboLastDay->setObjectName(QStringLiteral("cboLastDay"));
     cboLastDay->setEditable(true);
     cboLastDay->setInsertPolicy(QComboBox::NoInsert);
     cboLastDay->setToolTip(kDesignDays);
-    Twips::place(cboLastDay, 2640, 3720, 735, 315);
+    Twips::place(cboLastDay, 480, 4260, 3300, 315);
 
     m_enter = viewButton(this, 1260, 4800);
     lblEnter = m_enter->label();
@@ -92,7 +93,7 @@ frmCalDate::frmCalDate(Shell &shell) : WorkingWindow(shell)
     line(this, QStringLiteral("Line3"), 6360, 240, 1695, true);
     line(this, QStringLiteral("Line4"), 3840, 240, 6255, true);
     line(this, QStringLiteral("Line5"), 480, 3360, 2895, false);
-    line(this, QStringLiteral("Line6"), 480, 4560, 2895, false);
+    line(this, QStringLiteral("Line6"), 480, 4680, 2895, false);
 
     connect(DTPicker1, &QCalendarWidget::clicked, this, &frmCalDate::DTPicker1_Click);
     connect(DTPicker1, &QCalendarWidget::activated, this, &frmCalDate::DTPicker1_Click);

@@ -76,7 +76,8 @@ frmFood::frmFood(Shell &shell) : WorkingWindow(shell)
     m_button->label()->setToolTip(QStringLiteral("Press Button To Enter Data"));
     connect(m_button, &LabelButton::clicked, this, &frmFood::lblEnter_Click);
 
-    // The captions grow by hand: the button's hint grows none.
+    // The captions grow by hand: each under the mouse, the button's hint
+    // none; only the bare window sets them back.
     m_hints = new HoverHint(this, m_notes, HoverHint::NoHighlight);
     m_hints->add(m_captions[3],
                  QStringLiteral("Enter the amount of calories in the food you have eaten..  The data given for "
@@ -89,7 +90,7 @@ frmFood::frmFood(Shell &shell) : WorkingWindow(shell)
     m_hints->add(m_button->label(), QStringLiteral("Press this button to enter in your personal food."));
     m_hints->setBareText(QStringLiteral("Press the button to enter in your personal food."));
     connect(m_hints, &HoverHint::hovered, this, &frmFood::enlarge);
-    connect(m_hints, &HoverHint::cleared, this, [this] { enlarge(nullptr); });
+    connect(m_hints, &HoverHint::cleared, this, &frmFood::shrinkCaptions);
 }
 
 void frmFood::Form_Load()
@@ -134,10 +135,14 @@ void frmFood::lblEnter_Click()
 
 void frmFood::enlarge(QWidget *caption)
 {
+    if (caption != m_button->label())
+        WindowBits::setPointSize(caption, 11);
+}
+
+void frmFood::shrinkCaptions()
+{
     for (QLabel *c : m_captions) {
-        if (c != caption && WindowBits::pointSize(c) > 10)
+        if (WindowBits::pointSize(c) > 10)
             WindowBits::setPointSize(c, 10);
     }
-    if (caption && caption != m_button->label())
-        WindowBits::setPointSize(caption, 11);
 }

@@ -39,6 +39,7 @@ public:
 
 private:
     void enlarge(QWidget *caption);
+    void shrinkCaptions();
 
     QLabel *m_captions[4] = {};
     TextBox *m_name = nullptr;

@@ -35,10 +35,9 @@ frmFoodDelete::frmFoodDelete(Shell &shell) : WorkingWindow(shell)
     m_month->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     // Day names of one letter, as a small month calendar shows them.
     m_month->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-    // The calendar keeps its own look: its parts are no captions.
-    m_month->setProperty(mFormProcedures::kNoFontProperty, true);
-    // A little wider than designed, so that the seventh column shows whole.
-    Twips::place(m_month, 1680, 240, 3000, 2370);
+    // In the windows' common font, as the other month calendars: so its
+    // seven columns show whole at its size.
+    Twips::place(m_month, 1680, 240, 2700, 2370);
 
     m_caption = FoodWindowBits::caption(this, QStringLiteral("Label1"), QStringLiteral("List of Foods"), 360, 3000,
                                         2055, 255);
@@ -50,7 +49,7 @@ frmFoodDelete::frmFoodDelete(Shell &shell) : WorkingWindow(shell)
         this, QStringLiteral("Label6"), QString(30, u' ') + QStringLiteral("List") + QString(8, u' ')
                                             + QStringLiteral("Food(s)"),
         QStringLiteral("Shape1"), QStringLiteral("Shape2"), 4860, 960, 1215, 60);
-    m_listButton->setPressedFill(FoodWindowBits::kShadow);
+    FoodWindowBits::shadowWhilePressed(m_listButton);
     m_listButton->label()->setToolTip(QStringLiteral("List Foods For The Selected Day"));
     connect(m_listButton, &LabelButton::clicked, this, &frmFoodDelete::Label6_Click);
 
@@ -84,11 +83,15 @@ void frmFoodDelete::Form_Unload()
 void frmFoodDelete::setColumns()
 {
     // Widths in the window's 1000 units across its client area of 8850
-    // twips; the first one wider, so that its heading shows whole.
+    // twips; the first one wider, so that its heading shows whole, and the
+    // Total wider, for a total of four digits and two decimals ("1746.75"),
+    // from the list's spare room and a little of the servings.
     QList<int> widths;
     for (int units : {162, 299, 101, 122, 75})
         widths.append(units * 8850 / 1000);
     widths[CategoryColumn] += 165;
+    widths[ServingsColumn] -= 45;
+    widths[TotalColumn] += 150;
     FoodWindowBits::setColumns(m_list,
                                {QStringLiteral("Food Category"), QStringLiteral("Food"), QStringLiteral("Calories"),
                                 QStringLiteral("Servings"), QStringLiteral("Total")},
@@ -107,7 +110,7 @@ void frmFoodDelete::Upadate_Foods()
     QList<QTreeWidgetItem *> rows;
     rows.reserve(reading.records.size());
     for (const FoodDayRecord &r : reading.records)
-        rows.append(new QTreeWidgetItem(QStringList{r.category, r.food, r.calories, r.servings, r.productText()}));
+        rows.append(new QTreeWidgetItem(QStringList{r.category, r.food, r.calories, r.servings, r.productShown()}));
     m_list->addTopLevelItems(rows);
     if (!reading.problem.isEmpty())
         MsgBox::show(reading.problem);

@@ -70,8 +70,8 @@ frmFoodEntry::frmFoodEntry(Shell &shell) : WorkingWindow(shell)
                           QStringLiteral("Shape3"), QStringLiteral("Shape4"), 4920, 1980, 1215, 60);
     m_clear = roundButton(this, QStringLiteral("Label8"), QString(56, u' ') + QStringLiteral("Clear    List"),
                           QStringLiteral("Shape5"), QStringLiteral("Shape6"), 4920, 3420, 1215, 60);
-    for (LabelButton *b : {m_select, m_enter, m_clear})
-        b->setPressedFill(FoodWindowBits::kShadow);
+    // Select alone takes the shadow's colour while pressed.
+    FoodWindowBits::shadowWhilePressed(m_select);
     m_labels[5] = m_select->label();
     m_labels[7] = m_clear->label();
     m_select->label()->setToolTip(QStringLiteral("Enter food into item list"));
@@ -187,6 +187,7 @@ void frmFoodEntry::Label6_Click()
             return;
         }
         m_items->addTopLevelItem(new QTreeWidgetItem(QStringList{pick.record.food, pick.record.servings}));
+        m_picks.append(pick.record);
         m_total += pick.calories;
         m_totCal->setText(QString::number(m_total));
     }
@@ -198,7 +199,7 @@ void frmFoodEntry::Label6_Click()
 
 void frmFoodEntry::lblEnter_Click()
 {
-    const FoodEntry::Entered entered = FoodEntry::enter(shell().dataFolder(), m_date->date());
+    const FoodEntry::Entered entered = FoodEntry::enter(shell().dataFolder(), m_date->date(), m_picks);
     if (!entered.ok()) {
         // Nothing was written: the foods chosen stay for another try.
         MsgBox::show(entered.refusal);
@@ -220,13 +221,16 @@ void frmFoodEntry::Label8_Click()
 void frmFoodEntry::clearChosen()
 {
     m_items->clear();
+    m_picks.clear();
     m_total = 0;
     m_totCal->setText(QStringLiteral("0"));
 }
 
 void frmFoodEntry::hovered(QWidget *control)
 {
-    totalCaption(control == m_labels[2]);
+    // Only the bare window sets the caption back.
+    if (control == m_labels[2])
+        totalCaption(true);
 }
 
 void frmFoodEntry::totalCaption(bool pointed)

@@ -2,6 +2,7 @@
 
 #include "FoodGroups.h"
 #include "FoodList.h"
+#include "PendingFoods.h"
 
 #include "shell/WorkingWindow.h"
 
@@ -70,6 +71,8 @@ private:
     const FoodGroup *m_group = nullptr;
     // The list's records, one for each row of lvMain, in order.
     QList<FoodListRecord> m_rows;
+    // The foods chosen, one for each row of lvItems, as they were picked.
+    QList<PendingFoodRecord> m_picks;
     qint32 m_total = 0;
 
     QLabel *m_labels[8] = {};

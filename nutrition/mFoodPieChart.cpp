@@ -5,8 +5,6 @@
 
 #include "common/DrawingSurface.h"
 #include "common/NumberText.h"
-#include "common/RecordFile.h"
-#include "common/RecordFileError.h"
 
 #include <algorithm>
 #include <limits>
@@ -104,10 +102,10 @@ bool Totals::add(int c, double calories, double servings)
     if (c < 0)
         return true;
     double &t = m_total[size_t(c)];
-    const double sum = NumberText::roundHalfEven(t + calories * servings);
-    if (!(sum >= std::numeric_limits<qint32>::min() && sum <= std::numeric_limits<qint32>::max()))
+    const auto sum = NumberText::whole32(t + calories * servings);
+    if (!sum)
         return false;
-    t = sum;
+    t = *sum;
     return true;
 }
 
@@ -115,23 +113,9 @@ Day dayFood(const QString &dataFolder, const QDate &date)
 {
     Day day;
     day.date = date;
-    const QString path = FoodDay::path(dataFolder, date);
-    try {
-        std::optional<RecordFileError> tooLarge;
-        auto damage = FoodDay::scanFoods(RecordFile::read(path), path, [&](const FoodDay::Food &food) {
-            if (!day.totals.add(categoryOf(food.category), food.calories, food.servings) && !tooLarge)
-                tooLarge = RecordFileError(RecordFileError::Overflow, path,
-                                           QStringLiteral("%1 calories do not fit")
-                                               .arg(NumberText::dbl(food.calories * food.servings)),
-                                           food.line);
-        });
-        if (tooLarge && (!damage || tooLarge->line() < damage->line()))
-            damage = tooLarge;
-        if (damage)
-            day.problem = damage->message() + QStringLiteral(" The foods that could not be read are left out.");
-    } catch (const RecordFileError &e) {
-        day.problem = e.message();
-    }
+    day.problem = FoodDay::sumFoods(dataFolder, date, [&day](const FoodDay::Food &food) {
+        return day.totals.add(categoryOf(food.category), food.calories, food.servings);
+    });
     return day;
 }
 

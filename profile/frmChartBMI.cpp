@@ -87,12 +87,14 @@ frmChartBMI::frmChartBMI(Shell &shell) : WorkingWindow(shell)
     Shape2 = m_enter->back();
     lblEnter->setToolTip(QStringLiteral("Press to view chart"));
 
-    const int left = 360, boxLeft = 2400;
-    Twips::place(Label1, left, 300, 1950, 300);
-    Twips::place(Combo1_2, boxLeft, 255, 2280, 375);
-    Twips::place(Label4, left, 840, 1950, 300);
-    Twips::place(Combo2, boxLeft, 795, 2280, 375);
-    Twips::place(Label8, left, 1380, 1950, 300);
+    // The boxes are wide enough for "BMI (Body Mass Index)" beside the
+    // drop-down arrow; the captions end before them.
+    const int left = 360, boxLeft = 2160, captionWidth = boxLeft - left, boxWidth = 2580;
+    Twips::place(Label1, left, 300, captionWidth, 300);
+    Twips::place(Combo1_2, boxLeft, 255, boxWidth, 375);
+    Twips::place(Label4, left, 840, captionWidth, 300);
+    Twips::place(Combo2, boxLeft, 795, boxWidth, 375);
+    Twips::place(Label8, left, 1380, captionWidth, 300);
     Twips::place(Option2_0, boxLeft, 1395, 255, 255);
     Twips::place(Label2, boxLeft + 255, 1380, 900, 300);
     Twips::place(Option2_1, boxLeft + 1215, 1395, 255, 255);
@@ -101,7 +103,7 @@ frmChartBMI::frmChartBMI(Shell &shell) : WorkingWindow(shell)
     Twips::place(lblViewWeight, boxLeft + 300, 1920, 1500, 300);
 
     connect(m_enter, &LabelButton::clicked, this, &frmChartBMI::lblEnter_Click);
-    connect(Combo2, &QComboBox::activated, this, &frmChartBMI::Combo2_Click);
+    Controls::onClick(Combo2, [this] { Combo2_Click(); });
 
     for (QLabel *caption : {Label1, Label4, Label8}) {
         caption->setMouseTracking(true);

@@ -1,11 +1,12 @@
 #include "ExerciseLogReport.h"
 
+#include "ExerciseHeadings.h"
+#include "ReportCatalogues.h"
+
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
-#include "workouts/AerobicCatalogue.h"
 #include "workouts/ExerciseLogName.h"
 #include "workouts/RecordList.h"
-#include "workouts/WeightCatalogue.h"
 
 #include <QFileInfo>
 
@@ -24,8 +25,6 @@ struct SetColumns
     int weight;
     int reps;
 };
-// The headings on the screen: "Weight k" and "Set k".
-constexpr std::array<SetColumns, 5> kScreenHeading{{{14, 26}, {38, 50}, {62, 74}, {86, 98}, {110, 122}}};
 // The headings on paper: "Weight k" and "Reps k".
 constexpr std::array<SetColumns, 5> kPaperHeading{{{13, 24}, {35, 47}, {59, 71}, {82, 94}, {106, 118}}};
 // An entry's values, on the screen and on paper.
@@ -36,25 +35,19 @@ constexpr int kPaperBreakAt = 20;
 
 const QString kRule = QString(120, u'_');
 
-// The first record of that name, the code not compared: names are unique in
-// their catalogue.
-template <typename Record>
-std::optional<Record> byName(const QList<Record> &records, const QString &name)
-{
-    for (const Record &r : records) {
-        if (r.name == name)
-            return r;
-    }
-    return std::nullopt;
-}
+const QString kDate = QStringLiteral("Date");
 
 void weightHeading(ColumnPage &p, qint16 sets, bool paper)
 {
-    p.text(3, QStringLiteral("Date"));
+    if (!paper) {
+        ExerciseHeadings::weightSets(p, kDate, sets);
+        return;
+    }
+    p.text(3, kDate);
     for (int k = 1; k <= sets; ++k) {
-        const SetColumns c = (paper ? kPaperHeading : kScreenHeading)[size_t(k - 1)];
+        const SetColumns c = kPaperHeading[size_t(k - 1)];
         p.text(c.weight, QStringLiteral("Weight %1").arg(k));
-        p.text(c.reps, (paper ? QStringLiteral("Reps %1") : QStringLiteral("Set %1")).arg(k));
+        p.text(c.reps, QStringLiteral("Reps %1").arg(k));
     }
 }
 
@@ -68,11 +61,7 @@ void weightValues(ColumnPage &p, const ExerciseLogEntry &e)
 
 void aerobicHeading(ColumnPage &p, Layout layout)
 {
-    p.text(3, QStringLiteral("Date")).text(14, QStringLiteral("Time"));
-    if (layout != Layout::DateMinutes)
-        p.text(26, QStringLiteral("Distance"));
-    if (layout == Layout::Full)
-        p.text(38, QStringLiteral("Terrain"));
+    ExerciseHeadings::aerobic(p, kDate, layout);
 }
 
 // An aerobic entry's row, ended.
@@ -103,24 +92,26 @@ ExerciseLogReport::Log ExerciseLogReport::read(const QString &dataFolder, const 
     if (!knownCode(code) || name.isEmpty())
         return log;
     try {
-        std::optional<RecordFileError> catalogueDamage, damage;
+        std::optional<RecordFileError> damage;
+        QString catalogueDamage;
         if (log.aerobic) {
-            const auto activity = byName(AerobicCatalogue::readUpToDamage(dataFolder, catalogueDamage), name);
-            if (activity) {
+            const auto catalogue = ReportCatalogues::aerobics(dataFolder);
+            catalogueDamage = catalogue.problem;
+            if (const auto activity = catalogue.byName(name)) {
                 log.found = true;
                 log.layout = AerobicLog::layoutOf(*activity);
             }
         } else {
-            const auto exercise = byName(WeightCatalogue::readUpToDamage(dataFolder, catalogueDamage), name);
-            if (exercise) {
+            const auto catalogue = ReportCatalogues::weights(dataFolder);
+            catalogueDamage = catalogue.problem;
+            if (const auto exercise = catalogue.byName(name)) {
                 log.found = true;
                 log.sets = exercise->setCount();
             }
         }
         if (!log.found) {
             // The exercise may stand behind the damage.
-            if (catalogueDamage)
-                log.failure = catalogueDamage->message();
+            log.failure = catalogueDamage;
             return log;
         }
         const QString logPath = ExerciseLogName::path(dataFolder, code, name);

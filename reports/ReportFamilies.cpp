@@ -1,6 +1,9 @@
 #include "ReportFamily.h"
 
+#include "DescriptionReport.h"
 #include "ExerciseLogReport.h"
+#include "FoodsReport.h"
+#include "TemplateReport.h"
 
 #include "common/RecordFile.h"
 
@@ -15,9 +18,11 @@ std::unique_ptr<ReportFamily> ReportFamilies::make(ReportType type)
     case ReportType::ExerciseLog:
         return std::make_unique<ExerciseLogReport>();
     case ReportType::Template:
+        return std::make_unique<TemplateReport>();
     case ReportType::Foods:
+        return std::make_unique<FoodsReport>();
     case ReportType::Descriptions:
-        break;
+        return std::make_unique<DescriptionReport>();
     }
     return nullptr;
 }

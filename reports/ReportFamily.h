@@ -49,9 +49,6 @@ struct ReportPrintout
     bool print = true;
     // The report sounds its own click before it prints.
     bool clickSound = false;
-    // Printing sets the report window's page counter back to 1 (the page
-    // shown and the buttons stay as they are).
-    bool resetsPageCounter = false;
 };
 
 // A report family: the pages and the printout of one kind of report, made
@@ -84,7 +81,7 @@ inline constexpr double kPaperFontSize = 10;
 // printouts, shipped in the data folder.
 inline const QString kLogoFile = QStringLiteral("smallglobe.jpg");
 
-// The family of a report type; null while that report has none.
+// The family of a report type.
 std::unique_ptr<ReportFamily> make(ReportType type);
 
 // Adds the logo of the data folder at its own size with its top left

@@ -1,10 +1,6 @@
 #include "ReportLists.h"
 
-#include "common/RecordFileError.h"
-#include "workouts/AerobicCatalogue.h"
-#include "workouts/WeightCatalogue.h"
-
-#include <optional>
+#include "ReportCatalogues.h"
 
 namespace ReportLists {
 
@@ -28,52 +24,37 @@ QStringList descriptionCategories()
 namespace {
 
 template <typename Record, typename Keep>
-void addNames(QStringList &out, const QList<Record> &records, Keep keep)
+void addNames(Exercises &out, const ReportCatalogues::Read<Record> &catalogue, Keep keep, bool holdsTheCategory)
 {
-    for (const Record &r : records) {
+    for (const Record &r : catalogue.records) {
         if (keep(r.code))
-            out.append(r.name);
+            out.names.append(r.name);
     }
-}
-
-// The records of a catalogue before any damage; none when it cannot be read.
-template <typename Record>
-QList<Record> readable(QList<Record> (*read)(const QString &, std::optional<RecordFileError> &),
-                       const QString &dataFolder)
-{
-    std::optional<RecordFileError> damage;
-    try {
-        return read(dataFolder, damage);
-    } catch (const RecordFileError &) {
-        return {};
-    }
-}
-
-QList<WeightExercise> weightCatalogue(const QString &dataFolder)
-{
-    return readable(&WeightCatalogue::readUpToDamage, dataFolder);
-}
-
-QList<AerobicActivity> aerobicCatalogue(const QString &dataFolder)
-{
-    return readable(&AerobicCatalogue::readUpToDamage, dataFolder);
+    if (catalogue.problem.isEmpty() || !holdsTheCategory)
+        return;
+    out.problem = catalogue.problem
+                  + (catalogue.unreadable ? QStringLiteral(" The list shows none of its exercises.")
+                                          : QStringLiteral(" The list shows the exercises before the damage."));
 }
 
 } // namespace
 
-QStringList exercises(const QString &dataFolder, const ReportChoice &choice)
+Exercises exercises(const QString &dataFolder, const ReportChoice &choice)
 {
-    QStringList out;
+    Exercises out;
     const auto weightGroup = [](const QString &code) { return WeightCatalogue::isGroupCode(code); };
+    const auto aerobicClass = [](const QString &code) { return AerobicClass::isClassCode(code); };
     if (choice.options[0]) {
+        // Both catalogues are read; only the one whose kind of code the
+        // category has can have its exercises cut off by damage.
         const QString code = choice.code();
         const auto same = [&code](const QString &c) { return c == code; };
-        addNames(out, weightCatalogue(dataFolder), same);
-        addNames(out, aerobicCatalogue(dataFolder), same);
+        addNames(out, ReportCatalogues::weights(dataFolder), same, !aerobicClass(code));
+        addNames(out, ReportCatalogues::aerobics(dataFolder), same, aerobicClass(code));
     } else if (choice.options[1] && choice.category != kWeightlifting) {
-        addNames(out, aerobicCatalogue(dataFolder), [](const QString &c) { return AerobicClass::isClassCode(c); });
+        addNames(out, ReportCatalogues::aerobics(dataFolder), aerobicClass, true);
     } else {
-        addNames(out, weightCatalogue(dataFolder), weightGroup);
+        addNames(out, ReportCatalogues::weights(dataFolder), weightGroup, true);
     }
     return out;
 }

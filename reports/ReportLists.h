@@ -20,6 +20,15 @@ QStringList descriptionCategories();
 
 inline const QString kWeightlifting = QStringLiteral("Weightlifting");
 
+struct Exercises
+{
+    QStringList names;
+    // One message naming the catalogue of the category's exercises when it
+    // could not be read at all or damage cut it short; empty when it was
+    // read whole.
+    QString problem;
+};
+
 // The names the exercise list holds for the options and the category, in
 // catalogue order: for the exercise log the weight-training exercises and
 // then the aerobic activities of the category's code; for the template
@@ -27,6 +36,6 @@ inline const QString kWeightlifting = QStringLiteral("Weightlifting");
 // activity (any other category); otherwise every weight-training exercise.
 // A catalogue lists the records before any damage; one that cannot be read
 // lists nothing.
-QStringList exercises(const QString &dataFolder, const ReportChoice &choice);
+Exercises exercises(const QString &dataFolder, const ReportChoice &choice);
 
 } // namespace ReportLists

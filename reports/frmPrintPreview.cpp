@@ -20,6 +20,8 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
+#include <utility>
+
 using namespace Controls;
 
 const QString frmPrintPreview::kName = QStringLiteral("frmPrintPreview");
@@ -105,7 +107,9 @@ frmPrintPreview::frmPrintPreview(Shell &shell) : WorkingWindow(shell)
     lblNotes = notesLabel(this, QStringLiteral("lblNotes"), 600, 4560, 3495, 1215);
     lblNotes->setText(QStringLiteral("Notes"));
 
-    m_preview = labelButton(this, QStringLiteral("Label7"), QStringLiteral("Print Preview"),
+    // The caption's leading blanks fill a line of their own: the words stand
+    // below them, inside the circle.
+    m_preview = labelButton(this, QStringLiteral("Label7"), QString(66, u' ') + QStringLiteral("Print Preview"),
                             greenRound(QStringLiteral("Shape1"), QStringLiteral("Shape2")), 4995, 4440, 1455, 1455,
                             LabelButton::MoveBackFirst);
     Label7 = m_preview->label();
@@ -116,10 +120,11 @@ frmPrintPreview::frmPrintPreview(Shell &shell) : WorkingWindow(shell)
     for (int i = 0; i < 4; ++i) {
         connect(chkType[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                chkType_Click(i);
+                fillingAction([this, i] { chkType_Click(i); });
         });
     }
-    connect(cboCategory, &QComboBox::activated, this, &frmPrintPreview::cboCategory_Click);
+    connect(cboCategory, &QComboBox::activated, this,
+            [this] { fillingAction([this] { cboCategory_Click(); }); });
     connect(m_preview, &LabelButton::clicked, this, &frmPrintPreview::Label7_Click);
 
     m_hints = new HoverHint(this, lblNotes, HoverHint::FontSize);
@@ -251,8 +256,21 @@ void frmPrintPreview::cboCategory_Click()
 
 void frmPrintPreview::FillExerciseList()
 {
+    const ReportLists::Exercises listed = ReportLists::exercises(shell().dataFolder(), choice());
     lstExcercise->clear();
-    lstExcercise->addItems(ReportLists::exercises(shell().dataFolder(), choice()));
+    lstExcercise->addItems(listed.names);
+    m_listProblem = listed.problem;
+}
+
+void frmPrintPreview::fillingAction(const std::function<void()> &action)
+{
+    if (m_actions == 0)
+        m_listProblem.clear();
+    ++m_actions;
+    action();
+    if (--m_actions > 0 || m_listProblem.isEmpty())
+        return;
+    MsgBox::show(std::exchange(m_listProblem, QString()));
 }
 
 void frmPrintPreview::updateListHint()
@@ -289,7 +307,7 @@ bool frmPrintPreview::eventFilter(QObject *watched, QEvent *event)
         const int i = int(lblType.indexOf(static_cast<QLabel *>(watched)));
         if (i >= 0 && mouse->button() == Qt::LeftButton
             && lblType[i]->rect().contains(mouse->position().toPoint())) {
-            lblType_Click(i);
+            fillingAction([this, i] { lblType_Click(i); });
             return true;
         }
     }

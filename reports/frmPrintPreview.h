@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class DatePicker;
 class HoverHint;
 class LabelButton;
@@ -49,6 +51,10 @@ private:
     void cboCategory_Click();
     void Label7_Click();
     void FillExerciseList();
+    // Runs one action of the user's (a click, a choice of category) that
+    // fills the list once or more, and then tells, once, what kept the
+    // list as last filled from being whole.
+    void fillingAction(const std::function<void()> &action);
     void fillCategories(const QStringList &categories);
     // The notes the exercise list writes for the report chosen.
     void updateListHint();
@@ -63,4 +69,6 @@ private:
     Shape *Shape1, *Shape2;
     LabelButton *m_preview;
     HoverHint *m_hints, *m_listHint;
+    int m_actions = 0;     // actions under way, one inside another
+    QString m_listProblem; // of the last fill, told when the action ends
 };

@@ -63,19 +63,21 @@ frmRTF::frmRTF(Shell &shell) : WorkingWindow(shell)
     Text7_3->setAccessibleName(QStringLiteral("Report page"));
     Twips::place(Text7_3, kPageMargin, kPageMargin, kWidth - 2 * kPageMargin, 5000);
 
-    m_previous = labelButton(this, QStringLiteral("lblPrevious"), QStringLiteral("<<Prev."),
+    // Each caption's leading blanks fill a line of their own, so the word
+    // stands below them in the middle of the circle.
+    m_previous = labelButton(this, QStringLiteral("lblPrevious"), QString(22, u' ') + QStringLiteral("<<Prev."),
                              roundButton(QStringLiteral("shpFrontPrevious"), QStringLiteral("shpBackPrevious")), 600,
                              kButtonTop, kButtonSize, kButtonSize);
     // The front shape of <<Prev. lies 45 twips left of its caption.
     Twips::move(m_previous->front(), 555, kButtonTop);
     Twips::move(m_previous->back(), 480, kButtonTop);
-    m_print = labelButton(this, QStringLiteral("lblPrint"), QStringLiteral("Print "),
+    m_print = labelButton(this, QStringLiteral("lblPrint"), QString(25, u' ') + QStringLiteral("Print "),
                           roundButton(QStringLiteral("shpFrontPrint"), QStringLiteral("shpBackPrint")), 4035,
                           kButtonTop, kButtonSize, kButtonSize);
-    m_back = labelButton(this, QStringLiteral("lblSysInfo"), QStringLiteral("Back"),
+    m_back = labelButton(this, QStringLiteral("lblSysInfo"), QString(25, u' ') + QStringLiteral("Back"),
                          roundButton(QStringLiteral("shpSysInfo"), QStringLiteral("shpSysInfoB")), 6075, kButtonTop,
                          kButtonSize, kButtonSize, LabelButton::MoveBackFirst);
-    m_next = labelButton(this, QStringLiteral("lblNext"), QStringLiteral("Next>>"),
+    m_next = labelButton(this, QStringLiteral("lblNext"), QString(25, u' ') + QStringLiteral("Next>>"),
                          roundButton(QStringLiteral("shpFrontNext"), QStringLiteral("shpBackNext")), 9795, kButtonTop,
                          kButtonSize, kButtonSize);
 
@@ -106,7 +108,7 @@ frmRTF::frmRTF(Shell &shell) : WorkingWindow(shell)
 
 void frmRTF::Form_Load()
 {
-    openWindowAtTop(kWidth, kFinalHeight, 100);
+    openWindowAt(100, 100, kWidth, kFinalHeight);
     for (QLabel *button : {lblPrevious, lblPrint, lblSysInfo, lblNext}) {
         setTextColour(button, Qt::black);
         greyWhenDisabled(button);
@@ -199,8 +201,6 @@ void frmRTF::lblPrint_Click()
         mFormProcedures::ClickSound();
     if (printout.print)
         ReportPainting::print(shell().mainWidget(), windowTitle(), printout.pages);
-    if (printout.resetsPageCounter)
-        m_page = 1;
     if (!printout.message.isEmpty())
         MsgBox::show(printout.message);
 }

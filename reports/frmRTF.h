@@ -34,6 +34,9 @@ public:
 
     static const QString kName;    // "frmRTF"
     static const QString kCaption; // "Print Preview"
+    // Wider than the window was first laid out (11800): at that width the
+    // last set's columns of a five-set exercise log fall past the page
+    // box's right edge.
     static constexpr int kWidth = 12450;
     static constexpr int kFinalHeight = 8000;
 

@@ -2,7 +2,9 @@
 
 #include "Twips.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 
 QLabel *Controls::label(QWidget *parent, const QString &name, const QString &text)
 {
@@ -19,6 +21,18 @@ QLabel *Controls::notesLabel(QWidget *parent, const QString &name, int left, int
     notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Twips::place(notes, left, top, width, height);
     return notes;
+}
+
+void Controls::onClick(QListWidget *list, std::function<void()> work)
+{
+    // The selection changes after the current row: by then both are
+    // settled, whichever the work reads.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [work = std::move(work)] { work(); });
+}
+
+void Controls::onClick(QComboBox *combo, std::function<void()> work)
+{
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [work = std::move(work)] { work(); });
 }
 
 QString Controls::element(const QString &name, int index)

@@ -5,8 +5,11 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 
+class QComboBox;
 class QLabel;
+class QListWidget;
 class QWidget;
 
 // Small helpers the working windows build their controls with. Geometry is
@@ -19,6 +22,13 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text);
 // A window's notes label (where hover hints and confirmations are written):
 // plain text, wrapped, from its top left corner.
 QLabel *notesLabel(QWidget *parent, const QString &name, int left, int top, int width, int height);
+
+// A list's or combo's Click: `work` runs at every change of its selection,
+// by the mouse, the keyboard or the window itself: the selected rows of a
+// list (once its current row has moved too), the current entry of a combo
+// box. A click on what is chosen already changes nothing.
+void onClick(QListWidget *list, std::function<void()> work);
+void onClick(QComboBox *combo, std::function<void()> work);
 
 // The objectName of a control array element: "Check1(3)".
 QString element(const QString &name, int index);

@@ -1,6 +1,7 @@
 #include "MDIFitness.h"
 
 #include "MsgBox.h"
+#include "ShellStyle.h"
 #include "Twips.h"
 #include "WorkArea.h"
 #include "WorkingWindow.h"
@@ -195,6 +196,7 @@ MDIFitness::MDIFitness(std::unique_ptr<Settings> settings, QString dataFolder, W
       m_registry(std::move(registry)),
       m_today(std::move(today))
 {
+    ShellStyle::install();
     setObjectName(QStringLiteral("MDIFitness"));
     setWindowTitle(QStringLiteral("Kestrava Pulsar 3.0"));
     m_area = new WorkArea(this);
@@ -310,6 +312,16 @@ void MDIFitness::click(const QString &name)
     case MenuEntry::Separator:
         break;
     }
+}
+
+QString MDIFitness::itemTarget(const QString &name) const
+{
+    const MenuEntry *e = findEntry(name);
+    if (!e)
+        return QString();
+    if (e->kind == MenuEntry::Quote)
+        return kIntroPage;
+    return e->kind == MenuEntry::HandOver && e->target ? QLatin1String(e->target) : QString();
 }
 
 void MDIFitness::handOver(const MenuEntry &entry)

@@ -66,6 +66,10 @@ public:
     // Runs the item's click handler, as a click on it does (also for an item
     // that is hidden or disabled).
     void click(const QString &name);
+    // The working window a click on the item opens: a hand-over's target,
+    // the start-up page for File > Quote; empty for every other item and for
+    // an unknown name.
+    QString itemTarget(const QString &name) const;
 
     // The order in which UnloadForm closes the working windows.
     static const QStringList &unloadOrder();

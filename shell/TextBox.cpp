@@ -1,13 +1,34 @@
 #include "TextBox.h"
 
-#include <QFocusEvent>
-#include <QPointer>
-#include <QTimer>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+bool TextBoxes::leavesTextAlone(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TextBoxes::isClick(const QPoint &pressedAt, const QMouseEvent *release)
+{
+    return (release->position().toPoint() - pressedAt).manhattanLength() < QApplication::startDragDistance();
+}
 
 TextBox::TextBox(QWidget *parent, const QString &name)
-    : QLineEdit(parent)
+    : SelectsWhole(parent)
 {
     setObjectName(name);
+    connect(this, &QLineEdit::textChanged, this, [this] { filled(); });
 }
 
 void TextBox::selectWhole()
@@ -15,17 +36,31 @@ void TextBox::selectWhole()
     setSelection(0, text().length());
 }
 
-void TextBox::focusInEvent(QFocusEvent *event)
+MultiLineTextBox::MultiLineTextBox(QWidget *parent, const QString &name)
+    : SelectsWhole(parent)
 {
-    QLineEdit::focusInEvent(event);
-    selectWhole();
-    // A mouse click places the cursor after the focus arrives; select again
-    // once the click is done.
-    if (event->reason() == Qt::MouseFocusReason) {
-        QPointer<TextBox> self(this);
-        QTimer::singleShot(0, this, [self] {
-            if (self && self->hasFocus())
-                self->selectWhole();
-        });
-    }
+    setObjectName(name);
+    // A tab character has no place in a record.
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { filled(); });
+}
+
+QString MultiLineTextBox::text() const
+{
+    QString plain = toPlainText();
+    plain.replace(u'\n', QLatin1String("\r\n"));
+    return plain;
+}
+
+void MultiLineTextBox::setText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(u'\r', u'\n');
+    setPlainText(shown);
+}
+
+void MultiLineTextBox::selectWhole()
+{
+    selectAll();
 }

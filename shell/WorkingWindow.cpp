@@ -111,9 +111,14 @@ void WorkingWindow::openWindow(int width, int finalHeight, int topDivisor)
 
 void WorkingWindow::openWindowAtTop(int width, int finalHeight, int top)
 {
+    openWindowAt((m_shell.mainWidthTwips() - width) / 2, top, width, finalHeight);
+}
+
+void WorkingWindow::openWindowAt(int left, int top, int width, int finalHeight)
+{
     setHeightTwips(kOpeningHeight);
     setWidthTwips(width);
-    setLeftTwips((m_shell.mainWidthTwips() - width) / 2);
+    setLeftTwips(left);
     setTopTwips(top);
     growOpened(finalHeight);
 }

@@ -66,6 +66,8 @@ public:
     void openWindow(int width, int finalHeight, int topDivisor);
     // The same opening with the top at `top` twips.
     void openWindowAtTop(int width, int finalHeight, int top);
+    // The same opening at `left`, `top` twips.
+    void openWindowAt(int left, int top, int width, int finalHeight);
 
     // Shows / hides the sub-window; a hidden window stays loaded (the choice
     // dialogs hide themselves while their result window is open).

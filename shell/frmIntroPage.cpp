@@ -111,8 +111,7 @@ void frmIntroPage::Form_Load()
     placeAuthor();
     // The page grows by itself, whatever Help > Scrolling says, and
     // silently.
-    while (heightTwips() < kTargetHeight)
-        mFormProcedures::stepHeight(this, heightTwips() + 16);
+    mFormProcedures::slideHeight(this, 16, kTargetHeight);
     if (isUnloading())
         return; // the program closed while the page grew
     mFormProcedures::PaintForms();
@@ -124,16 +123,14 @@ void frmIntroPage::Timer1_Timer()
     Timer1->stop();
     if (isUnloading())
         return;
-    while (heightTwips() > 250)
-        mFormProcedures::stepHeight(this, heightTwips() - 1);
+    mFormProcedures::slideHeight(this, -1, 250);
     unloadSelf();
 }
 
 void frmIntroPage::Form_Unload()
 {
     Timer1->stop();
-    while (heightTwips() > 405)
-        mFormProcedures::stepHeight(this, heightTwips() - 2);
+    mFormProcedures::slideHeight(this, -2, 405);
     shell().unloadForm();
     shell().uncheck();
 }

@@ -72,8 +72,9 @@ frmWebBrowser::frmWebBrowser(Shell &shell) : WorkingWindow(shell)
 
     connect(WebBrowser1, &QTextBrowser::anchorClicked, this, &frmWebBrowser::Navigate);
     // The location box follows every page change, back and forward included.
-    connect(WebBrowser1, &QTextBrowser::sourceChanged, this,
-            [this](const QUrl &address) { txtLocation->setText(address.toString()); });
+    connect(WebBrowser1, &QTextBrowser::sourceChanged, this, [this](const QUrl &address) {
+        txtLocation->setText(locationText(address, WebBrowser1->documentTitle()));
+    });
     connect(cmdBack, &QPushButton::clicked, this, &frmWebBrowser::cmdBack_Click);
     connect(cmdForward, &QPushButton::clicked, this, &frmWebBrowser::cmdForward_Click);
     connect(cmdHomePage, &QPushButton::clicked, this, &frmWebBrowser::cmdHomePage_Click);
@@ -87,6 +88,11 @@ QUrl frmWebBrowser::tutorialPage()
 QUrl frmWebBrowser::homePage()
 {
     return QUrl(QStringLiteral("qrc:/tutorial/home.html"));
+}
+
+QString frmWebBrowser::locationText(const QUrl &address, const QString &title)
+{
+    return title.trimmed().isEmpty() ? address.fileName() : title.trimmed();
 }
 
 void frmWebBrowser::Form_Load()

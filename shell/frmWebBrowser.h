@@ -23,6 +23,9 @@ public:
     // The addresses of the two pages.
     static QUrl tutorialPage();
     static QUrl homePage();
+    // What the location box shows of a page of the program's own: its
+    // title, or its file name when it has none.
+    static QString locationText(const QUrl &address, const QString &title);
 
     void Form_Load() override;
     void Form_Unload() override;

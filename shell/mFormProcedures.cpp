@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPainter>
 #include <QScrollBar>
 #include <QThread>
@@ -25,8 +26,8 @@ namespace mFormProcedures {
 namespace {
 
 Shell *g_shell = nullptr;
-int g_clickMs = 100;
-int g_stepMs = 8;
+int g_clickMs = kClickPauseMs;
+int g_animationMs = kAnimationMs;
 
 QList<WorkingWindow *> loadedWindows()
 {
@@ -52,8 +53,7 @@ void installSubstitution()
     if (done)
         return;
     done = true;
-    QFont::insertSubstitutions(kFontName, {QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans"),
-                                           QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kFontName, kFontFaces);
 }
 
 // The controls of a window: its children, and the children of the frames
@@ -102,13 +102,7 @@ void setTextColour(QWidget *control, const QColor &colour)
 QFont commonFont(qreal pointSize)
 {
     installSubstitution();
-    // The name stays as the windows were designed with it; no font has that
-    // name, and fontconfig would answer with its default face, which is too
-    // wide for the designed captions. The families after it are tried in
-    // order: a Helvetica-metric face first.
     QFont font(kFontName);
-    font.setFamilies({kFontName, QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setBold(true);
     font.setItalic(false);
@@ -125,10 +119,10 @@ Shell *attachedShell()
     return g_shell;
 }
 
-void setPauses(int clickMs, int stepMs)
+void setPauses(int clickMs, int animationMs)
 {
     g_clickMs = qMax(0, clickMs);
-    g_stepMs = qMax(0, stepMs);
+    g_animationMs = qMax(0, animationMs);
 }
 
 int clickPauseMs()
@@ -136,9 +130,9 @@ int clickPauseMs()
     return g_clickMs;
 }
 
-int stepPauseMs()
+int animationMs()
 {
-    return g_stepMs;
+    return g_animationMs;
 }
 
 bool scrollingOn(const QString &storedValue)
@@ -174,8 +168,7 @@ void OpenForm(qint16 &finalHeight)
         if (!w->isNormalState())
             continue;
         if (on) {
-            while (w->heightTwips() < target)
-                stepHeight(w, w->heightTwips() + 100);
+            slideHeight(w, 100, target);
         } else {
             w->setHeightTwips(target);
         }
@@ -189,10 +182,8 @@ void CloseForm()
         return;
     const QList<WorkingWindow *> windows = loadedWindows();
     for (WorkingWindow *w : windows) {
-        if (!w->isNormalState())
-            continue;
-        while (w->heightTwips() > 405)
-            stepHeight(w, w->heightTwips() - 100);
+        if (w->isNormalState())
+            slideHeight(w, -100, 405);
     }
 }
 
@@ -248,22 +239,52 @@ void ClickSound()
     pause(g_clickMs);
 }
 
-void animationStep()
+namespace {
+
+// Paints what changed now (no user input is taken).
+void paintNow()
 {
-    pause(g_stepMs);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void stepHeight(WorkingWindow *window, int heightTwips)
+} // namespace
+
+void slideHeight(WorkingWindow *window, int step, int limit)
 {
-    const QWidget *frame = window->frame() ? static_cast<const QWidget *>(window->frame()) : window;
-    const int before = frame->height();
-    window->setHeightTwips(heightTwips);
-    const int moved = qAbs(frame->height() - before);
-    if (!window->isShownWindow() || moved == 0 || g_stepMs == 0)
+    if (step == 0)
         return;
-    // Every animation moves at the same pace: the pause of a 100-twip step
-    // (about 7 pixels) for each 7 pixels of change.
-    pause(qMax(1, g_stepMs * moved / 7));
+    const int start = window->heightTwips();
+    const int distance = step > 0 ? limit - start : start - limit;
+    if (distance <= 0)
+        return;
+    const int size = qAbs(step);
+    const int steps = (distance + size - 1) / size;
+    if (g_animationMs == 0 || !window->isShownWindow()) {
+        window->setHeightTwips(start + steps * step);
+        return;
+    }
+    // The heights are due evenly over the animation's time; one painted
+    // frame never moves more than 1/kFewestHeights of the way.
+    const int stride = qMax(1, (steps + kFewestHeights - 1) / kFewestHeights);
+    // A window unloaded while it moves (its close box, the program ending)
+    // stops moving.
+    QPointer<WorkingWindow> alive(window);
+    const bool unloading = window->isUnloading();
+    QElapsedTimer clock;
+    clock.start();
+    int done = 0;
+    while (done < steps) {
+        const int due = int(qint64(steps) * clock.elapsed() / g_animationMs);
+        const int next = qMin(qMin(qMax(done + 1, due), steps), done + stride);
+        window->setHeightTwips(start + next * step);
+        done = next;
+        paintNow();
+        if (done < steps && alive)
+            pause(int(qint64(done + 1) * g_animationMs / steps - clock.elapsed()));
+        if (!alive || alive->isUnloading() != unloading)
+            return;
+    }
 }
 
 void pause(int ms)
@@ -272,8 +293,7 @@ void pause(int ms)
         return;
     QElapsedTimer timer;
     timer.start();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    paintNow();
     while (timer.elapsed() < ms) {
         QThread::msleep(1);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

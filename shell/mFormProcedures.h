@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class Settings;
 class Shell;
@@ -22,9 +23,14 @@ inline const QString kOpenSound = QStringLiteral(":/sounds/open.wav");
 inline const QString kCloseSound = QStringLiteral(":/sounds/close.wav");
 inline const QString kClickSound = QStringLiteral(":/sounds/click.wav");
 
-// The common font name, as the windows have always spelled it; the system's
-// font substitution supplies a sans-serif face.
+// The common font name, as the windows have always spelled it. No font has
+// that name: it is substituted by the first installed of kFontFaces, faces
+// with the widths of the Helvetica and Arial faces the windows were laid out
+// in, so their captions fit their controls at the designed size. The setup
+// installs Liberation Sans.
 inline const QString kFontName = QStringLiteral("Helvatica");
+inline const QStringList kFontFaces = {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                       QStringLiteral("Arial"), QStringLiteral("Helvetica")};
 // The common font: kFontName, the given size, bold, not italic.
 QFont commonFont(qreal pointSize = 10);
 
@@ -33,11 +39,18 @@ QFont commonFont(qreal pointSize = 10);
 void attach(Shell *shell);
 Shell *attachedShell();
 
-// Pauses that make the pressed look of a label-button and each animation
-// step visible. Tests set both to zero. Defaults: 100 ms and 8 ms.
-void setPauses(int clickMs, int stepMs);
+// The pressed look of a label-button stays clickMs on the screen; an open
+// or close animation takes about animationMs, however tall the window, and
+// shows every height it can paint in that time (at least kFewestHeights).
+// Tests set both to zero: the animations then jump to their end. The
+// program's pace: a hand-over (close, then open) is done in about a quarter
+// of a second.
+inline constexpr int kClickPauseMs = 100;
+inline constexpr int kAnimationMs = 120;
+void setPauses(int clickMs, int animationMs);
 int clickPauseMs();
-int stepPauseMs();
+int animationMs();
+inline constexpr int kFewestHeights = 4;
 
 // The animation switch of Help > Scrolling: "Fitness"/"Scrolling", on when
 // missing; "False" (any letter case) or a number that is zero switches it
@@ -79,12 +92,14 @@ void formatWindow(QWidget *window);
 // Click sound, then a short visible pause (the pressed look).
 void ClickSound();
 
-// One visible step of an animation: repaints and pauses stepPauseMs().
-void animationStep();
-// One step of a window's growth or shrinking: sets its height and, when the
-// window is on screen and its pixel height changed, shows the step with a
-// pause in proportion to the change, so every animation has the same pace.
-void stepHeight(WorkingWindow *window, int heightTwips);
+// An animation of a window's height: from its height, `step` twips at a
+// time (negative: shrinking), while it is below `limit` (growing) or above
+// it (shrinking), so it ends at the first height of that series at or past
+// the limit. The heights are shown at the animations' pace: each one
+// painted, heights skipped only where painting cannot keep up, at least
+// kFewestHeights of them. Without pauses, or while the window is not on
+// the screen, it takes its last height at once.
+void slideHeight(WorkingWindow *window, int step, int limit);
 // Processes paint events (no user input) for `ms` milliseconds.
 void pause(int ms);
 

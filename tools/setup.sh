@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev
-          libbenchmark-dev locales poppler-utils xvfb xauth fonts-dejavu-core fonts-urw-base35 fontconfig)
+          libbenchmark-dev locales poppler-utils xvfb xauth fonts-dejavu-core fonts-urw-base35 fonts-liberation2 fontconfig)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -122,14 +122,6 @@ struct RecordReading
     }
 };
 
-// Whether a journal value, rounded (halves to even), is a whole number of
-// 32 bits: what a rewrite writes back for it.
-bool fitsWhole(double calories)
-{
-    const double whole = NumberText::roundHalfEven(calories);
-    return whole >= double(std::numeric_limits<qint32>::min()) && whole <= double(std::numeric_limits<qint32>::max());
-}
-
 // The new record keeps its fraction; a value the next rewrite could not
 // write back would stop every later save of the journal.
 void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, float calories)
@@ -144,11 +136,11 @@ void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, flo
 // in `source` is copied.
 Q_NEVER_INLINE void writeConverted(RecordWriter &out, const QString &fileName, const JournalRecord &j)
 {
-    if (!fitsWhole(j.calories))
+    const auto whole = NumberText::whole32(j.calories);
+    if (!whole)
         throw RecordFileError(RecordFileError::Overflow, fileName,
                               QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
-    out.write({RecordValue::text(Windows1252::decode(j.dateField)),
-               RecordValue::whole(qint64(NumberText::roundHalfEven(j.calories)))});
+    out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(*whole)});
 }
 
 Q_ALWAYS_INLINE void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j, QByteArrayView source)
@@ -162,7 +154,7 @@ Q_ALWAYS_INLINE void writeOld(RecordWriter &out, const QString &fileName, const 
 // stays within what the rewrite of old records keeps.
 void writeNewExact(RecordWriter &out, const QString &fileName, const QDate &date, double calories)
 {
-    if (!std::isfinite(calories) || std::fabs(calories) > double(std::numeric_limits<qint32>::max()))
+    if (!NumberText::whole32(calories))
         throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::dbl(calories == 0 ? 0.0 : calories)});
 }
@@ -226,7 +218,7 @@ bool CalorieJournal::fits(float calories)
     if (!std::isfinite(calories))
         return false;
     const auto written = NumberText::parse(NumberText::single(calories));
-    return written && fitsWhole(*written);
+    return written && NumberText::whole32(*written);
 }
 
 std::optional<RecordFileError> CalorieJournal::scan(const QByteArray &bytes, const QString &fileName,

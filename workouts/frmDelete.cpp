@@ -68,7 +68,7 @@ void frmDelete::Form_Load()
     m_category->addItems({QStringLiteral("Weightlifting"), QStringLiteral("Cardio")});
     m_category->setCurrentIndex(-1);
     // The list stays empty until a category is chosen.
-    connect(m_category, &QComboBox::currentIndexChanged, this, [this] { FillDeleteList(); });
+    Controls::onClick(m_category, [this] { FillDeleteList(); });
 }
 
 void frmDelete::Form_Unload()

@@ -71,7 +71,7 @@ frmEnterAero::frmEnterAero(Shell &shell) : WorkingWindow(shell)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setToolTip(QStringLiteral("Please select activity you wish to enter"));
     Twips::place(m_list, 240, 420, 2400, 850);
-    connect(m_list, &QListWidget::itemSelectionChanged, this, &frmEnterAero::List1_Click);
+    Controls::onClick(m_list, [this] { List1_Click(); });
 
     m_labels[2] = WindowBits::caption(this, QStringLiteral("Label3"), QStringLiteral("Time"), 240, 1380, 800);
     m_labels[3] =
@@ -225,7 +225,8 @@ void frmEnterAero::List1_Click()
         showDistance(activity->hasDistance);
         showTerrain(activity->hasTerrain);
     }
-    m_hr->setFocus();
+    // The hours are selected for typing; the focus stays where the user is,
+    // so the arrow keys go on choosing in the list.
     m_hr->selectWhole();
 }
 

@@ -289,12 +289,7 @@ void frmEnterData::grow()
         setHeightTwips(kTargetHeight);
         return;
     }
-    const int pause = mFormProcedures::stepPauseMs() / 4;
-    while (heightTwips() < kTargetHeight) {
-        setHeightTwips(heightTwips() + kGrowStep);
-        if (pause > 0)
-            mFormProcedures::pause(pause);
-    }
+    mFormProcedures::slideHeight(this, kGrowStep, kTargetHeight);
 }
 
 void frmEnterData::extendSeparators()

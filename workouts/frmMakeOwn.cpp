@@ -17,11 +17,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QTimer>
 
 const QString frmMakeOwn::kName = QStringLiteral("frmMakeOwn");
 
@@ -79,10 +75,8 @@ frmMakeOwn::frmMakeOwn(Shell &shell) : WorkingWindow(shell)
     m_name->setText(CustomExercise::kNamePrompt);
     Twips::place(m_name, kInputLeft, 1155, 3375, 345);
 
-    m_description = new QPlainTextEdit(this);
-    m_description->setObjectName(QStringLiteral("Text1(1)"));
-    m_description->setPlainText(QStringLiteral("Enter Description Here"));
-    m_description->installEventFilter(this);
+    m_description = new MultiLineTextBox(this, QStringLiteral("Text1(1)"));
+    m_description->setText(QStringLiteral("Enter Description Here"));
     Twips::place(m_description, kInputLeft, 1920, 3375, 1215);
 
     m_sets = new QComboBox(this);
@@ -143,7 +137,7 @@ void frmMakeOwn::Form_Unload()
 void frmMakeOwn::lblEnter_Click()
 {
     const CustomExercise::Input input{m_group->currentText(), m_name->text(),
-                                      m_description->toPlainText(), m_sets->currentText()};
+                                      m_description->text(), m_sets->currentText()};
     const auto outcome = CustomExercise::add(shell().dataFolder(), input);
     if (!outcome.added()) {
         MsgBox::show(outcome.refusal);
@@ -164,21 +158,4 @@ void frmMakeOwn::hovered(QWidget *control)
             WindowBits::setPointSize(caption, 10);
     }
     WindowBits::setPointSize(m_captions[index], 11);
-}
-
-bool frmMakeOwn::eventFilter(QObject *watched, QEvent *event)
-{
-    // The description box, like the name box, selects its whole text when
-    // it gets the focus.
-    if (watched == m_description && event->type() == QEvent::FocusIn) {
-        m_description->selectAll();
-        // A click places the cursor after the focus arrives: select again
-        // once it is done.
-        QPointer<QPlainTextEdit> box(m_description);
-        QTimer::singleShot(0, this, [box] {
-            if (box && box->hasFocus())
-                box->selectAll();
-        });
-    }
-    return WorkingWindow::eventFilter(watched, event);
 }

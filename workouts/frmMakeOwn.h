@@ -8,7 +8,7 @@ class HoverHint;
 class LabelButton;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
+class MultiLineTextBox;
 class TextBox;
 
 // "Make Your Own Excercise": a weight-training exercise of the user's own,
@@ -31,13 +31,12 @@ public:
     QComboBox *group() const { return m_group; }    // Combo1(0)
     QComboBox *sets() const { return m_sets; }      // Combo1(1)
     TextBox *nameBox() const { return m_name; }     // Text1(0)
-    QPlainTextEdit *description() const { return m_description; } // Text1(1)
+    MultiLineTextBox *description() const { return m_description; } // Text1(1)
     QLabel *caption(int index) const { return m_captions.value(index); } // Label1(0..3)
     QLabel *notes() const { return m_notes; }
     LabelButton *enterButton() const { return m_button; }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void hovered(QWidget *control);
@@ -46,7 +45,7 @@ private:
     QComboBox *m_group = nullptr;
     QComboBox *m_sets = nullptr;
     TextBox *m_name = nullptr;
-    QPlainTextEdit *m_description = nullptr;
+    MultiLineTextBox *m_description = nullptr;
     QLabel *m_notes = nullptr;
     QLabel *m_enter = nullptr;
     LabelButton *m_button = nullptr;

@@ -64,9 +64,8 @@ frmPickAero::frmPickAero(Shell &shell) : WorkingWindow(shell)
         const int top = kFirstTop + kRowStep * (i - firstOfColumn(column));
         auto *box = new QCheckBox(this);
         box->setObjectName(Controls::element(QStringLiteral("chkExcercise"), i));
-        box->setText(standards[i].name);
-        // The box alone shows (its caption is cut off by its width); the
-        // name stands in the label beside it.
+        // The box alone shows: the name stands in the label beside it.
+        box->setAccessibleName(standards[i].name);
         box->setAutoFillBackground(true);
         Twips::place(box, left, top, 255, 375);
         m_check.append(box);

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void recoverFinishesOrClears();
     void recoverOfNoFolderIsDone();
     void folderWithoutLockIsReadAsAnyOther();
+    void lockFileThatIsNoFileRefusesTheSave();
     void unfinishedBatchStopsTheNextUntilTheStartGivesItUp();
     void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne();
@@ -205,6 +206,26 @@ void TestFileBatch::folderWithoutLockIsReadAsAnyOther()
     batch.write(RecordFile::path(missing, QStringLiteral("Log.txt")), "new");
     QVERIFY_THROWS_EXCEPTION(RecordFileError, batch.commit());
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+// Where something else stands in the lock file's place of a folder that can
+// be written, a save without the lock could lose another copy's records:
+// it is refused, naming the lock file, and nothing is written.
+void TestFileBatch::lockFileThatIsNoFileRefusesTheSave()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old");
+    QVERIFY(QDir(folder).mkdir(FileBatch::kLockFileName));
+    const Files before = files(folder);
+    FileBatch batch;
+    try {
+        batch.write(RecordFile::path(folder, QStringLiteral("Log.txt")), "new");
+        batch.commit();
+        QFAIL("saved without the folder's lock");
+    } catch (const RecordFileError &e) {
+        QVERIFY2(e.message().contains(FileBatch::kLockFileName), qPrintable(e.message()));
+    }
+    QCOMPARE(files(folder), before);
 }
 
 // The first start: the data folder is not there yet.

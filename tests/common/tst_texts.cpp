@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 #include <clocale>
 
 class TestTexts : public QObject
@@ -17,6 +19,8 @@ private Q_SLOTS:
     void roundsHalfToEven();
     void roundsToDecimals_data();
     void roundsToDecimals();
+    void wholeNumbersOf32Bits_data();
+    void wholeNumbersOf32Bits();
     void writesShortestNumbers_data();
     void writesShortestNumbers();
     void parsesNumbers_data();
@@ -75,6 +79,29 @@ void TestTexts::roundsToDecimals()
     QFETCH(int, decimals);
     QFETCH(double, expected);
     QCOMPARE(NumberText::roundHalfEven(value, decimals), expected);
+}
+
+void TestTexts::wholeNumbersOf32Bits_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<int>("whole");
+    QTest::newRow("-36.3") << -36.3 << true << -36;
+    QTest::newRow("-49.5") << -49.5 << true << -50;
+    QTest::newRow("largest, rounded down") << 2147483647.4 << true << 2147483647;
+    QTest::newRow("past the largest, a half rounded up") << 2147483647.5 << false << 0;
+    QTest::newRow("smallest, a half rounded to even") << -2147483648.5 << true << -2147483647 - 1;
+    QTest::newRow("past the smallest") << -2147483649.0 << false << 0;
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << false << 0;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << 0;
+}
+
+void TestTexts::wholeNumbersOf32Bits()
+{
+    QFETCH(double, value);
+    QFETCH(bool, fits);
+    QFETCH(int, whole);
+    QCOMPARE(NumberText::whole32(value), fits ? std::optional<qint32>(whole) : std::nullopt);
 }
 
 void TestTexts::writesShortestNumbers_data()

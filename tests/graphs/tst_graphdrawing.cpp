@@ -1,3 +1,4 @@
+#include "common/PrintColumns.h"
 #include "common/RecordingSurface.h"
 #include "graphs/AbdominalGraphs.h"
 #include "graphs/AerobicGraphs.h"
@@ -152,6 +153,19 @@ void TestGraphDrawing::printedFrameHeading()
     QVERIFY(heading->from.y() < 1500 && heading->from.y() > 1300);
     QVERIFY(s.text("Set 2")->from.y() < s.text("Set 1")->from.y());
     QCOMPARE(s.text("Set 1")->from.x(), s.text("Set 5")->from.x());
+    // The title at column 25 of its 14-point font, the date at 55 and the
+    // legend at 10 of the 10-point one: the columns of the printed reports.
+    RecordingSurface page;
+    page.scale(0, 1500, 1500, 0);
+    const auto column = [&](int points, int n) {
+        QFont f = page.font();
+        f.setPointSize(points);
+        page.setFont(f);
+        return (n - 1) * ColumnPainter::columnWidth(page);
+    };
+    QCOMPARE(heading->from.x(), column(14, 25));
+    QCOMPARE(s.text(texts[1])->from.x(), column(10, 55));
+    QCOMPARE(s.text("Set 1")->from.x(), column(10, 10));
     // In black and white the legend's colours are greys, the band black.
     for (const Call &c : s.calls())
         QCOMPARE(c.colour.red(), c.colour.blue());

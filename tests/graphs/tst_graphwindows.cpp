@@ -65,6 +65,9 @@ private:
 };
 
 using WindowTest::control;
+using WindowTest::chooseByKeys;
+using WindowTest::chooseByMouse;
+using WindowTest::clickOn;
 
 std::unique_ptr<ShellFixture> TestGraphWindows::fixture()
 {
@@ -92,14 +95,8 @@ frmChartInfo *TestGraphWindows::openOptions(ShellFixture &f, const QString &item
 
 void TestGraphWindows::choose(frmChartInfo *dialog, const QString &category, const QString &exercise)
 {
-    auto *combo = control<QComboBox>(dialog, QStringLiteral("Combo1(0)"));
-    combo->setCurrentIndex(combo->findText(category));
-    Q_EMIT combo->activated(combo->currentIndex());
-    auto *list = control<QListWidget>(dialog, QStringLiteral("List1"));
-    const QList<QListWidgetItem *> found = list->findItems(exercise, Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
-    list->setCurrentItem(found.first());
-    Q_EMIT list->itemClicked(found.first());
+    QVERIFY(chooseByKeys(control<QComboBox>(dialog, QStringLiteral("Combo1(0)")), category));
+    QVERIFY(chooseByKeys(control<QListWidget>(dialog, QStringLiteral("List1")), exercise));
 }
 
 void TestGraphWindows::press(QWidget *window, const QString &label)
@@ -233,24 +230,32 @@ void TestGraphWindows::cardioUnitFrames()
     QVERIFY(control<QCheckBox>(dialog, QStringLiteral("chkViewWeight"))->isHidden());
 
     // A time-only activity hides the distance; one with a distance shows
-    // both frames with no unit chosen.
+    // both frames with no unit chosen, by the keyboard as by the mouse.
     choose(dialog, QStringLiteral("Outdoor Activites"), QStringLiteral("Skiing"));
     QVERIFY(distance->isHidden() && !time->isHidden());
     choose(dialog, QStringLiteral("Outdoor Activites"), QStringLiteral("Running"));
     QVERIFY(!distance->isHidden());
     auto *miles = control<QRadioButton>(dialog, QStringLiteral("optDistance(2)"));
-    miles->click();
+    clickOn(miles);
+    QVERIFY(miles->isChecked());
     QVERIFY(!minutes->isEnabled());
-    control<QRadioButton>(dialog, QStringLiteral("optDistance(0)"))->click();
+    clickOn(control<QRadioButton>(dialog, QStringLiteral("optDistance(0)")));
     QVERIFY(minutes->isEnabled());
-    choose(dialog, QStringLiteral("Outdoor Activites"), QStringLiteral("Running"));
+    auto *list = control<QListWidget>(dialog, QStringLiteral("List1"));
+    QVERIFY(chooseByMouse(list, QStringLiteral("Skiing")));
+    QVERIFY(distance->isHidden());
+    QVERIFY(chooseByMouse(list, QStringLiteral("Running")));
+    QVERIFY(!distance->isHidden());
     for (int i = 0; i < 4; ++i)
         QVERIFY(!control<QRadioButton>(dialog, QStringLiteral("optDistance(%1)").arg(i))->isChecked());
 
     // Choosing the category again shows the distance frame again.
     choose(dialog, QStringLiteral("Outdoor Activites"), QStringLiteral("Skiing"));
+    QVERIFY(distance->isHidden());
     auto *category = control<QComboBox>(dialog, QStringLiteral("Combo1(0)"));
-    Q_EMIT category->activated(category->currentIndex());
+    QVERIFY(chooseByKeys(category, QStringLiteral("Indoor Activities")));
+    QVERIFY(!distance->isHidden());
+    QVERIFY(chooseByKeys(category, QStringLiteral("Outdoor Activites")));
     QVERIFY(!distance->isHidden());
 }
 

@@ -1,6 +1,7 @@
 #include "support/Pixels.h"
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/TextFit.h"
 #include "support/WindowTest.h"
 
 #include "common/SettingKeys.h"
@@ -21,7 +22,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
 #include <QtTest>
 
 using WindowTest::control;
@@ -62,30 +62,10 @@ void typeDays(QWidget *w, const QString &days)
     QTest::keyClicks(box->lineEdit(), days);
 }
 
-// Moves the calendar's day with the arrow keys.
-void moveDay(QWidget *w, Qt::Key key, int times)
+// The window's month calendar.
+QCalendarWidget *calendar(QWidget *w)
 {
-    auto *view = control<QCalendarWidget>(w, "DTPicker1")->findChild<QTableView *>();
-    view->setFocus();
-    for (int i = 0; i < times; ++i)
-        QTest::keyClick(view, key);
-}
-
-// A mouse click on the day of the shown month.
-void clickDay(QWidget *w, int day)
-{
-    auto *view = control<QCalendarWidget>(w, "DTPicker1")->findChild<QTableView *>();
-    const QAbstractItemModel *model = view->model();
-    for (int r = 0; r < model->rowCount(); ++r) {
-        for (int c = 0; c < model->columnCount(); ++c) {
-            const QModelIndex i = model->index(r, c);
-            if (model->data(i).toString() == QString::number(day)) {
-                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(i).center());
-                return;
-            }
-        }
-    }
-    QFAIL("no such day");
+    return control<QCalendarWidget>(w, "DTPicker1");
 }
 
 QString text(QWidget *w, const QString &name)
@@ -193,7 +173,7 @@ void TestBalanceWindows::showsTheBalanceOfTheDaysChosen()
     frmCalDate *w = open(f);
     QVERIFY(w);
 
-    moveDay(w, Qt::Key_Left, 6);
+    WindowTest::moveDay(calendar(w), Qt::Key_Left, 6);
     QCOMPARE(control<QCalendarWidget>(w, "DTPicker1")->selectedDate(), QDate(2026, 12, 1));
     if (typed) {
         typeDays(w, "7");
@@ -277,12 +257,12 @@ void TestBalanceWindows::calendarSentenceShowsTheDaysChosen()
     frmCalDate *w = open(f);
     QVERIFY(w);
     // No number of days chosen yet: no sentence.
-    clickDay(w, 15);
+    QVERIFY(WindowTest::clickDay(calendar(w), 15));
     QCOMPARE(control<QCalendarWidget>(w, "DTPicker1")->selectedDate(), QDate(2026, 12, 15));
     QCOMPARE(text(w, "lblSelection"), QString());
 
     typeDays(w, "14");
-    clickDay(w, 16);
+    QVERIFY(WindowTest::clickDay(calendar(w), 16));
     QCOMPARE(text(w, "lblSelection"),
              QString("By the two dates above you wish to view your result for the last 14 days."));
     // The sentence follows the number.
@@ -364,7 +344,7 @@ void TestBalanceWindows::pieChartShowsTheDayChosen()
                           + food("Veg&Fruits", "70", "1"));
     frmFoodPieChart *w = openPie(f);
     QVERIFY(w);
-    clickDay(w, 15);
+    QVERIFY(WindowTest::clickDay(calendar(w), 15));
     WindowTest::click(w, "lblEnter");
 
     QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
@@ -394,12 +374,12 @@ void TestBalanceWindows::pieChartOfADayWithoutFood()
     WindowTest::write(f, FoodDay::fileName(QDate(2026, 12, 16)), QByteArray());
     frmFoodPieChart *w = openPie(f);
     QVERIFY(w);
-    clickDay(w, 15);
+    QVERIFY(WindowTest::clickDay(calendar(w), 15));
     WindowTest::click(w, "lblEnter");
     QCOMPARE(text(w, "Label1(0)"), QString("300"));
 
     for (const int day : {16, 17}) { // an emptied day, a day without a file
-        clickDay(w, day);
+        QVERIFY(WindowTest::clickDay(calendar(w), day));
         WindowTest::click(w, "lblEnter");
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(texts(w, kPieValues), (QStringList{"0", "0", "0", "0", "0"}));
@@ -427,25 +407,16 @@ void TestBalanceWindows::captionsFit()
         QVERIFY(w);
         if (w->findChild<QComboBox *>(QStringLiteral("cboLastDay"))) {
             typeDays(w, "120");
-            clickDay(w, 1);
+            QVERIFY(WindowTest::clickDay(calendar(w), 1));
         }
         WindowTest::click(w, "lblEnter");
         QVERIFY(f.messages().isEmpty());
+        const QList<TextFit::Misfit> misfits = TextFit::misfits(w);
+        QVERIFY2(misfits.isEmpty(), qPrintable(TextFit::describe(w->objectName(), misfits).join(u'\n')));
+        // Every caption within the window's client area too.
         for (QLabel *l : w->findChildren<QLabel *>()) {
-            if (l->text().trimmed().isEmpty())
-                continue;
-            const QRect room = l->contentsRect();
-            const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect needed = l->fontMetrics().boundingRect(room, flags, l->text());
-            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                     qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 in %5 x %6")
-                                    .arg(l->objectName(), l->text().trimmed())
-                                    .arg(needed.width())
-                                    .arg(needed.height())
-                                    .arg(room.width())
-                                    .arg(room.height())));
-            // Within the window's client area too.
-            QVERIFY2(w->rect().contains(l->geometry()), qPrintable(l->objectName()));
+            if (!l->text().trimmed().isEmpty())
+                QVERIFY2(w->rect().contains(l->geometry()), qPrintable(l->objectName()));
         }
     }
 }

@@ -4,7 +4,6 @@
 #include "nutrition/FoodList.h"
 #include "nutrition/PendingFoods.h"
 #include "support/TestEnvironment.h"
-#include "workouts/CalorieJournal.h"
 
 #include <QtTest>
 
@@ -31,7 +30,6 @@ private Q_SLOTS:
     void dayFileReadsBackAndNamesDamage_data();
     void dayFileReadsBackAndNamesDamage();
     void pendingFileLines();
-    void correctionKeepsItsFractionUntilTheNextRewrite();
 };
 
 void TestFoodFiles::groupsInTheirOrder()
@@ -315,25 +313,6 @@ void TestFoodFiles::pendingFileLines()
     QVERIFY(PendingFoods::parse(QByteArray(), PendingFoods::kFileName).isEmpty());
     QVERIFY_THROWS_EXCEPTION(RecordFileError,
                              PendingFoods::parse(bytes.chopped(8), PendingFoods::kFileName));
-}
-
-void TestFoodFiles::correctionKeepsItsFractionUntilTheNextRewrite()
-{
-    const QString file = FoodDay::kJournalFileName;
-    const QDate day(2026, 12, 7);
-    QByteArray journal = "\"08-Dec-26\",200\r\n\"07-Dec-26\",480\r\n\"06-Dec-26\",300\r\n";
-    journal = CalorieJournal::insertedExact(journal, file, day, -36.3);
-    QCOMPARE(journal, QByteArray("\"08-Dec-26\",200\r\n\"07-Dec-26\",-36.3\r\n\"07-Dec-26\",480\r\n"
-                                 "\"06-Dec-26\",300\r\n"));
-    journal = CalorieJournal::insertedExact(journal, file, day, -49.5);
-    QCOMPARE(journal, QByteArray("\"08-Dec-26\",200\r\n\"07-Dec-26\",-49.5\r\n\"07-Dec-26\",-36\r\n"
-                                 "\"07-Dec-26\",480\r\n\"06-Dec-26\",300\r\n"));
-    journal = CalorieJournal::insertedExact(journal, file, day.addDays(-5), -0.0);
-    QCOMPARE(journal, QByteArray("\"08-Dec-26\",200\r\n\"07-Dec-26\",-50\r\n\"07-Dec-26\",-36\r\n"
-                                 "\"07-Dec-26\",480\r\n\"06-Dec-26\",300\r\n\"02-Dec-26\",0\r\n"));
-    QCOMPARE(CalorieJournal::insertedExact({}, file, day, -135.123456789012345),
-             QByteArray("\"07-Dec-26\",-135.123456789012\r\n"));
-    QVERIFY_THROWS_EXCEPTION(RecordFileError, CalorieJournal::insertedExact({}, file, day, -3e9));
 }
 
 PULSAR_TEST_MAIN_CORE(TestFoodFiles)

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void picksAreRefused();
     void enterFilesTheDayAndItsTotal();
     void enterWithNothingPickedMakesNoDayFile();
+    void enterRefusesPicksThePendingFileLacks_data();
+    void enterRefusesPicksThePendingFileLacks();
     void enterOfNothingButZeroCaloriesJournalsNothing();
     void enterPutsTheRecordInItsPlace_data();
     void enterPutsTheRecordInItsPlace();
@@ -46,6 +48,17 @@ const QDate kDay(2026, 12, 7);
 const QString kDayFile = QStringLiteral("Food07-Dec-26.txt");
 const QString kJournal = QStringLiteral("FoodEnergy.txt");
 const QString kPending = QStringLiteral("TempFood.txt");
+
+// Picks as the entry window does: the food into the pending-food file and,
+// once picked, into the window's list `shown`, which Enter files.
+FoodEntry::Pick pickInto(QList<PendingFoodRecord> &shown, const QString &folder, const QDate &date, int group,
+                         const FoodListRecord &food, const QString &multiplier, qint32 total)
+{
+    const FoodEntry::Pick p = FoodEntry::pick(folder, date, FoodGroups::byCode(group), food, multiplier, total);
+    if (p.picked())
+        shown.append(p.record);
+    return p;
+}
 
 QByteArray dayLine(const char *category, const char *food, const char *calories, const char *servings)
 {
@@ -99,6 +112,12 @@ void TestFoodSaves::picksGoIntoThePendingFile()
     QVERIFY(FoodEntry::pick(folder, kDay, FoodGroups::byCode(5), food("Cola", 140), "1", 0).picked());
     QCOMPARE(TestEnvironment::readFile(folder, kPending),
              QByteArray("\r\n#2026-12-07#,\"Other\",\"Cola\",\"140\",\"1\"\r\n"));
+    // A name a hand edit left with a double quote would not read back: it
+    // is refused, naming its list.
+    const FoodEntry::Pick odd = FoodEntry::pick(folder, kDay, FoodGroups::byCode(1), food("Milk \"shake\"", 200), "1", 0);
+    QVERIFY2(odd.refusal.contains(QStringLiteral("Milk.txt")), qPrintable(odd.refusal));
+    QCOMPARE(TestEnvironment::readFile(folder, kPending),
+             QByteArray("\r\n#2026-12-07#,\"Other\",\"Cola\",\"140\",\"1\"\r\n"));
 }
 
 void TestFoodSaves::picksAreRefused_data()
@@ -136,10 +155,11 @@ void TestFoodSaves::enterFilesTheDayAndItsTotal()
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, kJournal, "\"09-Dec-26\",2100\r\n\"07-Dec-26\",1800\r\n\"01-Dec-26\",2000\r\n");
     FoodEntry::reset(folder);
+    QList<PendingFoodRecord> shown;
     // Picked while the picker showed another day: filed under the day of Enter.
-    FoodEntry::pick(folder, kDay.addDays(-3), FoodGroups::byCode(1), food("Skim milk (1 cup)", 90), "1.5", 0);
-    FoodEntry::pick(folder, kDay.addDays(-3), FoodGroups::byCode(2), food("Chicken breast", 33), "1.1", 135);
-    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay);
+    pickInto(shown, folder, kDay.addDays(-3), 1, food("Skim milk (1 cup)", 90), "1.5", 0);
+    pickInto(shown, folder, kDay.addDays(-3), 2, food("Chicken breast", 33), "1.1", 135);
+    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay, shown);
     QVERIFY2(e.ok(), qPrintable(e.refusal));
     QCOMPARE(e.foods, 2);
     QCOMPARE(e.total, 171);
@@ -152,8 +172,9 @@ void TestFoodSaves::enterFilesTheDayAndItsTotal()
     QCOMPARE(TestEnvironment::readFile(folder, kPending), QByteArray("\r\n"));
 
     // A second Enter of the day appends to its file; its record comes first.
-    FoodEntry::pick(folder, kDay, FoodGroups::byCode(5), food("Cola (12 fl oz)", 140), "1", 0);
-    QVERIFY(FoodEntry::enter(folder, kDay).ok());
+    shown.clear();
+    pickInto(shown, folder, kDay, 5, food("Cola (12 fl oz)", 140), "1", 0);
+    QVERIFY(FoodEntry::enter(folder, kDay, shown).ok());
     QCOMPARE(TestEnvironment::readFile(folder, kDayFile),
              dayLine("Milk", "Skim milk (1 cup)", "90", "1.5") + dayLine("Meat", "Chicken breast", "33", "1.1")
                  + dayLine("Other", "Cola (12 fl oz)", "140", "1"));
@@ -161,15 +182,51 @@ void TestFoodSaves::enterFilesTheDayAndItsTotal()
                                                                    "\"07-Dec-26\",171\r\n"));
 }
 
+// Nothing shown as chosen: nothing is filed, whatever the pending-food file
+// holds (nothing, or what another copy of the program picked); the file is
+// reset.
 void TestFoodSaves::enterWithNothingPickedMakesNoDayFile()
 {
+    for (const QByteArray &pending : {QByteArray(), QByteArray("\r\n#2026-12-07#,\"Other\",\"Cola\",\"140\",\"1\"\r\n")}) {
+        const QString folder = TestEnvironment::freshFolder();
+        TestEnvironment::writeFile(folder, kJournal, "\"07-Dec-26\",1800\r\n");
+        TestEnvironment::writeFile(folder, kPending, pending);
+        const FoodEntry::Entered e = FoodEntry::enter(folder, kDay, {});
+        QVERIFY2(e.ok(), qPrintable(e.refusal));
+        QCOMPARE(e.foods, 0);
+        QCOMPARE(files(folder),
+                 (QMap<QString, QByteArray>{{kJournal, "\"07-Dec-26\",1800\r\n"}, {kPending, "\r\n"}}));
+    }
+}
+
+void TestFoodSaves::enterRefusesPicksThePendingFileLacks_data()
+{
+    QTest::addColumn<QByteArray>("pending"); // what another copy of the program left there
+    const QByteArray milk = "#2026-12-07#,\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1\"\r\n";
+    const QByteArray cola = "#2026-12-07#,\"Other\",\"Cola\",\"140\",\"1\"\r\n";
+    QTest::newRow("reset") << QByteArray("\r\n");
+    QTest::newRow("a pick added") << "\r\n" + milk + cola;
+    QTest::newRow("another food") << "\r\n" + cola;
+    QTest::newRow("other servings") << "\r\n" + QByteArray(milk).replace("\"1\"\r", "\"2\"\r");
+    QTest::newRow("another pick date") << "\r\n" + QByteArray(milk).replace("07#", "08#");
+}
+
+// The window shows one skim milk; the pending-food file holds something
+// else: nothing is filed, and the message names the file.
+void TestFoodSaves::enterRefusesPicksThePendingFileLacks()
+{
+    QFETCH(QByteArray, pending);
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, kJournal, "\"07-Dec-26\",1800\r\n");
-    TestEnvironment::writeFile(folder, kPending, "");
-    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay);
-    QVERIFY2(e.ok(), qPrintable(e.refusal));
-    QCOMPARE(e.foods, 0);
-    QCOMPARE(files(folder), (QMap<QString, QByteArray>{{kJournal, "\"07-Dec-26\",1800\r\n"}, {kPending, "\r\n"}}));
+    FoodEntry::reset(folder);
+    QList<PendingFoodRecord> shown;
+    QVERIFY(pickInto(shown, folder, kDay, 1, food("Skim milk (1 cup)", 90), "1", 0).picked());
+    TestEnvironment::writeFile(folder, kPending, pending);
+    const QMap<QString, QByteArray> before = files(folder);
+    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay, shown);
+    QCOMPARE(e.refusal, FoodEntry::kPicksChanged);
+    QVERIFY(e.refusal.contains(kPending));
+    QCOMPARE(files(folder), before);
 }
 
 void TestFoodSaves::enterOfNothingButZeroCaloriesJournalsNothing()
@@ -177,8 +234,9 @@ void TestFoodSaves::enterOfNothingButZeroCaloriesJournalsNothing()
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, kJournal, "\"07-Dec-26\",1800\r\n");
     FoodEntry::reset(folder);
-    FoodEntry::pick(folder, kDay, FoodGroups::byCode(1), food("Skim milk (1 cup)", 90), "0", 0);
-    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay);
+    QList<PendingFoodRecord> shown;
+    pickInto(shown, folder, kDay, 1, food("Skim milk (1 cup)", 90), "0", 0);
+    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay, shown);
     QVERIFY(e.ok());
     QCOMPARE(e.total, 0);
     QCOMPARE(TestEnvironment::readFile(folder, kDayFile), dayLine("Milk", "Skim milk (1 cup)", "90", "0"));
@@ -205,8 +263,9 @@ void TestFoodSaves::enterPutsTheRecordInItsPlace()
     if (journal != "missing")
         TestEnvironment::writeFile(folder, kJournal, journal);
     FoodEntry::reset(folder);
-    FoodEntry::pick(folder, kDay, FoodGroups::byCode(1), food("Skim milk (1 cup)", 90), "1", 0);
-    QVERIFY(FoodEntry::enter(folder, kDay).ok());
+    QList<PendingFoodRecord> shown;
+    pickInto(shown, folder, kDay, 1, food("Skim milk (1 cup)", 90), "1", 0);
+    QVERIFY(FoodEntry::enter(folder, kDay, shown).ok());
     QCOMPARE(TestEnvironment::readFile(folder, kJournal), after);
 }
 
@@ -228,10 +287,11 @@ void TestFoodSaves::enterWritesNothingWhenAFileIsDamaged()
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, kJournal, "\"07-Dec-26\",1800\r\n");
     FoodEntry::reset(folder);
-    FoodEntry::pick(folder, kDay, FoodGroups::byCode(1), food("Skim milk (1 cup)", 90), "1", 0);
+    QList<PendingFoodRecord> shown;
+    pickInto(shown, folder, kDay, 1, food("Skim milk (1 cup)", 90), "1", 0);
     TestEnvironment::writeFile(folder, file, bytes);
     const QMap<QString, QByteArray> before = files(folder);
-    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay);
+    const FoodEntry::Entered e = FoodEntry::enter(folder, kDay, shown);
     QVERIFY2(e.refusal.contains(file), qPrintable(e.refusal));
     QCOMPARE(files(folder), before);
 }
@@ -240,12 +300,18 @@ void TestFoodSaves::deletionCorrections_data()
 {
     QTest::addColumn<QString>("calories");
     QTest::addColumn<QString>("servings");
-    QTest::addColumn<QByteArray>("correction");
-    QTest::addColumn<QByteArray>("rewritten"); // by the next insertion
-    QTest::newRow("90 x 1.5") << "90" << "1.5" << QByteArray("-135") << QByteArray("-135");
-    QTest::newRow("33 x 1.5") << "33" << "1.5" << QByteArray("-49.5") << QByteArray("-50");
-    QTest::newRow("33 x 1.1") << "33" << "1.1" << QByteArray("-36.3") << QByteArray("-36");
-    QTest::newRow("90 x 0") << "90" << "0" << QByteArray("0") << QByteArray("0");
+    QTest::addColumn<QByteArray>("correction"); // empty: refused
+    QTest::addColumn<QByteArray>("rewritten");  // by the next insertion
+    QTest::addColumn<bool>("last"); // the journal holds later days only: the correction goes at its end
+    QTest::newRow("90 x 1.5") << "90" << "1.5" << QByteArray("-135") << QByteArray("-135") << false;
+    QTest::newRow("33 x 1.5") << "33" << "1.5" << QByteArray("-49.5") << QByteArray("-50") << false;
+    QTest::newRow("33 x 1.1") << "33" << "1.1" << QByteArray("-36.3") << QByteArray("-36") << false;
+    QTest::newRow("33 x 1.1, after the later days") << "33" << "1.1" << QByteArray("-36.3") << QByteArray("-36")
+                                                   << true;
+    QTest::newRow("90 x 0") << "90" << "0" << QByteArray("0") << QByteArray("0") << false;
+    QTest::newRow("15 significant digits") << "33" << "1.123456789012345" << QByteArray("-37.0740740374074")
+                                           << QByteArray("-37") << false;
+    QTest::newRow("beyond 32 bits") << "30000" << "100000" << QByteArray() << QByteArray() << false;
 }
 
 void TestFoodSaves::deletionCorrections()
@@ -254,29 +320,39 @@ void TestFoodSaves::deletionCorrections()
     QFETCH(QString, servings);
     QFETCH(QByteArray, correction);
     QFETCH(QByteArray, rewritten);
+    QFETCH(bool, last);
     const QString folder = TestEnvironment::freshFolder();
     const QByteArray milk = "\"07-Dec-26\",\"Milk\",\"Skim milk\",\"" + calories.toLatin1() + "\",\""
                             + servings.toLatin1() + "\"\r\n";
     const QByteArray other = dayLine("Fruit", "Apple", "95", "1");
+    const QByteArray later = "\"08-Dec-26\",300\r\n";
+    const QByteArray sameDay = last ? QByteArray() : QByteArray("\"07-Dec-26\",1800\r\n");
     TestEnvironment::writeFile(folder, kDayFile, other + milk + other);
-    TestEnvironment::writeFile(folder, kJournal, "\"08-Dec-26\",300\r\n\"07-Dec-26\",1800\r\n");
+    TestEnvironment::writeFile(folder, kJournal, later + sameDay);
     FoodDayRecord row;
     row.category = QStringLiteral("Milk");
     row.food = QStringLiteral("Skim milk");
     row.calories = calories;
     row.servings = servings;
+    const QMap<QString, QByteArray> before = files(folder);
     const FoodDeletion::Outcome o = FoodDeletion::remove(folder, kDay, row);
+    if (correction.isEmpty()) {
+        // A correction no rewrite of the journal could write back.
+        QVERIFY2(o.refusal.contains(kJournal), qPrintable(o.refusal));
+        QCOMPARE(files(folder), before);
+        return;
+    }
     QVERIFY2(o.ok(), qPrintable(o.refusal));
     QVERIFY(o.removed);
     QCOMPARE(TestEnvironment::readFile(folder, kDayFile), other + other);
-    QCOMPARE(TestEnvironment::readFile(folder, kJournal),
-             "\"08-Dec-26\",300\r\n\"07-Dec-26\"," + correction + "\r\n\"07-Dec-26\",1800\r\n");
+    QCOMPARE(TestEnvironment::readFile(folder, kJournal), later + "\"07-Dec-26\"," + correction + "\r\n" + sameDay);
     // The next save of the journal rounds it, halves to even.
     FoodEntry::reset(folder);
-    FoodEntry::pick(folder, kDay, FoodGroups::byCode(1), food("Skim milk", 90), "1", 0);
-    QVERIFY(FoodEntry::enter(folder, kDay.addDays(2)).ok());
+    QList<PendingFoodRecord> shown;
+    pickInto(shown, folder, kDay, 1, food("Skim milk", 90), "1", 0);
+    QVERIFY(FoodEntry::enter(folder, kDay.addDays(2), shown).ok());
     QCOMPARE(TestEnvironment::readFile(folder, kJournal),
-             "\"09-Dec-26\",90\r\n\"08-Dec-26\",300\r\n\"07-Dec-26\"," + rewritten + "\r\n\"07-Dec-26\",1800\r\n");
+             "\"09-Dec-26\",90\r\n" + later + "\"07-Dec-26\"," + rewritten + "\r\n" + sameDay);
 }
 
 void TestFoodSaves::deletionRemovesTheFirstOfTwoAndKeepsTheRest()

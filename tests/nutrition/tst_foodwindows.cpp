@@ -12,6 +12,7 @@
 #include "shell/TextBox.h"
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/TextFit.h"
 #include "support/WindowTest.h"
 
 #include <QCalendarWidget>
@@ -20,9 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTextLayout>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <clocale>
 
 using WindowTest::file;
 using WindowTest::hover;
@@ -46,8 +48,11 @@ private Q_SLOTS:
     void entryPicksNothingFromAHeadingOrARefusedMultiplier();
     void entryUpDownAndHints();
     void entryClearListAndReopeningDropThePicks();
+    void entryFilesOnlyTheFoodsItShows();
+    void pressedButtonsLook();
     void deleteListsAndDeletesTheSelectedFood();
     void deleteWithNothingSelectedOrAnotherDay();
+    void deleteShowsTotalsInTheUsersLocale();
     void captionsFit();
 
 private:
@@ -67,6 +72,9 @@ namespace {
 
 const QDate kToday(2026, 12, 7);
 const QString kDayFile = QStringLiteral("Food07-Dec-26.txt");
+// The day the deletion window's calendar opens on, and its file.
+const QDate kShown(2001, 4, 21);
+const QString kShownFile = QStringLiteral("Food21-Apr-01.txt");
 
 } // namespace
 
@@ -212,15 +220,20 @@ void TestFoodWindows::addAFoodHintsAndSpinners()
     hover(w->caption(3));
     QVERIFY(w->notes()->text().startsWith(QStringLiteral("Enter the amount of calories in the food you have eaten..  ")));
     QCOMPARE(w->caption(3)->font().pointSizeF(), 11.0);
+    // Another caption grows too; the button's hint changes no size; only
+    // the bare window sets them back.
     hover(w->caption(0));
     QCOMPARE(w->notes()->text(), QStringLiteral("Enter name of food please."));
-    QCOMPARE(w->caption(3)->font().pointSizeF(), 10.0);
+    QCOMPARE(w->caption(3)->font().pointSizeF(), 11.0);
     QCOMPARE(w->caption(0)->font().pointSizeF(), 11.0);
     hover(w->enterButton()->label());
     QCOMPARE(w->notes()->text(), QStringLiteral("Press this button to enter in your personal food."));
-    QCOMPARE(w->caption(0)->font().pointSizeF(), 10.0);
+    QCOMPARE(w->caption(0)->font().pointSizeF(), 11.0);
+    QCOMPARE(w->caption(1)->font().pointSizeF(), 10.0);
     hover(w, QPoint(2, w->height() - 2));
     QCOMPARE(w->notes()->text(), QStringLiteral("Press the button to enter in your personal food."));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w->caption(i)->font().pointSizeF(), 10.0);
 
     // The bars count up with their up arrow and write whole numbers.
     QScrollBar *bar = w->servingsSpinner()->bar();
@@ -293,8 +306,9 @@ void TestFoodWindows::entryPicksWithKeysAndMouseAndEnters()
              QByteArray("\r\n#2026-12-07#,\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1.5\"\r\n"
                         "#2026-12-07#,\"Milk\",\"Whole milk (1 cup)\",\"149\",\"1\"\r\n"));
 
-    // Entered under the day the picker shows at Enter.
-    w->datePicker()->setDate(kToday.addDays(1));
+    // Entered under the day the picker shows at Enter: its day stepped up.
+    QVERIFY(WindowTest::stepDate(w->datePicker(), QDateTimeEdit::DaySection, 1));
+    QCOMPARE(w->datePicker()->date(), kToday.addDays(1));
     QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
     QCOMPARE(f.takeMessages(), QStringList());
     QCOMPARE(file(f, QStringLiteral("Food08-Dec-26.txt")),
@@ -308,7 +322,7 @@ void TestFoodWindows::entryPicksWithKeysAndMouseAndEnters()
     QCOMPARE(w->totalBox()->text(), QStringLiteral("0"));
 
     // Enter with nothing chosen says nothing and writes no day file.
-    w->datePicker()->setDate(kToday);
+    QVERIFY(WindowTest::stepDate(w->datePicker(), QDateTimeEdit::DaySection, -1));
     QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
     QCOMPARE(f.takeMessages(), QStringList());
     QVERIFY(!QFile::exists(QDir(f.dataFolder()).filePath(kDayFile)));
@@ -376,9 +390,11 @@ void TestFoodWindows::entryUpDownAndHints()
     hover(w->label(3));
     QCOMPARE(w->notes()->text(), QStringLiteral("Records the total amount of calories you have selected"));
     QCOMPARE(w->label(3)->text(), QStringLiteral("Total Calories ------>"));
+    // Another control's hint leaves the caption as it is.
     hover(w->chosen()->viewport());
     QCOMPARE(w->notes()->text(), QStringLiteral("Records the items you have selected"));
-    QCOMPARE(w->label(3)->text(), QStringLiteral("Total Calories"));
+    QCOMPARE(w->label(3)->text(), QStringLiteral("Total Calories ------>"));
+    QCOMPARE(w->label(3)->palette().color(QPalette::WindowText), QColor(Qt::white));
     hover(w->foods()->viewport());
     QCOMPARE(w->notes()->text(), QStringLiteral("Gives lists of items to select "));
     hover(w->multiplier());
@@ -418,24 +434,92 @@ void TestFoodWindows::entryClearListAndReopeningDropThePicks()
     QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Grain\",\"Bagel (1 medium)\",\"277\",\"1\"\r\n"));
 }
 
+// A second copy of the program shares TempFood.txt: Enter files the foods
+// this window shows, or nothing.
+void TestFoodWindows::entryFilesOnlyTheFoodsItShows()
+{
+    ShellFixture f({registerFoodWindows}, options());
+    write(f, QStringLiteral("FoodEnergy.txt"), "\"07-Dec-26\",900\r\n");
+    frmFoodEntry *w = openEntry(f, QStringLiteral("itmMilk"));
+    QVERIFY(w);
+    arrowTo(w->foods(), frmFoodEntry::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
+    QTest::mouseClick(w->selectButton()->label(), Qt::LeftButton);
+    QCOMPARE(w->totalBox()->text(), QStringLiteral("83"));
+
+    // The other copy opened its entry window, which reset the file: the
+    // pick is not filed, and the list and the total stay.
+    write(f, QStringLiteral("TempFood.txt"), "\r\n");
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList{FoodEntry::kPicksChanged});
+    QCOMPARE(rows(w->chosen()), QStringList{"Skim milk (1 cup)|1"});
+    QCOMPARE(w->totalBox()->text(), QStringLiteral("83"));
+    QVERIFY(!QFile::exists(QDir(f.dataFolder()).filePath(kDayFile)));
+    QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"07-Dec-26\",900\r\n"));
+    QCOMPARE(file(f, QStringLiteral("TempFood.txt")), QByteArray("\r\n"));
+
+    // Cleared and picked again, the food is filed.
+    QTest::mouseClick(w->clearButton()->label(), Qt::LeftButton);
+    arrowTo(w->foods(), frmFoodEntry::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
+    QTest::mouseClick(w->selectButton()->label(), Qt::LeftButton);
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1\"\r\n"));
+
+    // Nothing shown: the other copy's picks are not filed.
+    write(f, QStringLiteral("TempFood.txt"), "\r\n#2026-12-07#,\"Other\",\"Cola\",\"140\",\"1\"\r\n");
+    QTest::mouseClick(w->enterButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(file(f, kDayFile), QByteArray("\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1\"\r\n"));
+    QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"07-Dec-26\",83\r\n\"07-Dec-26\",900\r\n"));
+}
+
+// The front circle of each label-button while its work runs: the shadow's
+// grey for Select and List Food(s), the green kept by the others; green
+// again afterwards.
+void TestFoodWindows::pressedButtonsLook()
+{
+    ShellFixture f({registerFoodWindows}, options());
+    const QColor green(0, 255, 0), grey(0x80, 0x80, 0x80);
+    const auto check = [&](LabelButton *button, const QColor &pressed) {
+        QColor seen;
+        const QMetaObject::Connection c =
+            connect(button, &LabelButton::clicked, button, [&] { seen = button->front()->fillColor(); });
+        QTest::mouseClick(button->label(), Qt::LeftButton);
+        disconnect(c);
+        QCOMPARE(seen, pressed);
+        QCOMPARE(button->front()->fillColor(), green);
+    };
+    frmFoodEntry *entry = openEntry(f, QStringLiteral("itmMilk"));
+    QVERIFY(entry);
+    check(entry->selectButton(), grey);
+    check(entry->enterButton(), green);
+    check(entry->clearButton(), green);
+    QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
+    auto *deletion = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
+    QVERIFY(deletion);
+    check(deletion->listButton(), grey);
+    check(deletion->deleteButton(), green);
+}
+
 void TestFoodWindows::deleteListsAndDeletesTheSelectedFood()
 {
     ShellFixture f({registerFoodWindows}, options());
-    const QByteArray milk = "\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
-    const QByteArray meat = "\"07-Dec-26\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n";
-    write(f, kDayFile, milk + meat + milk);
-    write(f, QStringLiteral("FoodEnergy.txt"), "\"08-Dec-26\",300\r\n\"07-Dec-26\",1800\r\n");
+    const QByteArray milk = "\"21-Apr-01\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
+    const QByteArray meat = "\"21-Apr-01\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n";
+    write(f, kShownFile, milk + meat + milk);
+    write(f, QStringLiteral("FoodEnergy.txt"), "\"22-Apr-01\",300\r\n\"21-Apr-01\",1800\r\n");
     QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
     auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
     QVERIFY(w);
     QCOMPARE(f.checkedItems(), QStringList{"itmDeleteFood"});
     QCOMPARE(w->windowTitle(), QStringLiteral("Food Deletion"));
     QCOMPARE(w->heightTwips(), 7040); // 40 + 100 a step, at least 6975
-    QCOMPARE(w->calendar()->selectedDate(), QDate(2001, 4, 21));
+    QCOMPARE(w->calendar()->selectedDate(), kShown);
     QCOMPARE(w->foods()->topLevelItemCount(), 0);
     QCOMPARE(w->foods()->columnCount(), 5);
 
-    w->calendar()->setSelectedDate(kToday);
+    // The day the calendar opens on, clicked, then listed.
+    QVERIFY(WindowTest::clickDay(w->calendar(), 21));
     QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
     QCOMPARE(rows(w->foods()), (QStringList{"Milk|Skim milk (1 cup)|90|1.5|135", "Meat|Chicken breast (3 oz)|33|1.1|36.3",
                                             "Milk|Skim milk (1 cup)|90|1.5|135"}));
@@ -444,39 +528,39 @@ void TestFoodWindows::deleteListsAndDeletesTheSelectedFood()
     QTest::keyClick(w->foods(), Qt::Key_Down);
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     QCOMPARE(f.takeMessages(), QStringList());
-    QCOMPARE(file(f, kDayFile), milk + milk);
+    QCOMPARE(file(f, kShownFile), milk + milk);
     QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")),
-             QByteArray("\"08-Dec-26\",300\r\n\"07-Dec-26\",-36.3\r\n\"07-Dec-26\",1800\r\n"));
+             QByteArray("\"22-Apr-01\",300\r\n\"21-Apr-01\",-36.3\r\n\"21-Apr-01\",1800\r\n"));
     QCOMPARE(w->foods()->topLevelItemCount(), 2);
 
     // One of two identical rows, by the mouse: the first record goes.
     clickRow(w->foods(), frmFoodDelete::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
-    QCOMPARE(file(f, kDayFile), milk);
+    QCOMPARE(file(f, kShownFile), milk);
     QTest::keyClick(w->foods(), Qt::Key_Down);
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     // The last food gone: the file stays, empty; the list keeps its headings.
-    QVERIFY(QFile::exists(QDir(f.dataFolder()).filePath(kDayFile)));
-    QCOMPARE(file(f, kDayFile), QByteArray());
+    QVERIFY(QFile::exists(QDir(f.dataFolder()).filePath(kShownFile)));
+    QCOMPARE(file(f, kShownFile), QByteArray());
     QCOMPARE(w->foods()->topLevelItemCount(), 0);
     QCOMPARE(w->foods()->headerItem()->text(frmFoodDelete::TotalColumn), QStringLiteral("Total"));
     QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")),
-             QByteArray("\"08-Dec-26\",300\r\n\"07-Dec-26\",-135\r\n\"07-Dec-26\",-135\r\n\"07-Dec-26\",-36\r\n"
-                        "\"07-Dec-26\",1800\r\n"));
+             QByteArray("\"22-Apr-01\",300\r\n\"21-Apr-01\",-135\r\n\"21-Apr-01\",-135\r\n\"21-Apr-01\",-36\r\n"
+                        "\"21-Apr-01\",1800\r\n"));
     QCOMPARE(f.takeMessages(), QStringList());
 }
 
 void TestFoodWindows::deleteWithNothingSelectedOrAnotherDay()
 {
     ShellFixture f({registerFoodWindows}, options());
-    const QByteArray milk = "\"07-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
-    write(f, kDayFile, milk);
-    write(f, QStringLiteral("Food08-Dec-26.txt"), "\"08-Dec-26\",\"Other\",\"Cola\",\"140\",\"1\"\r\n");
-    write(f, QStringLiteral("FoodEnergy.txt"), "\"07-Dec-26\",1800\r\n");
+    const QByteArray milk = "\"21-Apr-01\",\"Milk\",\"Skim milk (1 cup)\",\"90\",\"1.5\"\r\n";
+    write(f, kShownFile, milk);
+    write(f, QStringLiteral("Food22-Apr-01.txt"), "\"22-Apr-01\",\"Other\",\"Cola\",\"140\",\"1\"\r\n");
+    write(f, QStringLiteral("FoodEnergy.txt"), "\"21-Apr-01\",1800\r\n");
     QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
     auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
     QVERIFY(w);
-    const QMap<QString, QByteArray> before{{kDayFile, file(f, kDayFile)},
+    const QMap<QString, QByteArray> before{{kShownFile, file(f, kShownFile)},
                                            {QStringLiteral("FoodEnergy.txt"), file(f, QStringLiteral("FoodEnergy.txt"))}};
     auto unchanged = [&] {
         for (auto it = before.cbegin(); it != before.cend(); ++it)
@@ -486,88 +570,79 @@ void TestFoodWindows::deleteWithNothingSelectedOrAnotherDay()
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     unchanged();
     // A day without a file lists nothing and says nothing.
-    w->calendar()->setSelectedDate(kToday.addDays(-1));
+    QVERIFY(WindowTest::clickDay(w->calendar(), 20));
     QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
     QCOMPARE(w->foods()->topLevelItemCount(), 0);
-    // Listed on one day, deleted with the calendar on another: that day's
-    // file has no such food, so nothing is written; the list shows that day.
-    w->calendar()->setSelectedDate(kToday);
+    // Listed on one day, deleted with the calendar on the next (moved there
+    // with the arrow key): that day's file has no such food, so nothing is
+    // written; the list shows that day.
+    QVERIFY(WindowTest::clickDay(w->calendar(), 21));
     QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
     arrowTo(w->foods(), frmFoodDelete::FoodColumn, QStringLiteral("Skim milk (1 cup)"));
-    w->calendar()->setSelectedDate(kToday.addDays(1));
+    WindowTest::moveDay(w->calendar(), Qt::Key_Right);
+    QCOMPARE(w->calendar()->selectedDate(), kShown.addDays(1));
     QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
     unchanged();
     QCOMPARE(rows(w->foods()), QStringList{"Other|Cola|140|1|140"});
     QCOMPARE(f.takeMessages(), QStringList());
 }
 
-namespace {
-
-// The lines a word-wrapped caption takes in `width` pixels, as its label
-// lays it out: the widest line's width and the height of all.
-QSizeF wrapped(const QLabel *label)
+// Under a decimal-comma locale the Total shows the user's separator and no
+// thousands separator; the row is still found by its stored texts and its
+// correction written with ".".
+void TestFoodWindows::deleteShowsTotalsInTheUsersLocale()
 {
-    QTextLayout layout(label->text(), label->font());
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    qreal width = 0, height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(label->contentsRect().width());
-        width = qMax(width, line.naturalTextWidth());
-        height += line.height();
-    }
-    layout.endLayout();
-    return QSizeF(width, height);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(std::setlocale(LC_ALL, "de_DE.UTF-8"));
+    const auto restore = qScopeGuard([&] {
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(saved);
+    });
+    ShellFixture f({registerFoodWindows}, options());
+    write(f, kShownFile,
+          "\"21-Apr-01\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n"
+          "\"21-Apr-01\",\"Other\",\"Pizza (1 whole)\",\"1250\",\"2\"\r\n"
+          "\"21-Apr-01\",\"Other\",\"Apple pie (1 slice)\",\"411\",\"0.25\"\r\n");
+    QVERIFY(f.trigger(QStringLiteral("itmDeleteFood")));
+    auto *w = f.windowAs<frmFoodDelete>(frmFoodDelete::kName);
+    QVERIFY(w);
+    QTest::mouseClick(w->listButton()->label(), Qt::LeftButton);
+    QCOMPARE(rows(w->foods()), (QStringList{"Meat|Chicken breast (3 oz)|33|1.1|36,3", "Other|Pizza (1 whole)|1250|2|2500",
+                                            "Other|Apple pie (1 slice)|411|0.25|102,75"}));
+    arrowTo(w->foods(), frmFoodDelete::FoodColumn, QStringLiteral("Chicken breast (3 oz)"));
+    QTest::mouseClick(w->deleteButton()->label(), Qt::LeftButton);
+    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(file(f, QStringLiteral("FoodEnergy.txt")), QByteArray("\"21-Apr-01\",-36.3\r\n"));
+    QCOMPARE(rows(w->foods()).size(), 2);
 }
 
-} // namespace
-
-// Every caption and column heading of the three windows fits its control,
-// hovered captions at their hovered size too.
+// Every caption, column heading and list entry of the three windows fits
+// its control, hovered captions at their hovered size too, and the day's
+// foods as the deletion window lists them.
 void TestFoodWindows::captionsFit()
 {
     ShellFixture f({registerFoodWindows}, options());
+    write(f, kShownFile,
+          "\"21-Apr-01\",\"Meat\",\"Chicken breast (3 oz)\",\"33\",\"1.1\"\r\n"
+          "\"21-Apr-01\",\"Fruit\",\"Broccoli steamed (1 cup)\",\"55\",\"2.25\"\r\n"
+          "\"21-Apr-01\",\"Other\",\"Apple pie (1 slice)\",\"411\",\"4.25\"\r\n");
     for (const QString &item : {QStringLiteral("itmFood"), QStringLiteral("itmMilk"), QStringLiteral("itmDeleteFood")}) {
         QVERIFY(f.trigger(item));
         WorkingWindow *w = f.openWindow();
         QVERIFY(w);
-        QList<QLabel *> labels = w->findChildren<QLabel *>();
         if (auto *food = qobject_cast<frmFood *>(w)) {
-            for (int i = 0; i < 4; ++i) {
-                hover(food->caption(i)); // at 11 points
-                const QLabel *c = food->caption(i);
-                QVERIFY2(c->fontMetrics().horizontalAdvance(c->text()) <= c->contentsRect().width(), qPrintable(c->text()));
-            }
+            for (int i = 0; i < 4; ++i)
+                hover(food->caption(i)); // all four at 11 points
         } else if (auto *entry = qobject_cast<frmFoodEntry *>(w)) {
             hover(entry->label(3));
             QVERIFY(entry->label(3)->text().endsWith(QStringLiteral("------>")));
+        } else if (auto *deletion = qobject_cast<frmFoodDelete *>(w)) {
+            QTest::mouseClick(deletion->listButton()->label(), Qt::LeftButton);
+            QCOMPARE(deletion->foods()->topLevelItemCount(), 3);
         }
-        for (const QLabel *l : std::as_const(labels)) {
-            if (l->text().trimmed().isEmpty())
-                continue;
-            const QSizeF need = l->wordWrap() ? wrapped(l)
-                                              : QSizeF(l->fontMetrics().horizontalAdvance(l->text()),
-                                                       l->fontMetrics().height());
-            QVERIFY2(need.width() <= l->contentsRect().width() + 0.5
-                         && need.height() <= l->contentsRect().height() + 0.5,
-                     qPrintable(QStringLiteral("%1 \"%2\": %3 x %4 in %5 x %6")
-                                    .arg(l->objectName(), l->text().trimmed())
-                                    .arg(need.width())
-                                    .arg(need.height())
-                                    .arg(l->contentsRect().width())
-                                    .arg(l->contentsRect().height())));
-        }
-        for (const QTreeWidget *list : w->findChildren<QTreeWidget *>()) {
-            const QHeaderView *header = list->header();
-            for (int c = 0; c < list->columnCount(); ++c) {
-                if (header->sectionSize(c) < 5)
-                    continue; // the hidden first column
-                const QString text = list->headerItem()->text(c);
-                QVERIFY2(header->fontMetrics().horizontalAdvance(text) + 6 <= header->sectionSize(c), qPrintable(text));
-            }
-        }
+        const QList<TextFit::Misfit> misfits = TextFit::misfits(w);
+        QVERIFY2(misfits.isEmpty(), qPrintable(TextFit::describe(w->objectName(), misfits).join(u'\n')));
     }
 }
 

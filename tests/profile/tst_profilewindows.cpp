@@ -43,9 +43,17 @@ QString text(WorkingWindow *window, const QString &name)
     return control<QLabel>(window, name)->text();
 }
 
+// A click into the box, which selects its whole text, then the value typed
+// over it (an empty value deletes the text).
 void type(WorkingWindow *window, const QString &name, const QString &value)
 {
-    control<QLineEdit>(window, name)->setText(value);
+    auto *box = control<QLineEdit>(window, name);
+    WindowTest::clickOn(box);
+    if (value.isEmpty())
+        QTest::keyClick(box, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(box, value);
+    QCOMPARE(box->text(), value);
 }
 
 QString stored(ShellFixture &f, const QString &section, const QString &key)
@@ -78,6 +86,8 @@ private Q_SLOTS:
     void goalIsAcceptedOrRefused();
     void goalWindowStoresTheAdjustmentOnClose();
     void goalPointersOnHover();
+    void typingAfterAHandOverReplacesTheFocusedBox_data();
+    void typingAfterAHandOverReplacesTheFocusedBox();
 };
 
 void TestProfileWindows::firstStartShowsTheDefaults()
@@ -192,6 +202,37 @@ void TestProfileWindows::weightOnlyMode()
     QCOMPARE(weight->text(), QString("176"));
     click(w, "lblEnter");
     QCOMPARE(history(f), QByteArray("\"14-Dec-26\",15,176,25\r\n\"Initializer\",0,0,0\r\n"));
+}
+
+// Whatever window was open before, the box that has the focus when a window
+// opens holds its whole text selected once the window is filled: what the
+// user types replaces it.
+void TestProfileWindows::typingAfterAHandOverReplacesTheFocusedBox_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("goal after setup") << "itmPersonal" << "itmGoal" << "txtGoalWeight";
+    QTest::newRow("goal after goal") << "itmGoal" << "itmGoal" << "txtGoalWeight";
+    QTest::newRow("goal first") << QString() << "itmGoal" << "txtGoalWeight";
+    QTest::newRow("setup after goal") << "itmGoal" << "itmPersonal" << "txtFName";
+    QTest::newRow("weight after setup") << "itmPersonal" << "itmEnterWeight" << "txtWeight";
+}
+
+void TestProfileWindows::typingAfterAHandOverReplacesTheFocusedBox()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, item);
+    QFETCH(QString, box);
+    ShellFixture f({registerProfileWindows}, on({{SettingKeys::PersonalInformation, SettingKeys::Weight, "170"}}));
+    if (!before.isEmpty())
+        QVERIFY(f.trigger(before));
+    QVERIFY(f.trigger(item));
+    WorkingWindow *w = f.openWindow();
+    QVERIFY(w);
+    QVERIFY(!text(w, box).isEmpty());
+    QVERIFY(WindowTest::type("165"));
+    QCOMPARE(text(w, box), QString("165"));
 }
 
 void TestProfileWindows::enterRefusesBadBoxesAndDamagedHistory_data()

@@ -1,6 +1,6 @@
+#include "DrawnReport.h"
 #include "support/TestEnvironment.h"
 
-#include "common/RecordingSurface.h"
 #include "reports/ExerciseLogReport.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/WeightCatalogue.h"
@@ -41,30 +41,6 @@ QString weightRow(int i, int sets)
     for (int k = 0; k < sets; ++k)
         row += QStringLiteral(" %1 %2").arg(100 + i).arg(10 - k);
     return row;
-}
-
-struct Drawn
-{
-    QStringList lines; // the text lines, blanks folded, empty lines left out
-    QString transcript;
-    int pages = 1;
-};
-
-// Runs a page or a printout on a recording surface, pages as tall as `foot`.
-Drawn draw(const ColumnPage &page, double foot = 1e9)
-{
-    RecordingSurface s(QSizeF(20000, foot));
-    ColumnPainter painter(s);
-    painter.setNewPage([&s] { s.setCurrent({0, 0}); });
-    painter.run(page);
-    Drawn d;
-    d.transcript = painter.transcript();
-    d.pages = painter.pages();
-    for (const QString &line : d.transcript.split(u'\n')) {
-        if (!line.simplified().isEmpty())
-            d.lines << line.simplified();
-    }
-    return d;
 }
 
 ReportInput input(const QString &folder, const QString &category, const QString &exercise)

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using ReportPaging::Change;
 
 Q_DECLARE_METATYPE(ReportType)
@@ -35,6 +37,15 @@ ReportChoice chosen(int option, const QString &category)
     return c;
 }
 
+// A fresh data folder with the two catalogues above.
+QString bothCatalogues()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightCatalogue::kFileName, kWeights);
+    TestEnvironment::writeFile(folder, AerobicCatalogue::kFileName, kAerobics);
+    return folder;
+}
+
 } // namespace
 
 // What the report choice lists and makes of its controls, and how the
@@ -46,6 +57,8 @@ class TestReportChoice : public QObject
 private Q_SLOTS:
     void exerciseListOfEachReport_data();
     void exerciseListOfEachReport();
+    void listOfAnUnsoundCatalogue_data();
+    void listOfAnUnsoundCatalogue();
     void reportTypeAndChoiceMade_data();
     void reportTypeAndChoiceMade();
     void reportedEntry_data();
@@ -59,19 +72,21 @@ void TestReportChoice::exerciseListOfEachReport_data()
     QTest::addColumn<int>("option");
     QTest::addColumn<QString>("category");
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("fromWeights"); // the category's exercises are weight-training ones
     const QStringList everyWeight{"Barbell Curl", "Bench Press", "Hammer Curl"};
-    QTest::newRow("log, Biceps") << 0 << "Biceps" << QStringList{"Barbell Curl", "Hammer Curl"};
-    QTest::newRow("log, Chest") << 0 << "Chest" << QStringList{"Bench Press"};
-    QTest::newRow("log, Legs has none") << 0 << "Legs" << QStringList{};
-    QTest::newRow("log, Outdoor Activites") << 0 << "Outdoor Activites" << QStringList{"Running", "Cycling"};
-    QTest::newRow("log, Indoor Activities") << 0 << "Indoor Activities" << QStringList{"Squash "};
-    QTest::newRow("template, Weightlifting") << 1 << "Weightlifting" << everyWeight;
+    QTest::newRow("log, Biceps") << 0 << "Biceps" << QStringList{"Barbell Curl", "Hammer Curl"} << true;
+    QTest::newRow("log, Chest") << 0 << "Chest" << QStringList{"Bench Press"} << true;
+    QTest::newRow("log, Legs has none") << 0 << "Legs" << QStringList{} << true;
+    QTest::newRow("log, Outdoor Activites") << 0 << "Outdoor Activites" << QStringList{"Running", "Cycling"}
+                                            << false;
+    QTest::newRow("log, Indoor Activities") << 0 << "Indoor Activities" << QStringList{"Squash "} << false;
+    QTest::newRow("template, Weightlifting") << 1 << "Weightlifting" << everyWeight << true;
     QTest::newRow("template, Cardio") << 1 << "Cardio"
-                                      << QStringList{"Running", "Squash ", "Swimming", "Cycling"};
-    QTest::newRow("descriptions") << 3 << "Weightlifting" << everyWeight;
-    QTest::newRow("descriptions, Abdomens") << 3 << "Abdomens" << everyWeight;
-    QTest::newRow("foods") << 2 << "" << everyWeight;
-    QTest::newRow("no report chosen") << -1 << "Category" << everyWeight;
+                                      << QStringList{"Running", "Squash ", "Swimming", "Cycling"} << false;
+    QTest::newRow("descriptions") << 3 << "Weightlifting" << everyWeight << true;
+    QTest::newRow("descriptions, Abdomens") << 3 << "Abdomens" << everyWeight << true;
+    QTest::newRow("foods") << 2 << "" << everyWeight << true;
+    QTest::newRow("no report chosen") << -1 << "Category" << everyWeight << true;
 }
 
 void TestReportChoice::exerciseListOfEachReport()
@@ -79,18 +94,84 @@ void TestReportChoice::exerciseListOfEachReport()
     QFETCH(int, option);
     QFETCH(QString, category);
     QFETCH(QStringList, names);
-    const QString folder = TestEnvironment::freshFolder();
-    TestEnvironment::writeFile(folder, WeightCatalogue::kFileName, kWeights);
-    TestEnvironment::writeFile(folder, AerobicCatalogue::kFileName, kAerobics);
-    QCOMPARE(ReportLists::exercises(folder, chosen(option, category)), names);
+    QFETCH(bool, fromWeights);
+    const QString folder = bothCatalogues();
+    const ReportLists::Exercises whole = ReportLists::exercises(folder, chosen(option, category));
+    QCOMPARE(whole.names, names);
+    QCOMPARE(whole.problem, QString());
 
-    // A damaged catalogue lists what stands before the damage.
+    // A damaged catalogue lists what stands before the damage, and says so
+    // where the category's exercises come from it.
     const QByteArray cut = kWeights.left(kWeights.indexOf("\"Ch\"")) + "\"Ch\",\"Ben";
     TestEnvironment::writeFile(folder, WeightCatalogue::kFileName, cut);
     TestEnvironment::writeFile(folder, AerobicCatalogue::kFileName, QByteArray());
-    const QStringList listed = ReportLists::exercises(folder, chosen(option, category));
-    QVERIFY(listed.size() <= 1);
-    QCOMPARE(listed.isEmpty(), !names.contains("Barbell Curl"));
+    const ReportLists::Exercises listed = ReportLists::exercises(folder, chosen(option, category));
+    QVERIFY(listed.names.size() <= 1);
+    QCOMPARE(listed.names.isEmpty(), !names.contains("Barbell Curl"));
+    QCOMPARE(listed.problem.contains(WeightCatalogue::kFileName), fromWeights);
+}
+
+void TestReportChoice::listOfAnUnsoundCatalogue_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes"); // empty: a FIFO in the catalogue's place
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("told"); // what the problem says after the file's name; empty: nothing
+    const QString weights = WeightCatalogue::kFileName;
+    const QString aerobics = AerobicCatalogue::kFileName;
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QString none = QStringLiteral("The list shows none of its exercises.");
+    const QString before = QStringLiteral("The list shows the exercises before the damage.");
+    QTest::newRow("weights: byte-order mark") << weights << bom + kWeights << 0 << "Biceps"
+                                              << QStringList{"Barbell Curl", "Hammer Curl"} << QString();
+    QTest::newRow("aerobics: byte-order mark") << aerobics << bom + kAerobics << 1 << "Cardio"
+                                               << QStringList{"Running", "Squash ", "Swimming", "Cycling"}
+                                               << QString();
+    QTest::newRow("weights: FIFO") << weights << QByteArray() << 3 << "Weightlifting" << QStringList{} << none;
+    QTest::newRow("aerobics: FIFO") << aerobics << QByteArray() << 0 << "Outdoor Activites" << QStringList{}
+                                    << none;
+    QTest::newRow("aerobics: FIFO, a weight category") << aerobics << QByteArray() << 0 << "Biceps"
+                                                       << QStringList{"Barbell Curl", "Hammer Curl"} << QString();
+    QTest::newRow("weights: damaged first record") << weights << QByteArray("\"Bi\",\"Barbell Curl\"\r\n") << 1
+                                                   << "Weightlifting" << QStringList{} << before;
+    QTest::newRow("weights: bytes no writer makes after the records")
+        << weights << kWeights + QByteArray("\x00\x81\r\n", 4) << 0 << "Biceps"
+        << QStringList{"Barbell Curl", "Hammer Curl"} << before;
+}
+
+// A catalogue that cannot be read, or only in part, is named once with what
+// the list then shows; one another program saved with a byte-order mark
+// reads whole.
+void TestReportChoice::listOfAnUnsoundCatalogue()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, option);
+    QFETCH(QString, category);
+    QFETCH(QStringList, names);
+    QFETCH(QString, told);
+    const QString folder = bothCatalogues();
+    if (bytes.isEmpty()) {
+        const QByteArray path = QFile::encodeName(folder + u'/' + file);
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    } else {
+        TestEnvironment::writeFile(folder, file, bytes);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const ReportLists::Exercises listed = ReportLists::exercises(folder, chosen(option, category));
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(listed.names, names);
+    if (told.isEmpty()) {
+        QCOMPARE(listed.problem, QString());
+    } else {
+        QVERIFY2(listed.problem.startsWith("The file " + file) && listed.problem.endsWith(told),
+                 qPrintable(listed.problem));
+    }
+    QVERIFY(QFileInfo(folder + u'/' + file).exists());
 }
 
 void TestReportChoice::reportTypeAndChoiceMade_data()
@@ -124,7 +205,6 @@ void TestReportChoice::reportTypeAndChoiceMade()
     c.selectedRows = selected;
     QCOMPARE(c.type(), type);
     QCOMPARE(c.isMade(), made);
-    QCOMPARE(ReportTypes::pageLimit(type), QList<int>({45, 10, 10, 35})[int(type)]);
 }
 
 void TestReportChoice::reportedEntry_data()

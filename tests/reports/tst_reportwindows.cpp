@@ -1,8 +1,11 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/TextFit.h"
 #include "support/WindowTest.h"
 
+#include "common/DateText.h"
 #include "common/ImageSurface.h"
+#include "nutrition/FoodDay.h"
 #include "reports/ReportWindows.h"
 #include "reports/frmPrintPreview.h"
 #include "reports/frmRTF.h"
@@ -11,6 +14,7 @@
 #include "shell/PictureBox.h"
 #include "shell/PrintService.h"
 #include "shell/Shell.h"
+#include "shell/ShellStyle.h"
 #include "shell/Twips.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/WeightCatalogue.h"
@@ -26,6 +30,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using WindowTest::control;
 
@@ -88,6 +94,7 @@ private Q_SLOTS:
     void setUps();
     void descriptionOptionKeepsTheSelection();
     void emptyCategoryRefuses();
+    void unreadableCatalogueNamedOncePerClick();
     void hoverHints();
     void pagingThroughAWeightLog();
     void reportedExerciseOfSeveralSelected();
@@ -99,6 +106,10 @@ private Q_SLOTS:
     void printedWeightLogToPdf();
     void printedAerobicLogToPdf();
     void printerFailureIsReported();
+    void templateSheetToPdf();
+    void foodsOfADayPagedAndPrinted();
+    void foodsOfADayWithoutFoodsPrintsNothing();
+    void descriptionsPagedAndPrinted();
     void logoShipsAndIsSmall();
     void captionsFit();
 
@@ -109,6 +120,8 @@ private:
     // The log option, a category by keys and the exercise by a click.
     static frmRTF *openLog(ShellFixture &f, const QString &category, const QString &exercise);
     static QString pdfFile(const QString &name);
+    // Prints into a fresh PDF by a click on Print: its file name.
+    static QString printToPdf(frmRTF *report, const QString &name);
 };
 
 std::unique_ptr<ShellFixture> TestReportWindows::fixture()
@@ -165,6 +178,14 @@ QString TestReportWindows::pdfFile(const QString &name)
     return pdf;
 }
 
+QString TestReportWindows::printToPdf(frmRTF *report, const QString &name)
+{
+    const QString pdf = pdfFile(name);
+    QTest::mouseClick(control<QLabel>(report, "lblPrint"), Qt::LeftButton);
+    qunsetenv(PrintService::kPdfVariable);
+    return pdf;
+}
+
 void TestReportWindows::printableStatsChoosesNothing()
 {
     auto f = fixture();
@@ -204,7 +225,8 @@ void TestReportWindows::foodConsumptionChoosesTheFoodsReport()
 
     frmRTF *report = preview(*f, dialog);
     QVERIFY(report);
-    QVERIFY(f->messages().isEmpty());
+    // No foods on that day yet.
+    QCOMPARE(f->takeMessages(), QStringList{"No foods have been entered in for this day."});
     QVERIFY(!dialog->isShownWindow());
     QCOMPARE(report->input().choice.type(), ReportType::Foods);
     QCOMPARE(report->input().choice.day, kToday);
@@ -319,6 +341,35 @@ void TestReportWindows::emptyCategoryRefuses()
     QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Outdoor Activites"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Running"));
+}
+
+// A FIFO where the weight-training catalogue belongs: each click that fills
+// the list names it once, also the label's click that runs two set-ups; the
+// aerobic activities list without a word.
+void TestReportWindows::unreadableCatalogueNamedOncePerClick()
+{
+    auto f = fixture();
+    const QByteArray path = QFile::encodeName(f->dataFolder() + u'/' + WeightCatalogue::kFileName);
+    QVERIFY(QFile::remove(QFile::decodeName(path)));
+    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    frmPrintPreview *dialog = openChoice(*f);
+    auto *list = control<QListWidget>(dialog, "lstExcercise");
+    const QString told = QStringLiteral("The file ExerciseDescription.txt could not be read: it is not a regular "
+                                        "file. The list shows none of its exercises.");
+    for (const QString &label : {"lblType(0)", "lblType(1)"}) {
+        QElapsedTimer clock;
+        clock.start();
+        WindowTest::click(dialog, label);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(f->takeMessages(), QStringList{told});
+        QCOMPARE(list->count(), 0);
+    }
+    QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Cardio"));
+    QVERIFY(f->messages().isEmpty());
+    QCOMPARE(list->count(), 2);
+    QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Weightlifting"));
+    QCOMPARE(f->takeMessages(), QStringList{told});
+    QVERIFY(QFileInfo(QFile::decodeName(path)).exists());
 }
 
 void TestReportWindows::hoverHints()
@@ -443,11 +494,11 @@ void TestReportWindows::reportedExerciseOfSeveralSelected()
     report = preview(*f, dialog);
     QCOMPARE(lines(report->pageText()).first(), QStringLiteral("Barbell Curl"));
 
-    // The arrow keys choose too.
+    // The arrow keys choose too, once a click has put the focus in the list.
     WindowTest::click(report, "lblSysInfo");
-    list->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(list, Qt::Key_Up);
-    QTest::keyClick(list, Qt::Key_Down);
+    WindowTest::clickRow(list, 0);
+    QCOMPARE(WindowTest::focused(), list);
+    QVERIFY(WindowTest::press(Qt::Key_Down));
     QCOMPARE(list->selectedItems().size(), 1);
     report = preview(*f, dialog);
     QCOMPARE(lines(report->pageText()).first(), QStringLiteral("Hammer Curl"));
@@ -533,11 +584,25 @@ void TestReportWindows::escapeClosesAndActivationKeepsThePage()
     QVERIFY(report);
     QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
     const QString second = report->pageText();
-    QMdiArea *area = report->frame()->mdiArea();
-    area->setActiveSubWindow(nullptr);
-    area->setActiveSubWindow(report->frame());
+    // The user clicks away into another window, then back into the page.
+    {
+        QWidget elsewhere;
+        elsewhere.setWindowTitle(QStringLiteral("Another program"));
+        elsewhere.resize(200, 100);
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        WindowTest::clickOn(&elsewhere);
+        QVERIFY(!report->isActiveWindow());
+    }
+    // The window system brings the program to the front under the click.
+    report->window()->activateWindow();
+    WindowTest::clickOn(control<PictureBox>(report, "Text7(3)"));
+    QVERIFY(report->isActiveWindow());
+    QCOMPARE(report->frame()->mdiArea()->activeSubWindow(), report->frame());
     QCOMPARE(report->page(), qint16(2));
     QCOMPARE(report->pageText(), second);
+    QVERIFY(control<QLabel>(report, "lblPrevious")->isEnabled());
     QVERIFY(f->messages().isEmpty());
 
     QTest::keyClick(report, Qt::Key_Escape, Qt::ShiftModifier);
@@ -549,13 +614,17 @@ void TestReportWindows::escapeClosesAndActivationKeepsThePage()
     QVERIFY(!f->window(frmPrintPreview::kName)->isShownWindow());
 }
 
-// The page box keeps 100 twips from the left, top and right edges and the
-// strip for the buttons below it; its page is drawn again at its new size.
+// The window opens at the work area's top left corner, 100 twips in; the
+// page box keeps 100 twips from the left, top and right edges and the strip
+// for the buttons below it; its page is drawn again at its new size.
 void TestReportWindows::pageBoxFollowsTheWindowsSize()
 {
     auto f = fixture();
     frmRTF *report = openLog(*f, "Biceps", "Barbell Curl");
     QVERIFY(report);
+    QCOMPARE(report->leftTwips(), 100);
+    QCOMPARE(report->topTwips(), 100);
+    QCOMPARE(report->frame()->pos(), QPoint(Twips::toPixels(100), Twips::toPixels(100)));
     auto *box = control<PictureBox>(report, "Text7(3)");
     const auto check = [&] {
         QCOMPARE(box->x(), Twips::toPixels(100));
@@ -640,6 +709,163 @@ void TestReportWindows::printerFailureIsReported()
     QVERIFY(!QFile::exists(pdf));
 }
 
+// The template of three weight exercises chosen with the mouse and the
+// keys: the user's name and the date over blank cells per set; printing
+// leaves the page where it was, so Next goes on from there.
+void TestReportWindows::templateSheetToPdf()
+{
+    auto f = std::make_unique<ShellFixture>(
+        QList<WindowRegistry::Registrar>{registerReportWindows},
+        WindowTest::on(kToday, {{"Personal Information", "FirstName", "Dana"}}));
+    WindowTest::write(*f, WeightCatalogue::kFileName,
+                      "\"Bi\",\"Barbell Curl\",\"Curl the bar\",\"3\"\r\n\"Ch\",\"Bench Press\",\"\",\"5\"\r\n"
+                      "\"Bi\",\"Hammer Curl\",\"\",1\r\n");
+    frmPrintPreview *dialog = openChoice(*f);
+    WindowTest::click(dialog, "lblType(1)");
+    auto *list = control<QListWidget>(dialog, "lstExcercise");
+    WindowTest::clickRow(list, 0);
+    WindowTest::clickRow(list, 2, Qt::ControlModifier);
+    QCOMPARE(WindowTest::focused(), list);
+    // Ctrl with the arrow moves without choosing; Ctrl+Space adds the row.
+    QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(list->selectedItems().size(), 3);
+    frmRTF *report = preview(*f, dialog);
+    QVERIFY(report);
+    QVERIFY(f->messages().isEmpty());
+    QCOMPARE(lines(report->pageText()),
+             (QStringList{"Weightlifting", "Exercise Weight 1 Set 1 Weight 2 Set 2 Weight 3 Set 3", "Barbell Curl",
+                          "Exercise Weight 1 Set 1 Weight 2 Set 2 Weight 3 Set 3 Weight 4 Set 4 Weight 5 Set 5",
+                          "Bench Press", "Exercise Weight 1 Set 1", "Hammer Curl"}));
+    QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
+    QCOMPARE(report->page(), qint16(2));
+    QCOMPARE(lines(report->pageText()), QStringList());
+
+    const QString pdf = printToPdf(report, "template.pdf");
+    QVERIFY2(f->messages().isEmpty(), qPrintable(f->messages().join('\n')));
+    QCOMPARE(report->page(), qint16(2));
+    QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
+    QCOMPARE(report->page(), qint16(3));
+
+    const QString text = run("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY2(text.contains("Dana Template"), qPrintable(text));
+    QVERIFY(text.contains(DateText::longDate(kToday)));
+    QVERIFY(text.contains(QRegularExpression("Exercise\\s+Weight 1\\s+Set 1\\s+Weight 2\\s+Set 2\\s+Weight 3\\s+Set 3\\s*\\n")));
+    // Three, five and one pairs of cells under the names.
+    const auto cellsAfter = [&](const QString &name) {
+        const QString line = text.section(name, 1).section(u'\n', 1, 1);
+        return int(line.count(QRegularExpression("_{8}\\s+_{5}")));
+    };
+    QCOMPARE(cellsAfter("Barbell Curl"), 3);
+    QCOMPARE(cellsAfter("Bench Press"), 5);
+    QCOMPARE(cellsAfter("Hammer Curl"), 1);
+    QVERIFY(!text.contains("Weightlifting"));
+    const QString images = run("pdfimages", {"-list", pdf});
+    QVERIFY2(images.contains(QRegularExpression("\\n\\s*1\\s+0\\s+image\\s+90\\s+90")), qPrintable(images));
+}
+
+// 25 foods of a day chosen in the date picker with the keys: 19 on the
+// first page, the rest on the second, the whole day's total under both;
+// printed whole.
+void TestReportWindows::foodsOfADayPagedAndPrinted()
+{
+    auto f = fixture();
+    const QDate day = kToday.addDays(-1);
+    QByteArray foods;
+    for (int i = 1; i <= 25; ++i)
+        foods += FoodDay::line(DateText::medium(day), i % 2 ? "Grain" : "Meat", QStringLiteral("Dish %1").arg(i), "90",
+                               i == 1 ? "1.5" : "1");
+    WindowTest::write(*f, FoodDay::fileName(day), foods);
+    frmPrintPreview *dialog = openChoice(*f, QStringLiteral("itmFoodView"));
+    auto *picker = control<DatePicker>(dialog, "DTPicker1");
+    QVERIFY(WindowTest::stepDate(picker, QDateTimeEdit::DaySection, -1));
+    QCOMPARE(picker->date(), day);
+    frmRTF *report = preview(*f, dialog);
+    QVERIFY(report);
+    QVERIFY2(f->messages().isEmpty(), qPrintable(f->messages().join('\n')));
+    const QString total = QStringLiteral("Total %1").arg(135 + 24 * 90);
+    QStringList page = lines(report->pageText());
+    QCOMPARE(page.mid(0, 3), (QStringList{"Foods Eaten", "Date Consumed Category Food Servings Calories",
+                                          DateText::medium(day) + " Grain Dish 1 1.5 135"}));
+    QCOMPARE(page.size(), 2 + 19 + 2);
+    QCOMPARE(page.last(), total);
+    QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
+    page = lines(report->pageText());
+    QCOMPARE(page.at(2), QStringLiteral("Meat Dish 20 1 90"));
+    QCOMPARE(page.size(), 2 + 6 + 2);
+    QCOMPARE(page.last(), total);
+
+    const QString pdf = printToPdf(report, "foods.pdf");
+    QVERIFY(f->messages().isEmpty());
+    const QString text = run("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY2(text.contains("Foods Eaten on " + DateText::longDate(day)), qPrintable(text));
+    QVERIFY(text.contains(QRegularExpression("Category\\s+Food\\s+Servings\\s+Calories")));
+    for (int i = 1; i <= 25; ++i)
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("Dish %1\\s+1(\\.5)?\\s+(90|135)\\s*\\n").arg(i))));
+    QVERIFY(text.contains(QRegularExpression("Total\\s+2295")));
+    QVERIFY(!text.contains(DateText::medium(day)));
+    QCOMPARE(run("pdfimages", {"-list", pdf}).count(QRegularExpression("\\n\\s*\\d+\\s+\\d+\\s+image")), 0);
+}
+
+// A day without a food file: the page says so, Next says so, and Print
+// says so without a print job or a PDF.
+void TestReportWindows::foodsOfADayWithoutFoodsPrintsNothing()
+{
+    auto f = fixture();
+    frmPrintPreview *dialog = openChoice(*f, QStringLiteral("itmFoodView"));
+    frmRTF *report = preview(*f, dialog);
+    QVERIFY(report);
+    QCOMPARE(f->takeMessages(), QStringList{"No foods have been entered in for this day."});
+    QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
+    QCOMPARE(f->takeMessages(), QStringList{"No foods have been entered in this month."});
+    const QString pdf = printToPdf(report, "nothing.pdf");
+    QCOMPARE(f->takeMessages(), QStringList{"No foods have been entered in this month."});
+    QVERIFY(!QFile::exists(pdf));
+    // Deleting the last food leaves an empty file: the same.
+    WindowTest::write(*f, FoodDay::fileName(kToday), QByteArray());
+    QTest::mouseClick(control<QLabel>(report, "lblPrint"), Qt::LeftButton);
+    QCOMPARE(f->takeMessages(), QStringList{"No foods have been entered in this month."});
+}
+
+// Two exercises' descriptions, one a page, chosen after the description
+// label lists every weight exercise; printed one after the other.
+void TestReportWindows::descriptionsPagedAndPrinted()
+{
+    auto f = fixture();
+    const QString long_ = QStringLiteral("Stand tall with the bar at arm's length, palms forward; curl it up to the "
+                                         "shoulders without swinging the body, then lower it slowly all the way down "
+                                         "again before the next repetition.");
+    WindowTest::write(*f, WeightCatalogue::kFileName,
+                      "\"Bi\",\"Barbell Curl\",\"" + long_.toLatin1() + "\",\"3\"\r\n\"Ch\",\"Bench Press\",\"Press.\",\"5\"\r\n");
+    frmPrintPreview *dialog = openChoice(*f);
+    WindowTest::click(dialog, "lblType(3)");
+    auto *list = control<QListWidget>(dialog, "lstExcercise");
+    QCOMPARE(list->count(), 2);
+    WindowTest::clickRow(list, 1);
+    WindowTest::clickRow(list, 0, Qt::ControlModifier);
+    frmRTF *report = preview(*f, dialog);
+    QVERIFY(report);
+    QStringList page = lines(report->pageText());
+    QCOMPARE(page.mid(0, 2), (QStringList{"Exercise Description", "Biceps Barbell Curl"}));
+    QCOMPARE(page.size(), 4); // broken once at 105
+    QCOMPARE(page.mid(2).join(' '), long_);
+    QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
+    QCOMPARE(lines(report->pageText()), (QStringList{"Exercise Description", "Chest Bench Press", "Press."}));
+    QTest::mouseClick(control<QLabel>(report, "lblNext"), Qt::LeftButton);
+    QCOMPARE(lines(report->pageText()), QStringList{"Exercise Description"});
+
+    const QString pdf = printToPdf(report, "descriptions.pdf");
+    QVERIFY(f->messages().isEmpty());
+    QCOMPARE(report->page(), qint16(3));
+    const QString text = run("pdftotext", {pdf, "-"});
+    QVERIFY2(text.contains("Exercise Description"), qPrintable(text));
+    QVERIFY(text.indexOf("Barbell Curl") < text.indexOf("Bench Press"));
+    QVERIFY(text.contains("Biceps") && text.contains("Chest") && text.contains("Press."));
+    QVERIFY(text.simplified().contains(long_));
+    const QString images = run("pdfimages", {"-list", pdf});
+    QVERIFY2(images.contains(QRegularExpression("\\n\\s*1\\s+0\\s+image\\s+90\\s+90")), qPrintable(images));
+}
+
 void TestReportWindows::logoShipsAndIsSmall()
 {
     auto f = fixture();
@@ -652,39 +878,46 @@ void TestReportWindows::logoShipsAndIsSmall()
 }
 
 // Every caption of both windows reads whole in its control, at its normal
-// size and at the hovered size of the captions that grow.
+// size and at the hovered size of the captions that grow; the round
+// buttons' words stand below the line their leading blanks fill.
 void TestReportWindows::captionsFit()
 {
     auto f = fixture();
     frmPrintPreview *dialog = openChoice(*f, QStringLiteral("itmFoodView"));
-    WindowTest::click(dialog, "lblType(0)");
-    WindowTest::clickRow(control<QListWidget>(dialog, "lstExcercise"), 0);
     QStringList misfits;
-    const auto check = [&](QWidget *window, const QStringList &growing) {
-        for (QLabel *caption : window->findChildren<QLabel *>()) {
-            if (caption->text().isEmpty() || caption->objectName() == "lblNotes")
-                continue;
-            for (const double points : {10.0, 11.0}) {
-                if (points > 10 && !growing.contains(caption->objectName()))
-                    continue;
-                QFont font = caption->font();
-                font.setPointSizeF(points);
-                const QFontMetrics metrics(font);
-                const QRect room = caption->contentsRect();
-                const QRect needed = metrics.boundingRect(room, int(caption->alignment()) | Qt::TextWordWrap,
-                                                          caption->text());
-                const bool fits = caption->wordWrap() ? needed.height() <= room.height()
-                                                      : metrics.horizontalAdvance(caption->text()) <= room.width();
-                if (!fits || needed.width() > room.width())
-                    misfits << QStringLiteral("%1 %2 at %3").arg(caption->objectName(), caption->text()).arg(points);
-            }
+    const auto check = [&](QWidget *window, const QString &where) {
+        misfits << TextFit::describe(where, TextFit::misfits(window));
+    };
+    const auto checkHovered = [&](const QStringList &growing) {
+        for (const QString &name : growing) {
+            WindowTest::hover(control<QLabel>(dialog, name));
+            check(dialog, QStringLiteral("frmPrintPreview over ") + name);
         }
     };
-    check(dialog, {"lblType(0)", "lblType(1)", "lblType(2)", "lblType(3)", "lblCategory", "lblTime"});
+    check(dialog, QStringLiteral("frmPrintPreview, foods"));
+    checkHovered({"lblType(0)", "lblType(1)", "lblType(2)", "lblType(3)", "lblTime"});
+    WindowTest::click(dialog, "lblType(0)");
+    WindowTest::clickRow(control<QListWidget>(dialog, "lstExcercise"), 0);
+    check(dialog, QStringLiteral("frmPrintPreview, exercise log"));
+    checkHovered({"lblCategory"});
+    const auto wordBelowBlanks = [&](QWidget *window, const QString &name, int blanks, const QString &word) {
+        auto *caption = control<QLabel>(window, name);
+        QCOMPARE(caption->text(), QString(blanks, u' ') + word);
+        const QStringList shown = ShellStyle::wrapLines(caption->text(), QFontMetricsF(caption->font()),
+                                                        caption->contentsRect().width());
+        QVERIFY2(shown.size() >= 2 && shown.first().isEmpty(), qPrintable(name + ": " + shown.join('|')));
+        QCOMPARE(shown.mid(1).join(u' ').trimmed(), word.trimmed());
+    };
+    wordBelowBlanks(dialog, "Label7", 66, "Print Preview");
+
     frmRTF *report = preview(*f, dialog);
     QVERIFY(report);
-    check(report, {});
-    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(", ")));
+    check(report, QStringLiteral("frmRTF"));
+    wordBelowBlanks(report, "lblPrevious", 22, "<<Prev.");
+    wordBelowBlanks(report, "lblPrint", 25, "Print ");
+    wordBelowBlanks(report, "lblSysInfo", 25, "Back");
+    wordBelowBlanks(report, "lblNext", 25, "Next>>");
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
 }
 
 PULSAR_TEST_MAIN(TestReportWindows)

@@ -15,6 +15,8 @@
 #include "nutrition/FoodDay.h"
 #include "nutrition/FoodDeletion.h"
 #include "nutrition/FoodEntry.h"
+#include "nutrition/FoodGroups.h"
+#include "nutrition/FoodList.h"
 #include "nutrition/PendingFoods.h"
 
 #include <QDate>
@@ -38,15 +40,31 @@ void writeFile(const QString &folder, const QString &name, const QByteArray &byt
     RecordFile::write(RecordFile::path(folder, name), bytes);
 }
 
+// The food-group lists foods are added to, in turn: the milk list starts
+// with a heading and a food on a last line without its line end; the other
+// list is made by its first food.
+const QString kFoodLists[] = {QStringLiteral("Milk"), QStringLiteral("Other")};
+constexpr int kListedFoods = 2; // the records of the lists as prepared
+
+int listedFoods(const QString &folder)
+{
+    int n = 0;
+    for (const QString &name : kFoodLists) {
+        const FoodGroup &group = *FoodGroups::byName(name);
+        n += int(FoodList::parse(RecordFile::read(FoodList::path(folder, group)), group.listFile).size());
+    }
+    return n;
+}
+
 // The saves made so far: each but a food pick adds one record, to a journal,
-// the history or the catalogue.
+// the history, the catalogue or a food-group list.
 int savesIn(const QString &folder)
 {
     const int journal = int(CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName)).size());
     const int foods = int(CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName)).size());
     const int weighings = int(WeightHistory(folder).read().records.size()) - 1;
     const int custom = int(WeightCatalogue::read(folder).size()) - int(std::size(kExercises));
-    return journal + foods + weighings + custom;
+    return journal + foods + weighings + custom + listedFoods(folder) - kListedFoods;
 }
 
 int pendingFoods(const QString &folder)
@@ -60,15 +78,16 @@ QDate foodDay(int k)
     return QDate(2026, 3, 1).addDays(k % 3);
 }
 
-// The saves of one round in turn: the four that add a record, then two food
-// picks, their Enter and the deletion of a logged food.
+// The saves of one round in turn: the four that add a record, a food added
+// to a list, then two food picks, their Enter and the deletion of a logged
+// food.
 Kind kindOf(int saves, int pending)
 {
     if (pending == 1)
         return FoodPick;
     if (pending >= 2)
         return FoodEnter;
-    constexpr Kind kRound[] = {WeightWorkout, AerobicWorkout, Weighing, CustomExercise, FoodPick, FoodDelete};
+    constexpr Kind kRound[] = {WeightWorkout, AerobicWorkout, Weighing, CustomExercise, FoodAdd, FoodPick, FoodDelete};
     return kRound[saves % int(std::size(kRound))];
 }
 
@@ -94,6 +113,7 @@ void prepare(const QString &folder)
     writeFile(folder, WeightHistory::kFileName, "\"Initializer\",0,0,0\r\n");
     writeFile(folder, FoodDay::kJournalFileName, QByteArray());
     writeFile(folder, PendingFoods::kFileName, PendingFoods::emptyForm());
+    writeFile(folder, FoodGroups::byName(kFoodLists[0])->listFile, "\"Dairy\",\r\n\"Skim milk (1 cup)\",83");
 }
 
 Kind nextKind(const QString &folder)
@@ -155,7 +175,16 @@ void saveNext(const QString &folder, const Settings &settings)
         break;
     }
     case FoodEnter:
-        refusal = FoodEntry::enter(folder, foodDay(n)).refusal;
+        // The window shows what the pending file holds.
+        refusal = FoodEntry::enter(folder, foodDay(n),
+                                   PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)),
+                                                       PendingFoods::kFileName))
+                      .refusal;
+        break;
+    case FoodAdd:
+        refusal = FoodList::add(folder, kFoodLists[n % 2], QStringLiteral("Kefir %1 (1 cup)").arg(n),
+                                QString::number(1 + n % 4), QString::number(100 + n))
+                      .refusal;
         break;
     case FoodDelete:
     case KindCount:

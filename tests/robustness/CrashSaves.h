@@ -19,12 +19,22 @@ void prepare(const QString &folder);
 // which appends to the catalogue and the factors and makes its log; two food
 // picks into the pending-food file and their Enter (the day's food file and
 // the food journal); the deletion of a logged food (the day's food file and
-// the food journal). A refusal ends the process: the folder is not as the
-// saves left it.
+// the food journal); a food of the user's own added to a food-group list. A
+// refusal ends the process: the folder is not as the saves left it.
 void saveNext(const QString &folder, const Settings &settings);
 
 // The kinds of save, in turn, and the kind saveNext() makes next.
-enum Kind { WeightWorkout, AerobicWorkout, Weighing, CustomExercise, FoodPick, FoodEnter, FoodDelete, KindCount };
+enum Kind {
+    WeightWorkout,
+    AerobicWorkout,
+    Weighing,
+    CustomExercise,
+    FoodPick,
+    FoodEnter,
+    FoodDelete,
+    FoodAdd,
+    KindCount
+};
 Kind nextKind(const QString &folder);
 
 } // namespace CrashSaves

@@ -40,7 +40,8 @@ inline const QMap<QString, QByteArray> &soundFiles()
         {kFoodList, "\"Dairy\",\r\n\"Skim milk (1 cup)\",83\r\n\"Whole milk (1 cup)\",149\r\n"},
         {kFoodDay, "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1.5\"\r\n"
                    "\"06-Dec-26\",\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n"},
-        {kPendingFoods, "\r\n#2026-12-06#,\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n"},
+        // As the entry window leaves it after picking one skim milk.
+        {kPendingFoods, "\r\n#2026-12-06#,\"Milk\",\"Skim milk (1 cup)\",\"83\",\"1\"\r\n"},
         {kFoodJournal, "\"07-Dec-26\",2100\r\n\"06-Dec-26\",1800\r\n"},
     };
     return files;

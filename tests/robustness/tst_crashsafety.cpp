@@ -5,6 +5,8 @@
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
 #include "nutrition/FoodDay.h"
+#include "nutrition/FoodGroups.h"
+#include "nutrition/FoodList.h"
 #include "nutrition/PendingFoods.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
@@ -32,7 +34,8 @@
 #include <unistd.h>
 
 // A process killed in the middle of saving (workouts, weighings, custom
-// exercises, food picks, the Enter of a day's foods, deleting a logged food)
+// exercises, food picks, the Enter of a day's foods, deleting a logged food,
+// adding a food to a list)
 // leaves every data file whole, and all of them together as they were before
 // the interrupted save or, once the start's recovery has run, as that save
 // left them: never a mixture or a cut-off file.
@@ -158,6 +161,8 @@ void TestCrashSafety::checkReadsWhole(const QString &folder)
         throw *history.error;
     CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName));
     PendingFoods::parse(RecordFile::read(PendingFoods::path(folder)), PendingFoods::kFileName);
+    for (const FoodGroup &g : FoodGroups::all())
+        FoodList::parse(RecordFile::read(FoodList::path(folder, g)), g.listFile);
     for (const QString &name : QDir(folder).entryList({QStringLiteral("Food*.txt")}, QDir::Files)) {
         if (name != FoodDay::kJournalFileName)
             FoodDay::parse(RecordFile::read(QDir(folder).filePath(name)), name);
@@ -180,7 +185,7 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
     settings.sync();
     CrashSaves::prepare(folder);
 
-    constexpr int kKills = 210;
+    constexpr int kKills = 300;
     QRandomGenerator random(20261207);
     int finished = 0; // kills after a save's commit, before its files were replaced
     int savesDone = 0;
@@ -258,9 +263,9 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
     }
     qInfo("%d kills in %lld ms, %d saves completed, %d committed saves carried out after the kill; kills "
           "stopping a weight workout, aerobic workout, weighing, custom exercise, food pick, food Enter, food "
-          "deletion: %d, %d, %d, %d, %d, %d, %d",
+          "deletion, added food: %d, %d, %d, %d, %d, %d, %d, %d",
           kKills, qlonglong(clock.elapsed()), savesDone, finished, interrupted[0], interrupted[1], interrupted[2],
-          interrupted[3], interrupted[4], interrupted[5], interrupted[6]);
+          interrupted[3], interrupted[4], interrupted[5], interrupted[6], interrupted[7]);
     // The kills must have hit saves of every kind, or the test shows nothing.
     QVERIFY(savesDone > kKills / 4);
     for (int done : interrupted)

@@ -6,9 +6,13 @@
 #include "nutrition/FoodEntry.h"
 #include "nutrition/FoodGroups.h"
 #include "nutrition/FoodList.h"
+#include "nutrition/PendingFoods.h"
 #include "common/RecordingSurface.h"
 #include "profile/WeightHistory.h"
+#include "reports/DescriptionReport.h"
 #include "reports/ExerciseLogReport.h"
+#include "reports/FoodsReport.h"
+#include "reports/TemplateReport.h"
 #include "DamagedFiles.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
@@ -47,6 +51,8 @@ private Q_SLOTS:
     void actionsOnDamagedFiles();
     void reportsOfDamagedFiles_data();
     void reportsOfDamagedFiles();
+    void sheetReportsOfDamagedFiles_data();
+    void sheetReportsOfDamagedFiles();
 
 private:
     // Runs the action that reads `file`: the message it gives, or empty.
@@ -61,6 +67,9 @@ namespace {
 using namespace DamagedFiles;
 
 const QByteArray kByteOrderMark = "\xEF\xBB\xBF";
+
+// The food the add-food window adds to a list: 300 calories for 2 servings.
+const QString kNewFood = QStringLiteral("Kefir (1 cup)");
 
 // A file's bytes when it can be read at all (a FIFO cannot).
 QByteArray bytesOf(const QString &folder, const QString &file)
@@ -80,13 +89,23 @@ QByteArray loneCR(const QString &file)
 
 } // namespace
 
-// The food files: a list as the entry window reads it (it only reads);
-// the day file, the pending foods and the food journal by Enter.
+// The food files: a list as the entry window reads it and as the add-food
+// window appends to it (both name a damaged list, or neither speaks); the
+// day file, the pending foods and the food journal by Enter of the foods the
+// sound pending file holds, as the window shows them.
 QString TestMalformedFiles::actOnFoodFile(const QString &file, const QString &folder)
 {
-    if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4)))
-        return FoodList::read(folder, *group).problem;
-    return FoodEntry::enter(folder, QDate(2026, 12, 6)).refusal;
+    if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4))) {
+        const QString problem = FoodList::read(folder, *group).problem;
+        const QString refusal = FoodList::add(folder, group->name, kNewFood, QStringLiteral("2"),
+                                              QStringLiteral("300"))
+                                    .refusal;
+        if (problem.isEmpty() != refusal.isEmpty())
+            return QStringLiteral("the list reads, yet the add is refused, or the other way round");
+        return refusal;
+    }
+    const QList<PendingFoodRecord> picks = PendingFoods::parse(soundFiles()[kPendingFoods], kPendingFoods);
+    return FoodEntry::enter(folder, QDate(2026, 12, 6), picks).refusal;
 }
 
 QString TestMalformedFiles::actOn(const QString &file, const QString &folder, const Settings &settings)
@@ -270,8 +289,10 @@ void TestMalformedFiles::foodRows()
         row(list, "binary bytes", good + binary, FileError);
         row(list, "empty file", "", Saved);
         row(list, "blank last line", good + blank, Saved);
-        if (list != kFoodList) // the sound files have their byte-order mark rows above
+        if (list != kFoodList) { // the sound files have their byte-order mark and FIFO rows above
             row(list, "byte-order mark", withBOM(good), Saved);
+            QTest::addRow("%s: FIFO", qPrintable(list)) << list << QByteArray() << FileError << true;
+        }
     }
 
     // The day's food file, read whole before Enter appends to it.
@@ -288,7 +309,7 @@ void TestMalformedFiles::foodRows()
     row(kPendingFoods, "date that is no date", "\r\n#2026-02-31#,\"Grain\",\"Rye bread\",\"81\",\"2\"\r\n",
         FileError);
     row(kPendingFoods, "binary bytes", sound(kPendingFoods) + binary, FileError);
-    row(kPendingFoods, "empty file", "", Saved);
+    row(kPendingFoods, "empty file", "", Refused); // not the foods the window shows
     row(kPendingFoods, "blank last line", sound(kPendingFoods) + blank, Saved);
 
     // The food journal, rewritten by Enter.
@@ -349,9 +370,18 @@ void TestMalformedFiles::actionsOnDamagedFiles()
             if (snapshot(folder)[rewritten] != before[rewritten])
                 QVERIFY(!snapshot(folder)[rewritten].startsWith(kByteOrderMark));
         }
-        // A list is only read.
-        if (FoodGroups::byName(QString(file).chopped(4)))
-            QCOMPARE(snapshot(folder), before);
+        // A list gains the new food at its end, and nothing else changes.
+        if (const FoodGroup *group = FoodGroups::byName(QString(file).chopped(4))) {
+            const FoodList::Reading list = FoodList::read(folder, *group);
+            QCOMPARE(list.problem, QString());
+            QVERIFY(!list.records.isEmpty());
+            QCOMPARE(list.records.last().name, kNewFood);
+            QCOMPARE(list.records.last().calories, 150.0);
+            QMap<QString, QByteArray> now = snapshot(folder), was = before;
+            QVERIFY(!now.take(file).startsWith(kByteOrderMark));
+            was.remove(file);
+            QCOMPARE(now, was);
+        }
         break;
     }
 }
@@ -363,17 +393,27 @@ void TestMalformedFiles::reportsOfDamagedFiles_data()
     QTest::addColumn<bool>("found"); // the catalogue gives the exercise
     QTest::addColumn<int>("rows");   // entries on the first page and on paper
     QTest::addColumn<QString>("named"); // the file a message names, on the page and the printout; empty: none
+    QTest::addColumn<bool>("fifo");     // a FIFO in the file's place
     const QByteArray binary = binaryLine();
     const QByteArray blank("\r\n\r\n");
     auto row = [](const QString &file, const char *what, const QByteArray &bytes, bool found, int rows, bool told) {
-        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << found << rows << (told ? file : QString());
+        QTest::addRow("%s: %s", qPrintable(file), what)
+            << file << bytes << found << rows << (told ? file : QString()) << false;
     };
     // Sets that are no number from 1 to 4 count as five: the two-set log
     // then reads as damaged.
     auto fiveSets = [](const char *what, const QByteArray &bytes) {
         QTest::addRow("%s: %s", qPrintable(kWeightCatalogue), what)
-            << kWeightCatalogue << bytes << true << 0 << kWeightLog;
+            << kWeightCatalogue << bytes << true << 0 << kWeightLog << false;
     };
+    // Saved by another program with a byte-order mark: read whole. A FIFO:
+    // named at once, and the exercise shown by its name alone or with no
+    // entries.
+    for (const QString &file : {kWeightCatalogue, kAerobicCatalogue, kWeightLog, kAerobicLog}) {
+        const bool catalogue = file == kWeightCatalogue || file == kAerobicCatalogue;
+        row(file, "byte-order mark", kByteOrderMark + soundFiles()[file], true, 2, false);
+        QTest::addRow("%s: FIFO", qPrintable(file)) << file << QByteArray() << !catalogue << 0 << file << true;
+    }
     auto sound = [](const QString &file) { return soundFiles()[file]; };
 
     // The exercise is looked up as far as the catalogue reads.
@@ -418,10 +458,16 @@ void TestMalformedFiles::reportsOfDamagedFiles()
     QFETCH(bool, found);
     QFETCH(int, rows);
     QFETCH(QString, named);
+    QFETCH(bool, fifo);
     const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
     const QString folder = TestEnvironment::freshFolder();
     writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
+    const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
+    if (fifo) {
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    }
     const QMap<QString, QByteArray> before = snapshot(folder);
 
     ReportInput in;
@@ -440,14 +486,147 @@ void TestMalformedFiles::reportsOfDamagedFiles()
             n += line.trimmed().isEmpty() ? 0 : 1;
         return n;
     };
+    QElapsedTimer clock;
+    clock.start();
     const ReportPage page = report.page(in, 1, PageWay::Opening);
     const ReportPrintout printout = report.printout(in);
+    QVERIFY(clock.elapsed() < 1000);
     const qsizetype head = found ? 2 : 1; // the title and the heading, or the name alone
     QCOMPARE(lineCount(page.page), head + rows);
     QCOMPARE(lineCount(printout.pages), head + (cardio ? 2 : 3) * rows); // aerobic: row and rule
     QCOMPARE(page.message.isEmpty(), named.isEmpty());
     QCOMPARE(printout.message.isEmpty(), named.isEmpty());
     QVERIFY2(page.message.contains(named) && printout.message.contains(named), qPrintable(page.message));
+    QCOMPARE(snapshot(folder), before);
+    struct stat st;
+    QVERIFY(::lstat(path.constData(), &st) == 0 && S_ISFIFO(st.st_mode) == fifo);
+}
+
+void TestMalformedFiles::sheetReportsOfDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<int>("found");  // exercises the catalogue gives, or foods read
+    QTest::addColumn<bool>("named"); // a message naming the file on the page and the printout
+    const QByteArray binary = binaryLine();
+    const QByteArray blank("\r\n\r\n");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, int found, bool named) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << false << found << named;
+    };
+    auto sound = [](const QString &file) { return soundFiles()[file]; };
+
+    // The two exercises of each catalogue, looked up as far as it reads.
+    for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue}) {
+        row(catalogue, "cut-off first record", cutFirstRecord(sound(catalogue)), 0, true);
+        row(catalogue, "binary bytes after the records", sound(catalogue) + binary, 2, false);
+        row(catalogue, "lone CR", loneCR(catalogue), 2, false);
+        row(catalogue, "empty file", "", 0, false);
+        row(catalogue, "blank last line", sound(catalogue) + blank, 2, false);
+        row(catalogue, "byte-order mark", kByteOrderMark + sound(catalogue), 2, false);
+        QTest::addRow("%s: FIFO", qPrintable(catalogue)) << catalogue << QByteArray() << true << 0 << true;
+    }
+    row(kWeightCatalogue, "text for the sets", "\"Bi\",\"Barbell Curl\",\"Curl\",\"two\"\r\n", 1, false);
+    row(kAerobicCatalogue, "text for a flag", "\"Ou\",\"Running\",#TRUE#,yes,#TRUE#\r\n", 0, true);
+
+    // The day's foods: a food that cannot be read is passed over, the rest
+    // are shown and counted.
+    row(kFoodDay, "cut-off record", "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"83\"", 0, true);
+    row(kFoodDay, "text for a number",
+        "\"06-Dec-26\",\"Milk\",\"Skim milk (1 cup)\",\"lots\",\"1\"\r\n" + sound(kFoodDay), 2, true);
+    row(kFoodDay, "number too large",
+        "\"06-Dec-26\",\"Milk\",\"Cream\",\"1e300\",\"1e300\"\r\n" + sound(kFoodDay), 2, true);
+    // An unquoted text keeps its characters, a double quote among them.
+    row(kFoodDay, "double quote in the food", "\"06-Dec-26\",\"Milk\",Sk\"im,\"83\",\"1\"\r\n" + sound(kFoodDay), 3, false);
+    row(kFoodDay, "binary bytes", sound(kFoodDay) + binary, 2, true);
+    row(kFoodDay, "lone CR", loneCR(kFoodDay), 2, false);
+    row(kFoodDay, "empty file", "", 0, false);
+    row(kFoodDay, "blank last line", sound(kFoodDay) + blank, 2, false);
+    row(kFoodDay, "byte-order mark", kByteOrderMark + sound(kFoodDay), 2, false);
+    QTest::addRow("%s: FIFO", qPrintable(kFoodDay)) << kFoodDay << QByteArray() << true << 0 << true;
+}
+
+// The template and description reports over a damaged catalogue, the foods
+// report over a damaged day file: what can be read, a message naming the
+// file where something could not, every file unchanged; a day without a
+// food to show prints nothing.
+void TestMalformedFiles::sheetReportsOfDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, fifo);
+    QFETCH(int, found);
+    QFETCH(bool, named);
+    const QString folder = TestEnvironment::freshFolder();
+    writeSoundFiles(folder);
+    TestEnvironment::writeFile(folder, file, bytes);
+    if (fifo) {
+        const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    }
+    const QMap<QString, QByteArray> before = snapshot(folder);
+
+    ReportInput in;
+    in.dataFolder = folder;
+    in.today = QDate(2026, 12, 6);
+    in.choice.day = in.today;
+    struct Shown
+    {
+        ReportPage page;
+        ReportPrintout printout;
+        int count; // exercises with their catalogue record, or foods
+    };
+    QList<Shown> shown;
+    const auto count = [](const ColumnPage &page, const auto &counts) {
+        int n = 0;
+        for (const ColumnPage::Op &op : page.ops())
+            n += op.kind == ColumnPage::Op::Text && counts(op) ? 1 : 0;
+        return n;
+    };
+    const auto heading = [](const ColumnPage::Op &op) { return op.text == QLatin1String("Exercise"); };
+    QElapsedTimer clock;
+    clock.start();
+    if (file == kFoodDay) {
+        in.choice.options[2] = true;
+        const FoodsReport report;
+        const ReportPrintout printout = report.printout(in);
+        const auto food = [](const ColumnPage::Op &op) { return op.column == 38; }; // a row's category
+        const ReportPage page = report.page(in, 1, PageWay::Opening);
+        shown.append({page, printout, count(page.page, food)});
+        QCOMPARE(printout.print, found > 0);
+        if (found > 0)
+            QCOMPARE(count(printout.pages, [](const ColumnPage::Op &op) { return op.column == 7; }), found);
+    } else if (file == kAerobicCatalogue) {
+        in.choice.options[1] = true;
+        in.choice.category = QStringLiteral("Cardio");
+        in.choice.entries = {QStringLiteral("Running"), QStringLiteral("Squash ")};
+        in.choice.selectedRows = {0, 1};
+        const TemplateReport report;
+        const ReportPage page = report.page(in, 1, PageWay::Opening);
+        shown.append({page, report.printout(in), count(page.page, heading)});
+    } else {
+        in.choice.entries = {QStringLiteral("Barbell Curl"), QStringLiteral("Dip")};
+        in.choice.selectedRows = {0, 1};
+        in.choice.options[1] = true;
+        in.choice.category = QStringLiteral("Weightlifting");
+        const TemplateReport sheet;
+        ReportPage page = sheet.page(in, 1, PageWay::Opening);
+        shown.append({page, sheet.printout(in), count(page.page, heading)});
+        in.choice.options[1] = false;
+        in.choice.options[3] = true;
+        const DescriptionReport descriptions;
+        ReportPrintout printout = descriptions.printout(in);
+        // The group names of the exercises found.
+        shown.append({descriptions.page(in, 1, PageWay::Opening), printout,
+                      count(printout.pages, [](const ColumnPage::Op &op) { return op.column == 3; })});
+    }
+    QVERIFY(clock.elapsed() < 1000);
+    for (const Shown &s : shown) {
+        QCOMPARE(s.count, found);
+        QVERIFY2(s.page.message.contains(file) == named, qPrintable(s.page.message));
+        QVERIFY2(s.printout.message.contains(file) == named, qPrintable(s.printout.message));
+    }
     QCOMPARE(snapshot(folder), before);
 }
 

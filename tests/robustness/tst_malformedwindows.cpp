@@ -89,6 +89,8 @@ private Q_SLOTS:
     void foodWindowsOnDamagedFiles();
     void reportWindowsOnDamagedFiles_data();
     void reportWindowsOnDamagedFiles();
+    void sheetReportWindowsOnDamagedFiles_data();
+    void sheetReportWindowsOnDamagedFiles();
     void balanceWindowsOnDamagedFiles_data();
     void balanceWindowsOnDamagedFiles();
 
@@ -97,6 +99,13 @@ private:
     template <typename Outcome>
     static void damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank, Outcome empty);
     static void pressLabel(QWidget *window, const QString &label);
+    // The report window as the damaged-file rows work it: the first page
+    // shows `lines` text lines; then Next, Previous and Print into a fresh
+    // PDF (written or not as `printed` says). After opening and each press
+    // one message holding `told` is shown, or none when it is empty; none
+    // after Next when `emptySecondPage` (a page that shows nothing).
+    static void workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines, bool printed,
+                                 bool emptySecondPage = false);
     // Opens the window that writes `file` and presses its Enter with a
     // workout or weighing filled in, on a fixture with enterOptions().
     static void enterInWindow(ShellFixture &f, const QString &file);
@@ -401,18 +410,13 @@ void TestMalformedWindows::graphWindowsOnDamagedFiles()
     QVERIFY(options);
     auto *category = options->findChild<QComboBox *>(QStringLiteral("Combo1(0)"));
     QVERIFY(category);
-    category->setCurrentIndex(
-        category->findText(cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
-    Q_EMIT category->activated(category->currentIndex());
+    QVERIFY(WindowTest::chooseByKeys(category, cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
     auto *list = options->findChild<QListWidget *>(QStringLiteral("List1"));
     QVERIFY(list);
-    const QList<QListWidgetItem *> found =
-        list->findItems(cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl"), Qt::MatchExactly);
-    QCOMPARE(found.isEmpty(), outcome == NotListed);
-    if (!found.isEmpty()) {
-        list->setCurrentItem(found.first());
-        Q_EMIT list->itemClicked(found.first());
-    }
+    const QString exercise = cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl");
+    QCOMPARE(list->findItems(exercise, Qt::MatchExactly).isEmpty(), outcome == NotListed);
+    if (outcome != NotListed)
+        QVERIFY(WindowTest::chooseByMouse(list, exercise));
     options->findChild<QRadioButton *>(QStringLiteral("Option2(0)"))->setChecked(true);
     pressLabel(options, QStringLiteral("lblEnter"));
 
@@ -553,57 +557,90 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("fifo");          // a FIFO in the file's place
     QTest::addColumn<Report>("outcome");
     QTest::addColumn<int>("rows");           // entries on the first page; -1: the name alone
     QTest::addColumn<bool>("afterListing"); // the file is damaged once the choice has listed it
-    // The choice lists a catalogue as far as it reads; the report finds its
-    // exercise there and shows a log's entries before its damage.
+    QTest::addColumn<bool>("listTold");     // filling the list names the catalogue
+    // The choice lists a catalogue as far as it reads, and says so when it
+    // could not read it whole; the report finds its exercise there and
+    // shows a log's entries before its damage.
     for (const QString &catalogue : {kWeightCatalogue, kAerobicCatalogue}) {
         const QByteArray sound = soundFiles()[catalogue];
         QTest::addRow("%s: cut-off first record", qPrintable(catalogue))
-            << catalogue << cutFirstRecord(sound) << Unlisted << 0 << false;
+            << catalogue << cutFirstRecord(sound) << false << Unlisted << 0 << false << true;
         QTest::addRow("%s: cut-off first record after listing", qPrintable(catalogue))
-            << catalogue << cutFirstRecord(sound) << TellsFile << -1 << true;
+            << catalogue << cutFirstRecord(sound) << false << TellsFile << -1 << true << false;
         QTest::addRow("%s: binary bytes after the records", qPrintable(catalogue))
-            << catalogue << sound + binaryLine() << Reported << 2 << false;
-        QTest::addRow("%s: empty file", qPrintable(catalogue)) << catalogue << QByteArray() << Unlisted << 0 << false;
+            << catalogue << sound + binaryLine() << false << Reported << 2 << false << true;
+        QTest::addRow("%s: empty file", qPrintable(catalogue))
+            << catalogue << QByteArray() << false << Unlisted << 0 << false << false;
+        QTest::addRow("%s: byte-order mark", qPrintable(catalogue))
+            << catalogue << withBOM(sound) << false << Reported << 2 << false << false;
+        QTest::addRow("%s: FIFO", qPrintable(catalogue))
+            << catalogue << QByteArray() << true << Unlisted << 0 << false << true;
+        QTest::addRow("%s: FIFO after listing", qPrintable(catalogue))
+            << catalogue << QByteArray() << true << TellsFile << -1 << true << false;
     }
     for (const QString &log : {kWeightLog, kAerobicLog}) {
         const QByteArray sound = soundFiles()[log];
-        QTest::addRow("%s: cut-off first record", qPrintable(log))
-            << log << cutFirstRecord(sound) << TellsFile << 0 << false;
-        QTest::addRow("%s: binary bytes after the records", qPrintable(log))
-            << log << sound + binaryLine() << TellsFile << 2 << false;
+        auto row = [&](const char *what, const QByteArray &bytes, Report outcome, int rows, bool fifo = false) {
+            QTest::addRow("%s: %s", qPrintable(log), what)
+                << log << bytes << fifo << outcome << rows << false << false;
+        };
+        row("cut-off first record", cutFirstRecord(sound), TellsFile, 0);
+        row("binary bytes after the records", sound + binaryLine(), TellsFile, 2);
         // The first record's weight or distance.
-        const QByteArray text = QByteArray(sound).replace(log == kWeightLog ? ",105," : ",3,", ",x,");
-        QTest::addRow("%s: a text for a number", qPrintable(log)) << log << text << TellsFile << 0 << false;
-        QTest::addRow("%s: blank last line", qPrintable(log)) << log << sound + "\r\n\r\n" << Reported << 2 << false;
-        QTest::addRow("%s: empty file", qPrintable(log)) << log << QByteArray() << Reported << 0 << false;
+        row("a text for a number", QByteArray(sound).replace(log == kWeightLog ? ",105," : ",3,", ",x,"), TellsFile,
+            0);
+        row("blank last line", sound + "\r\n\r\n", Reported, 2);
+        row("empty file", QByteArray(), Reported, 0);
+        row("byte-order mark", withBOM(sound), Reported, 2);
+        row("FIFO", QByteArray(), TellsFile, 0, true);
     }
 }
 
 // "Barbell Curl" or "Running" reported through the report choice, paged
 // with Next and Previous and printed: the report windows only read, so
-// every file stays as it was.
+// every file stays as it was, a FIFO in its place; a FIFO is named within a
+// second.
 void TestMalformedWindows::reportWindowsOnDamagedFiles()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(bool, fifo);
     QFETCH(Report, outcome);
     QFETCH(int, rows);
     QFETCH(bool, afterListing);
+    QFETCH(bool, listTold);
     const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
     ShellFixture f({registerReportWindows});
     writeSoundFiles(f.dataFolder());
-    if (!afterListing)
+    const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
+    const auto damage = [&] {
         TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+        if (fifo) {
+            QVERIFY(QFile::remove(QFile::decodeName(path)));
+            QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+        }
+    };
+    if (!afterListing)
+        damage();
 
     QVERIFY(f.trigger(QStringLiteral("itmPrintForm")));
     auto *choice = f.windowAs<frmPrintPreview>(frmPrintPreview::kName);
     QVERIFY(choice);
+    QElapsedTimer clock;
+    clock.start();
     QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("lblType(0)")), Qt::LeftButton);
     QVERIFY(WindowTest::chooseByKeys(choice->findChild<QComboBox *>(QStringLiteral("cboCategory")),
                                      cardio ? QStringLiteral("Outdoor Activites") : QStringLiteral("Biceps")));
+    QVERIFY(clock.elapsed() < 1000);
+    // Each fill of the category's exercises from the catalogue names it.
+    const QStringList listing = f.takeMessages();
+    QCOMPARE(!listing.isEmpty(), listTold);
+    for (const QString &message : listing)
+        QVERIFY2(message.contains(file), qPrintable(message));
     auto *list = choice->findChild<QListWidget *>(QStringLiteral("lstExcercise"));
     const QList<QListWidgetItem *> found =
         list->findItems(cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl"), Qt::MatchExactly);
@@ -611,9 +648,11 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
     if (!found.isEmpty())
         WindowTest::clickRow(list, list->row(found.first()));
     if (afterListing)
-        TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+        damage();
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+    clock.restart();
     QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
+    QVERIFY(clock.elapsed() < 1000);
 
     auto *report = f.windowAs<frmRTF>(frmRTF::kName);
     if (outcome == Unlisted) {
@@ -621,35 +660,134 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
         QVERIFY(!report);
     } else {
         QVERIFY(report);
-        // Every page and the printout say the same.
-        const auto checkMessages = [&] {
-            const QStringList messages = f.takeMessages();
-            if (outcome == Reported) {
-                QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
-            } else {
-                QCOMPARE(messages.size(), 1);
-                QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
-            }
-        };
-        checkMessages();
-        // The title, the heading and the entries read.
-        QStringList shown;
-        for (const QString &line : report->pageText().split(u'\n'))
-            if (!line.trimmed().isEmpty())
-                shown << line;
-        QCOMPARE(shown.size(), rows < 0 ? 1 : 2 + rows);
-        pressLabel(report, QStringLiteral("lblNext"));
-        checkMessages();
-        pressLabel(report, QStringLiteral("lblPrevious"));
-        checkMessages();
-        const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
-        qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
-        pressLabel(report, QStringLiteral("lblPrint"));
-        qunsetenv(PrintService::kPdfVariable);
-        checkMessages();
-        QVERIFY(QFile::exists(pdf));
+        // The title, the heading and the entries read; every page and the
+        // printout say the same.
+        workReportWindow(f, report, outcome == Reported ? QString() : file, rows < 0 ? 1 : 2 + rows, true);
     }
+    QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(snapshot(f.dataFolder()), before);
+    struct stat st;
+    QVERIFY(::lstat(path.constData(), &st) == 0 && S_ISFIFO(st.st_mode) == fifo);
+}
+
+void TestMalformedWindows::workReportWindow(ShellFixture &f, frmRTF *report, const QString &told, int lines,
+                                            bool printed, bool emptySecondPage)
+{
+    const auto checkMessages = [&](bool quiet = false) {
+        const QStringList messages = f.takeMessages();
+        if (told.isEmpty() || quiet) {
+            QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages.first().contains(told), qPrintable(messages.first()));
+        }
+    };
+    checkMessages();
+    QStringList shown;
+    for (const QString &line : report->pageText().split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            shown << line;
+    QCOMPARE(shown.size(), lines);
+    pressLabel(report, QStringLiteral("lblNext"));
+    checkMessages(emptySecondPage);
+    pressLabel(report, QStringLiteral("lblPrevious"));
+    checkMessages();
+    const QString pdf = TestEnvironment::freshFolder(QStringLiteral("pdf")) + QStringLiteral("/report.pdf");
+    qputenv(PrintService::kPdfVariable, pdf.toLocal8Bit());
+    pressLabel(report, QStringLiteral("lblPrint"));
+    qunsetenv(PrintService::kPdfVariable);
+    checkMessages();
+    QCOMPARE(QFile::exists(pdf), printed);
+}
+
+void TestMalformedWindows::sheetReportWindowsOnDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<QString>("report"); // the report's label in the choice
+    QTest::addColumn<int>("lines");      // the text lines of the first page
+    QTest::addColumn<QString>("told");   // what every page's and the printout's message holds; empty: none
+    QTest::addColumn<bool>("printed");
+    const QByteArray weights = soundFiles()[kWeightCatalogue];
+    const QByteArray aerobics = soundFiles()[kAerobicCatalogue];
+    const QByteArray foods = soundFiles()[kFoodDay];
+    const QString descriptions = QStringLiteral("lblType(3)");
+    const QString sheet = QStringLiteral("lblType(1)");
+    const QString eaten = QStringLiteral("lblType(2)");
+    auto row = [](const QString &file, const char *what, const QByteArray &bytes, const QString &report, int lines,
+                  const QString &told, bool printed) {
+        QTest::addRow("%s: %s", qPrintable(file), what) << file << bytes << false << report << lines << told << printed;
+    };
+    // Damaged once the choice has listed them: the names alone, the
+    // catalogue named.
+    row(kWeightCatalogue, "descriptions, cut-off first record", cutFirstRecord(weights), descriptions, 2,
+        kWeightCatalogue, true);
+    row(kWeightCatalogue, "descriptions, binary bytes after the records", weights + binaryLine(), descriptions, 3,
+        QString(), true);
+    row(kAerobicCatalogue, "cardio template, cut-off first record", cutFirstRecord(aerobics), sheet, 3,
+        kAerobicCatalogue, true);
+    QTest::addRow("%s: cardio template, FIFO", qPrintable(kAerobicCatalogue))
+        << kAerobicCatalogue << QByteArray() << true << sheet << 3 << kAerobicCatalogue << true;
+    // The day's foods that read, the file named; none: nothing printed.
+    row(kFoodDay, "cut-off record", cutFirstRecord(foods), eaten, 2, kFoodDay, false);
+    row(kFoodDay, "binary bytes", foods + binaryLine(), eaten, 6, kFoodDay, true);
+    row(kFoodDay, "text for a number", QByteArray(foods).replace("\"83\"", "\"lots\""), eaten, 5, kFoodDay, true);
+    row(kFoodDay, "empty file", QByteArray(), eaten, 2, QStringLiteral("No foods have been entered in"), false);
+    QTest::addRow("%s: FIFO", qPrintable(kFoodDay)) << kFoodDay << QByteArray() << true << eaten << 2 << kFoodDay
+                                                    << false;
+}
+
+// The template, foods and description reports through the report choice,
+// paged with Next and Previous and printed over a damaged file: the same
+// message at every step, no print job where there is nothing to print, and
+// every file as it was.
+void TestMalformedWindows::sheetReportWindowsOnDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, fifo);
+    QFETCH(QString, report);
+    QFETCH(int, lines);
+    QFETCH(QString, told);
+    QFETCH(bool, printed);
+    ShellFixture::Options options;
+    options.today = QDate(2026, 12, 6);
+    ShellFixture f({registerReportWindows}, options);
+    writeSoundFiles(f.dataFolder());
+
+    QVERIFY(f.trigger(QStringLiteral("itmPrintForm")));
+    auto *choice = f.windowAs<frmPrintPreview>(frmPrintPreview::kName);
+    QVERIFY(choice);
+    QTest::mouseClick(choice->findChild<QLabel *>(report), Qt::LeftButton);
+    if (file == kAerobicCatalogue)
+        QVERIFY(WindowTest::chooseByKeys(choice->findChild<QComboBox *>(QStringLiteral("cboCategory")),
+                                         QStringLiteral("Cardio")));
+    auto *list = choice->findChild<QListWidget *>(QStringLiteral("lstExcercise"));
+    if (list->isVisible()) {
+        QCOMPARE(list->count(), 2);
+        WindowTest::clickRow(list, 0);
+        WindowTest::clickRow(list, 1, Qt::ControlModifier);
+    }
+    TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    if (fifo) {
+        const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
+        QVERIFY(QFile::remove(QFile::decodeName(path)));
+        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    }
+    const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(choice->findChild<QLabel *>(QStringLiteral("Label7")), Qt::LeftButton);
+    auto *window = f.windowAs<frmRTF>(frmRTF::kName);
+    QVERIFY(window);
+    // The template's second page shows nothing of two exercises.
+    workReportWindow(f, window, told, lines, printed, report == QStringLiteral("lblType(1)"));
+    QVERIFY(clock.elapsed() < 5000);
+    QCOMPARE(snapshot(f.dataFolder()), before);
+    struct stat st;
+    QVERIFY(::lstat(QFile::encodeName(RecordFile::path(f.dataFolder(), file)).constData(), &st) == 0
+            && S_ISFIFO(st.st_mode) == fifo);
 }
 
 void TestMalformedWindows::balanceWindowsOnDamagedFiles_data()

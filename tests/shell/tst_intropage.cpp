@@ -1,5 +1,6 @@
 #include "support/ShellFixture.h"
 #include "support/TestEnvironment.h"
+#include "support/TextFit.h"
 
 #include "common/SettingKeys.h"
 #include "shell/MDIFitness.h"
@@ -125,6 +126,19 @@ private Q_SLOTS:
             QVERIFY2(author->fontMetrics().horizontalAdvance(author->text()) <= author->width(), qPrintable(where));
             QVERIFY2(author->font().pointSizeF() >= 9, qPrintable(where));
         }
+    }
+
+    // Every quotation, the default one and the greeting by name included,
+    // stands whole in the page.
+    void everyQuotationFitsThePage()
+    {
+        QStringList misfits;
+        for (int draw = 0; draw <= mQuotes::kCount + 1; ++draw) {
+            ShellFixture fixture({introPage(draw)}, named(QString()));
+            frmIntroPage *page = openPage(fixture);
+            misfits << TextFit::describe(QStringLiteral("draw %1").arg(draw), TextFit::misfits(page));
+        }
+        QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
     }
 
     void theFirstNameIsPlainText()

@@ -45,11 +45,12 @@ private:
             return nullptr;
         return fixture.windowAs<frmWebBrowser>(QStringLiteral("frmWebBrowser"));
     }
-    // The page on display, as the browser and the location box have it.
+    // The page on display, as the browser and the location box (its title)
+    // have it.
     static void checkShows(frmWebBrowser *browser, const QUrl &page, const QString &title)
     {
         QCOMPARE(browser->WebBrowser1->source(), page);
-        QCOMPARE(browser->txtLocation->text(), page.toString());
+        QCOMPARE(browser->txtLocation->text(), title);
         QCOMPARE(browser->WebBrowser1->documentTitle(), title);
     }
 
@@ -120,7 +121,7 @@ private Q_SLOTS:
         QUrl section = frmWebBrowser::tutorialPage();
         section.setFragment(QStringLiteral("help"));
         QCOMPARE(browser->WebBrowser1->source(), section);
-        QCOMPARE(browser->txtLocation->text(), section.toString());
+        QCOMPARE(browser->txtLocation->text(), QStringLiteral("Kestrava Pulsar Tutorial"));
 
         Q_EMIT browser->WebBrowser1->anchorClicked(QUrl(QStringLiteral("home.html")));
         checkShows(browser, frmWebBrowser::homePage(), QStringLiteral("Kestrava Pulsar"));
@@ -133,6 +134,23 @@ private Q_SLOTS:
 
         QTest::mouseClick(browser->cmdBack, Qt::LeftButton);
         QCOMPARE(browser->WebBrowser1->source(), section);
+    }
+
+    void locationNamesThePage_data()
+    {
+        QTest::addColumn<QUrl>("address");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("its title") << frmWebBrowser::tutorialPage() << "Kestrava Pulsar Tutorial"
+                                   << "Kestrava Pulsar Tutorial";
+        QTest::newRow("no title: the file") << QUrl("qrc:/tutorial/notes.html") << "" << "notes.html";
+        QTest::newRow("a blank title") << QUrl("qrc:/tutorial/notes.html#top") << "  " << "notes.html";
+    }
+    void locationNamesThePage()
+    {
+        QFETCH(QUrl, address);
+        QFETCH(QString, title);
+        QTEST(frmWebBrowser::locationText(address, title), "shown");
     }
 
     // Every link of the shipped pages leads to a page, section or style sheet

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QTest>
 
 ShellFixture::ShellFixture(QList<WindowRegistry::Registrar> registrars)
     : ShellFixture(std::move(registrars), Options())
@@ -57,6 +58,10 @@ ShellFixture::ShellFixture(QList<WindowRegistry::Registrar> registrars, const Op
         m_main->resize(1200, 800);
         m_main->showMaximized();
     }
+    // The user's main window is the active one when they choose from its
+    // menus: the focus moves at once when a working window opens.
+    QApplication::setActiveWindow(m_main);
+    QTest::qWaitForWindowActive(m_main, 1000);
 }
 
 ShellFixture::~ShellFixture()

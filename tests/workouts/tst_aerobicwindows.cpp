@@ -76,9 +76,7 @@ ShellFixture::Options TestAerobicWindows::options()
 
 void TestAerobicWindows::choose(QListWidget *list, const QString &text)
 {
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(text));
-    list->setCurrentItem(found.first());
+    QVERIFY2(WindowTest::chooseByMouse(list, text), qPrintable(text));
 }
 
 void TestAerobicWindows::pickInstallsTheTickedActivities()

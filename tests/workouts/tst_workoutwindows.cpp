@@ -207,15 +207,25 @@ void TestWorkoutWindows::makeOwnAddsAnExercise()
     QCOMPARE(w->description()->toPlainText(), QStringLiteral("Enter Description Here"));
     QCOMPARE(w->sets()->currentText(), QStringLiteral("1"));
 
-    w->group()->setCurrentText(QStringLiteral("Chest"));
-    w->nameBox()->setText(QStringLiteral("  Curl  "));
-    w->description()->setPlainText(QStringLiteral("slow"));
-    w->sets()->setEditText(QStringLiteral("2.7"));
+    // Typed as the user types: each box selects its whole text as it gets
+    // the focus, so what is typed replaces the prompt; a line break typed
+    // into the description is stored as CR LF.
+    QVERIFY(WindowTest::chooseByKeys(w->group(), QStringLiteral("Chest")));
+    WindowTest::clickOn(w->nameBox());
+    QVERIFY(WindowTest::type(QStringLiteral("  Curl  ")));
+    QVERIFY(WindowTest::press(Qt::Key_Tab));
+    QVERIFY(WindowTest::type(QStringLiteral("slow")));
+    QVERIFY(WindowTest::press(Qt::Key_Return));
+    QVERIFY(WindowTest::type(QStringLiteral("and steady")));
+    QVERIFY(WindowTest::press(Qt::Key_Tab));
+    QVERIFY(WindowTest::type(QStringLiteral("2.7")));
+    QCOMPARE(w->sets()->currentText(), QStringLiteral("2.7"));
     const QByteArray factors = file(f, QStringLiteral("BurnnedCalories.txt"));
-    w->enterButton()->click();
+    WindowTest::click(w, QStringLiteral("lblEnter"));
     QVERIFY2(f.messages().isEmpty(), qPrintable(f.messages().join(u'\n')));
     QCOMPARE(w->notes()->text(), CustomExercise::kAdded);
-    QCOMPARE(file(f, QStringLiteral("ExerciseDescription.txt")), QByteArray("\"Ch\",\"Curl\",\"slow\",2\r\n"));
+    QCOMPARE(file(f, QStringLiteral("ExerciseDescription.txt")),
+             QByteArray("\"Ch\",\"Curl\",\"slow\r\nand steady\",2\r\n"));
     QVERIFY(QFileInfo::exists(RecordFile::path(f.dataFolder(), QStringLiteral("ChCurl.txt"))));
     QCOMPARE(file(f, QStringLiteral("BurnnedCalories.txt")), factors + "\"Curl\",0.05\r\n");
     // The boxes keep what was typed.
