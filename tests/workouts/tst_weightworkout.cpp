@@ -4,6 +4,7 @@
 #include "common/Settings.h"
 #include "support/TestEnvironment.h"
 #include "workouts/CalorieFactors.h"
+#include "common/FileBatch.h"
 #include "workouts/CalorieJournal.h"
 #include "workouts/ExerciseLog.h"
 #include "workouts/WeightCatalogue.h"
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void journalRewritesOthersAsWholeNumbers();
     void journalRewriteMixesCopiedAndConvertedRecords();
     void journalTakesValuesBeyond16Bits();
+    void journalDamageAfterTheNewRecordStopsTheInsertion();
     void journalRefusesNewCaloriesItCouldNotWriteBack_data();
     void journalRefusesNewCaloriesItCouldNotWriteBack();
     void unusableBoxLeavesEveryFileAsItWas_data();
@@ -154,6 +156,13 @@ void TestWeightWorkout::journalInsertion_data()
     QTest::newRow("empty journal") << QByteArray() << QDate(2026, 12, 8) << QByteArray("\"08-Dec-26\",1.5\r\n");
     QTest::newRow("last line without line end")
         << QByteArray("\"10-Dec-26\",5") << QDate(2026, 12, 8) << QByteArray("\"10-Dec-26\",5\r\n\"08-Dec-26\",1.5\r\n");
+    // The records after the new one are copied as they stand only where
+    // they stand as the writer writes them.
+    QTest::newRow("blank lines after the last record")
+        << QByteArray(three + "\r\n\r\n  \r\n") << QDate(2026, 12, 11) << QByteArray("\"11-Dec-26\",1.5\r\n" + three);
+    QTest::newRow("a record of one day's run written otherwise")
+        << QByteArray("\"10-Dec-26\",5\r\n\"10-Dec-26\",6\n\"10-Dec-26\",7.5\r\n") << QDate(2026, 12, 11)
+        << QByteArray("\"11-Dec-26\",1.5\r\n\"10-Dec-26\",5\r\n\"10-Dec-26\",6\r\n\"10-Dec-26\",8\r\n");
     QTest::newRow("two-digit years read in 1950-2049")
         << QByteArray("\"03-Jan-50\",5\r\n") << QDate(2049, 12, 31)
         << QByteArray("\"31-Dec-49\",1.5\r\n\"03-Jan-50\",5\r\n");
@@ -214,6 +223,34 @@ void TestWeightWorkout::journalTakesValuesBeyond16Bits()
     TestEnvironment::writeFile(folder, CalorieJournal::kExerciseFileName, huge);
     QVERIFY_THROWS_EXCEPTION(RecordFileError, CalorieJournal::insert(path, QDate(2026, 12, 10), 1));
     QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName), huge);
+}
+
+// Every record is checked, those after the new one too: damage there stops
+// the save, names its line and leaves no new journal behind.
+void TestWeightWorkout::journalDamageAfterTheNewRecordStopsTheInsertion()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, CalorieJournal::kExerciseFileName);
+    const QByteArray damaged = "\"10-Dec-26\",5\r\n\"08-Dec-26\",6\r\n\r\n\"05-Dec-26\",7\r\n";
+    TestEnvironment::writeFile(folder, CalorieJournal::kExerciseFileName, damaged);
+    QString whole;
+    try {
+        CalorieJournal::inserted(damaged, path, QDate(2026, 12, 11), 1);
+    } catch (const RecordFileError &e) {
+        whole = e.message();
+    }
+    QVERIFY(whole.contains(QStringLiteral("line 4")));
+    QString saved;
+    try {
+        CalorieJournal::insert(path, QDate(2026, 12, 11), 1);
+    } catch (const RecordFileError &e) {
+        saved = e.message();
+    }
+    QCOMPARE(saved, whole);
+    QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName), damaged);
+    // No new journal is left beside it.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             QStringList({FileBatch::kLockFileName, CalorieJournal::kExerciseFileName}));
 }
 
 void TestWeightWorkout::journalRefusesNewCaloriesItCouldNotWriteBack_data()
