@@ -21,6 +21,8 @@ private Q_SLOTS:
     void damagedCatalogueStaysByteIdentical_data();
     void damagedCatalogueStaysByteIdentical();
     void nameCannotReachAnotherFile();
+    void logThatCannotGoKeepsEverything();
+    void aLinkedLogGoesAsALink();
 
 private:
     QString m_folder;
@@ -179,6 +181,35 @@ void TestExerciseDeletion::nameCannotReachAnotherFile()
              QStringLiteral("The file ExerciseDescription.txt is damaged: a value has the wrong kind (line 2) "
                             "(\"Bi/../ExerciseCalories\" cannot name a log in the data folder)."));
     QCOMPARE(folderSnapshot(m_folder), before);
+}
+
+// The catalogue and the logs change in one save: a log that cannot be
+// deleted (a folder stands in its place) stops the whole deletion before
+// any file changes, and the message says so.
+void TestExerciseDeletion::logThatCannotGoKeepsEverything()
+{
+    QVERIFY(QFile::remove(logOf(m_folder, "AqSwimming.txt")));
+    QVERIFY(QDir(m_folder).mkpath(QStringLiteral("AqSwimming.txt/in the way")));
+    const auto before = folderSnapshot(m_folder);
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"In", "Squash "}, Entry{"Aq", "Swimming"}}),
+             QStringLiteral("The log AqSwimming.txt could not be deleted: it is a folder. Nothing was changed."));
+    QCOMPARE(folderSnapshot(m_folder), before);
+    QVERIFY(QFileInfo(logOf(m_folder, "AqSwimming.txt")).isDir());
+}
+
+// A log kept elsewhere through a symbolic link: the link goes with the
+// entry, the file it names stays.
+void TestExerciseDeletion::aLinkedLogGoesAsALink()
+{
+    const QString elsewhere = TestEnvironment::freshFolder(QStringLiteral("elsewhere"));
+    TestEnvironment::writeFile(elsewhere, QStringLiteral("Running.txt"), "\"07-Dec-26\",30\r\n");
+    QVERIFY(QFile::remove(logOf(m_folder, "OuRunning.txt")));
+    QVERIFY(QFile::link(QDir(elsewhere).filePath(QStringLiteral("Running.txt")), logOf(m_folder, "OuRunning.txt")));
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"Ou", "Running"}}), QString());
+    QVERIFY(!QFileInfo(logOf(m_folder, "OuRunning.txt")).isSymLink());
+    QVERIFY(!QFileInfo::exists(logOf(m_folder, "OuRunning.txt")));
+    QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Running.txt")), QByteArray("\"07-Dec-26\",30\r\n"));
+    QVERIFY(!TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName).contains("Running"));
 }
 
 PULSAR_TEST_MAIN_CORE(TestExerciseDeletion)
