@@ -1,3 +1,5 @@
+#include "common/FileBatch.h"
+#include "support/StuckFiles.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/ExerciseDeletion.h"
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void nameCannotReachAnotherFile();
     void logThatCannotGoKeepsEverything();
     void aLinkedLogGoesAsALink();
+    void logThatCannotGoAfterTheCommitIsTold();
 
 private:
     QString m_folder;
@@ -210,6 +213,32 @@ void TestExerciseDeletion::aLinkedLogGoesAsALink()
     QVERIFY(!QFileInfo::exists(logOf(m_folder, "OuRunning.txt")));
     QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Running.txt")), QByteArray("\"07-Dec-26\",30\r\n"));
     QVERIFY(!TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName).contains("Running"));
+}
+
+// A log that cannot be deleted once the catalogue is rewritten (the disk
+// fails in the middle): the message says what was done and what was not,
+// and the next start finishes the deletion.
+void TestExerciseDeletion::logThatCannotGoAfterTheCommitIsTold()
+{
+    TestEnvironment::writeFile(m_folder, AerobicCatalogue::kFileName,
+                               kAerobic + "\"In\",\"Stuck\",#TRUE#,#FALSE#,#FALSE#\r\n");
+    TestEnvironment::writeFile(m_folder, QStringLiteral("InStuck.txt"), "\"07-Dec-26\",30\r\n");
+    StuckFiles::stuck = true;
+    const QString message =
+        ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"Aq", "Swimming"}, Entry{"In", "Stuck"}});
+    StuckFiles::stuck = false;
+    QCOMPARE(message, QStringLiteral("The exercises were removed from AerobicDescription.txt, but the log "
+                                     "InStuck.txt could not be deleted: %1.")
+                          .arg(QString::fromLocal8Bit(std::strerror(EIO))));
+    QCOMPARE(TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName),
+             QByteArray("\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n"
+                        "\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                        "\"In\",\"Squash\",#TRUE#,#FALSE#,#FALSE#\r\n"
+                        "\"Xx\",\"Hidden\",#TRUE#,#FALSE#,#FALSE#\r\n"));
+    QVERIFY(!QFile::exists(logOf(m_folder, "AqSwimming.txt")));
+    QVERIFY(QFile::exists(logOf(m_folder, "InStuck.txt")));
+    QVERIFY(FileBatch::recover(m_folder));
+    QVERIFY(!QFile::exists(logOf(m_folder, "InStuck.txt")));
 }
 
 PULSAR_TEST_MAIN_CORE(TestExerciseDeletion)
