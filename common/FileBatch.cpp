@@ -266,13 +266,65 @@ bool replace(const QString &from, const QString &to)
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// A name that cannot be there: missing, or a folder of it missing.
+bool isMissing(int error)
+{
+    return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG;
+}
+
+// Removes the file `path`, a symbolic link as a link. True when it is gone,
+// also when it was not there; otherwise errno says why.
+bool removeFile(const QString &path)
+{
+    return ::unlink(QFile::encodeName(path).constData()) == 0 || isMissing(errno);
+}
+
+// Whether something stands at `path` for a batch to remove (a symbolic link
+// looked at itself). Throws the error naming `shownPath` when it cannot be
+// removed, so that the batch is refused before it is committed.
+bool standsToRemove(const QString &path, const QString &shownPath)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (isMissing(errno))
+            return false;
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+    }
+    if (S_ISDIR(st.st_mode))
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, QStringLiteral("it is a folder"));
+    if (::access(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), W_OK | X_OK) != 0)
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+    return true;
+}
+
+// Drops the note of a batch that removed files, once all it did is on the
+// disk in `folders` (every folder it replaced or removed a file in): a
+// later start would remove again a file made anew under a removed name. The
+// note of a batch that only replaces files names hidden files no later
+// batch makes, and stays. False when the note could not be dropped.
+bool dropNote(const QString &noteFolder, const QSet<QString> &folders)
+{
+    for (const QString &folder : folders) {
+        if (!flushFolder(folder))
+            return false;
+    }
+    const QByteArray note = QFile::encodeName(QDir(noteFolder).filePath(FileBatch::kCommitFileName));
+    if (::unlink(note.constData()) != 0 && errno != ENOENT)
+        return false;
+    return flushFolder(noteFolder);
+}
+
 // The note: for every file, its hidden name and its own, relative to the
-// note's folder, each ended by a NUL (which no file name holds).
+// note's folder, each ended by a NUL (which no file name holds). A file the
+// batch removes has an empty hidden name (no hidden file's name is empty;
+// a reader of renames alone passes over it).
 QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
 {
     QByteArray note;
     for (const auto &[saving, target] : files) {
-        note += QFile::encodeName(dir.relativeFilePath(saving)) + '\0';
+        if (!saving.isEmpty())
+            note += QFile::encodeName(dir.relativeFilePath(saving));
+        note += '\0';
         note += QFile::encodeName(dir.relativeFilePath(target)) + '\0';
     }
     return note;
@@ -288,8 +340,9 @@ struct Finishing
     QString why;
 };
 
-// The pairs of hidden name and file the note of `folder` names, as paths;
-// none when there is no note. False when the note cannot be read.
+// The pairs of hidden name and file the note of `folder` names, as paths
+// (an empty hidden name for a file to remove); none when there is no note.
+// False when the note cannot be read.
 bool readNote(const QString &folder, QList<QPair<QString, QString>> &files)
 {
     const QDir dir(folder);
@@ -303,7 +356,9 @@ bool readNote(const QString &folder, QList<QPair<QString, QString>> &files)
         return true;
     const QList<QByteArray> names = note->split('\0');
     for (qsizetype i = 0; i + 1 < names.size(); i += 2) {
-        if (!names[i].isEmpty() && !names[i + 1].isEmpty())
+        if (names[i].isEmpty() && !names[i + 1].isEmpty())
+            files.append({QString(), dir.filePath(QFile::decodeName(names[i + 1]))});
+        else if (!names[i].isEmpty() && !names[i + 1].isEmpty())
             files.append({dir.filePath(QFile::decodeName(names[i])), dir.filePath(QFile::decodeName(names[i + 1]))});
     }
     return true;
@@ -315,11 +370,12 @@ bool anyLeft(const QString &folder)
     QList<QPair<QString, QString>> files;
     if (!readNote(folder, files))
         return true;
-    return std::any_of(files.cbegin(), files.cend(), [](const auto &f) { return QFileInfo::exists(f.first); });
+    return std::any_of(files.cbegin(), files.cend(),
+                       [](const auto &f) { return !f.first.isEmpty() && QFileInfo::exists(f.first); });
 }
 
 // Carries out the committed batch noted in `folder`: every new file still
-// under its hidden name replaces its file.
+// under its hidden name replaces its file, and then the files it removes go.
 Finishing finishCommitted(const QString &folder)
 {
     Finishing out;
@@ -330,9 +386,12 @@ Finishing finishCommitted(const QString &folder)
         return out;
     }
     bool renamed = false;
+    QStringList removals;
     for (const auto &[saving, target] : std::as_const(files)) {
         const QString shown = QFileInfo(target).fileName();
-        if (!QFileInfo::exists(saving)) {
+        if (saving.isEmpty()) {
+            removals.append(target);
+        } else if (!QFileInfo::exists(saving)) {
             out.saved.append(shown); // replaced already
         } else if (replace(saving, target)) {
             renamed = true;
@@ -345,6 +404,30 @@ Finishing finishCommitted(const QString &folder)
         }
     }
     if (renamed && !flushFolder(folder)) {
+        out.done = false;
+        out.why = systemError();
+    }
+    if (removals.isEmpty())
+        return out;
+    // Files are removed only once every file of the batch stands replaced:
+    // a batch given up keeps them all.
+    const bool replaced = out.unsaved.isEmpty();
+    QSet<QString> folders{folder};
+    for (const QString &target : std::as_const(removals)) {
+        const QString shown = QFileInfo(target).fileName();
+        folders.insert(QFileInfo(target).absolutePath());
+        if (replaced && removeFile(target)) {
+            out.saved.append(shown);
+        } else {
+            if (replaced)
+                out.why = systemError();
+            out.done = false;
+            out.unsaved.append(shown);
+        }
+    }
+    for (const auto &[saving, target] : std::as_const(files))
+        folders.insert(QFileInfo(target).absolutePath());
+    if (out.done && !dropNote(folder, folders)) {
         out.done = false;
         out.why = systemError();
     }
@@ -476,6 +559,7 @@ void FileBatch::write(const QString &path, const QByteArray &bytes)
     c.makes.clear();
     c.after = bytes;
     c.staged = true;
+    c.removed = false;
 }
 
 void FileBatch::append(const QString &path, const QByteArray &lines)
@@ -487,6 +571,7 @@ void FileBatch::append(const QString &path, const QByteArray &lines)
         c.after += "\r\n";
     c.after += lines;
     c.staged = true;
+    c.removed = false;
 }
 
 void FileBatch::create(const QString &path)
@@ -494,6 +579,7 @@ void FileBatch::create(const QString &path)
     Change &c = changeOf(path);
     load(c);
     c.staged = true;
+    c.removed = false;
 }
 
 void FileBatch::transform(const QString &path, Make make)
@@ -501,6 +587,23 @@ void FileBatch::transform(const QString &path, Make make)
     Change &c = changeOf(path);
     c.makes.append(std::move(make));
     c.staged = true;
+    c.removed = false;
+}
+
+void FileBatch::remove(const QString &path)
+{
+    Change &c = changeOf(path);
+    // Not read: it is gone whatever it holds. Contents staged after this
+    // start from none.
+    if (!c.loaded) {
+        c.loaded = true;
+        c.existed = false;
+        c.before.clear();
+    }
+    c.makes.clear();
+    c.after.clear();
+    c.staged = false;
+    c.removed = true;
 }
 
 void FileBatch::commit()
@@ -533,6 +636,20 @@ void FileBatch::commit()
         if (QFile::encodeName(target.fileName()).size() > *longest)
             throw RecordFileError(RecordFileError::WriteFailed, c.path,
                                   QStringLiteral("its name is too long for a file name"));
+    }
+    // The files to remove that stand there, each looked at now: none may
+    // refuse once the batch is committed.
+    QList<qsizetype> removals;
+    QStringList removalPaths; // the names themselves, a symbolic link not followed
+    for (qsizetype i = 0; i < count; ++i) {
+        const Change &c = m_changes[i];
+        if (!c.removed)
+            continue;
+        const QString path = QFileInfo(c.path).absoluteFilePath();
+        if (standsToRemove(path, c.path)) {
+            removals.append(i);
+            removalPaths.append(path);
+        }
     }
     // The largest file first: the disk writes it while the others are
     // read, checked and made. Files the batch only read need nothing more.
@@ -618,13 +735,19 @@ void FileBatch::commit()
     // its rename below commits the batch).
     const QString notePath = noteDir.filePath(kCommitFileName);
     const QString noteSaving = noteDir.filePath(savingName(id, QStringLiteral("note")));
-    const QString firstPath = changed.isEmpty() ? QString() : m_changes[changed[0]].path;
+    const QString firstPath = !changed.isEmpty()  ? m_changes[changed[0]].path
+                              : !removals.isEmpty() ? m_changes[removals[0]].path
+                                                    : QString();
+    // A note is written when more than one file changes, a removal counted.
+    const bool noted = changed.size() + removals.size() > 1;
     NewFile note;
     try {
-        if (changed.size() > 1) {
+        if (noted) {
             QList<QPair<QString, QString>> named;
             for (qsizetype i : std::as_const(changed))
                 named.append({savings[i], m_changes[i].target});
+            for (const QString &path : std::as_const(removalPaths))
+                named.append({QString(), path});
             note.write(noteSaving, noteOf(noteDir, named), std::nullopt, firstPath);
             note.startFlush();
         }
@@ -636,17 +759,24 @@ void FileBatch::commit()
                 written[size_t(i)] = 1;
             }
         }
-        if (changed.size() > 1)
+        if (noted)
             note.flush();
     } catch (...) {
         removeWritten();
         QFile::remove(noteSaving);
         throw;
     }
-    if (changed.isEmpty())
+    if (changed.isEmpty() && removals.isEmpty())
         return;
+    // One file is removed in one step.
+    if (!noted && !removals.isEmpty()) {
+        if (!removeFile(removalPaths[0]))
+            throw RecordFileError(RecordFileError::WriteFailed, m_changes[removals[0]].path, systemError());
+        (void)flushFolder(QFileInfo(removalPaths[0]).absolutePath());
+        return;
+    }
     // One file is replaced in one step.
-    if (changed.size() == 1) {
+    if (!noted) {
         const Change &c = m_changes[changed[0]];
         if (!replace(savings[changed[0]], c.target)) {
             const QString why = systemError();
@@ -685,7 +815,8 @@ void FileBatch::commit()
     // Committed: the new files replace the old ones. The note stays until
     // the next batch puts its own in its place or recover() removes it: a
     // rename that has not reached the disk when the machine stops is made
-    // again from it, and it names no file of a later batch.
+    // again from it, and it names no file of a later batch (a batch that
+    // removes files drops it once they are gone, below).
     QList<qsizetype> left;
     for (qsizetype i : std::as_const(changed)) {
         if (!replace(savings[i], m_changes[i].target))
@@ -697,6 +828,26 @@ void FileBatch::commit()
         if (!replace(savings[i], m_changes[i].target))
             throw RecordFileError(RecordFileError::Unfinished, m_changes[i].path, systemError());
     }
+    if (removals.isEmpty())
+        return;
+
+    // Every file replaced: the files to remove go, each tried once more
+    // before the save is kept for the next batch or start to finish, as a
+    // file that cannot be replaced is.
+    QList<qsizetype> notRemoved;
+    for (qsizetype k = 0; k < removals.size(); ++k) {
+        folders.insert(QFileInfo(removalPaths[k]).absolutePath());
+        if (!removeFile(removalPaths[k]))
+            notRemoved.append(k);
+    }
+    for (qsizetype k : std::as_const(notRemoved)) {
+        if (!removeFile(removalPaths[k]))
+            throw RecordFileError(RecordFileError::Unfinished, m_changes[removals[k]].path, systemError());
+    }
+    // Then the note, once that is on the disk. Should that fail the save
+    // stands all the same: the next batch or start finishes it again (its
+    // files are gone already) before it makes any file.
+    (void)dropNote(noteDir.path(), folders);
 }
 
 FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)

@@ -14,7 +14,9 @@
 // the batch was committed, with a note that lets recover() finish it: each
 // new file is written beside its file under a hidden name and flushed to the
 // disk, the note naming them is put in place (the commit), then they replace
-// their files. The note stays, hidden, until the next batch or recover().
+// their files, and the files the batch removes go. The note stays, hidden,
+// until the next batch or recover(); that of a batch that removes files
+// goes once they are gone.
 // While a batch lives it holds the folder's lock, so two copies of the
 // program never save into one folder at once.
 class FileBatch
@@ -54,6 +56,12 @@ public:
     // RecordFileError it throws goes on to the caller of commit(), and
     // nothing is written.
     void transform(const QString &path, Make make);
+    // Stages the deletion of the file, carried out with the batch's other
+    // files: all or none. A file that is not there is no error; a symbolic
+    // link is removed itself, never the file it names. The file reads as
+    // empty from then on in the batch, and a later write, append, create or
+    // transform of it stages new contents instead.
+    void remove(const QString &path);
     // Each of the above first takes the folder's lock and finishes a batch an
     // earlier run committed there, so that this one starts from the files as
     // that one left them; it throws RecordFileError when it cannot.
@@ -67,6 +75,11 @@ public:
     // Only when a file still cannot be replaced after the commit is it the
     // Unfinished error: the save is kept, and the next start finishes it
     // or gives it up.
+    // The files staged for removal go once every file is replaced; one that
+    // cannot be removed (a folder in its place, a folder that cannot be
+    // written) refuses the batch before anything is written, and one that
+    // still cannot be removed after the commit is the Unfinished error
+    // naming it.
     void commit();
 
     // What recover() found in a folder.
@@ -78,8 +91,8 @@ public:
         // A committed batch could not be finished nor given up (its folder
         // could not be locked or written): the next start tries again.
         bool kept = false;
-        QStringList saved;   // files of the given-up batch that hold its new contents
-        QStringList unsaved; // files of it that kept their old contents
+        QStringList saved;   // files of the given-up batch that hold its new contents (or are removed)
+        QStringList unsaved; // files of it that kept their old contents (or were not removed)
         QString why;         // why they could not be replaced
         bool ok() const { return !givenUp && !kept; }
     };
@@ -106,6 +119,7 @@ private:
         QByteArray after;
         bool staged = false;
         QList<Make> makes; // to run on `after`, in order
+        bool removed = false; // staged to be deleted
     };
     Change &changeOf(const QString &path);
     static void load(Change &c);

@@ -229,9 +229,9 @@ void RecordFile::append(const QString &path, const QByteArray &lines)
 
 void RecordFile::remove(const QString &path)
 {
-    QFile f(path);
-    if (f.exists() && !f.remove())
-        throw RecordFileError(RecordFileError::WriteFailed, path, f.errorString());
+    FileBatch batch;
+    batch.remove(path);
+    batch.commit();
 }
 
 bool RecordFile::nameFits(const QString &path)

@@ -33,7 +33,8 @@ public:
     // Adds `lines` at the end; when the file's last line has no line end,
     // the new lines start on a line of their own.
     static void append(const QString &path, const QByteArray &lines);
-    // Deletes the file; a missing file is not an error.
+    // Deletes the file (a symbolic link itself); a missing file is not an
+    // error.
     static void remove(const QString &path);
 
     // Whether the file name of `path` is short enough for the file system

@@ -73,9 +73,13 @@ QString ExerciseDeletion::remove(const QString &dataFolder, Category category, c
             RecordWriter::requireWritable(text, path);
         kept += line;
     };
-    // The catalogue is read, rewritten and its logs deleted under the
-    // folder's lock.
+    // The catalogue is rewritten and the chosen entries' logs deleted in one
+    // save, under the folder's lock: a crash leaves no log that no
+    // catalogue names (a later exercise of that name would show its
+    // workouts as its own), and no other copy of the program saves into a
+    // log while it goes.
     FileBatch batch;
+    QStringList logs;
     try {
         if (!QFileInfo::exists(path))
             throw RecordFileError(RecordFileError::FileNotFound, path, QStringLiteral("file not found"));
@@ -91,27 +95,25 @@ QString ExerciseDeletion::remove(const QString &dataFolder, Category category, c
         if (gone.isEmpty())
             return QString();
         batch.write(path, kept);
+        // A log that is already gone is fine.
+        for (const Entry &e : std::as_const(gone)) {
+            const QString log = ExerciseLogName::path(dataFolder, e.code, e.name);
+            if (!logs.contains(log)) {
+                logs.append(log);
+                batch.remove(log);
+            }
+        }
         batch.commit();
     } catch (const RecordFileError &e) {
-        return e.message();
+        if (!logs.contains(e.fileName()))
+            return e.message();
+        const QString log = QFileInfo(e.fileName()).fileName();
+        // After the commit the catalogue stands rewritten; the save is kept,
+        // for the next save or start to finish or give up.
+        if (e.code() == RecordFileError::Unfinished)
+            return QStringLiteral("The exercises were removed from %1, but the log %2 could not be deleted: %3.")
+                .arg(catalogueFile(category), log, e.detail());
+        return QStringLiteral("The log %1 could not be deleted: %2. Nothing was changed.").arg(log, e.detail());
     }
-
-    // The catalogue no longer names them: their logs go now. A log that is
-    // already gone is fine.
-    QStringList failed;
-    QString why;
-    for (const Entry &e : gone) {
-        const QString log = ExerciseLogName::path(dataFolder, e.code, e.name);
-        try {
-            RecordFile::remove(log);
-        } catch (const RecordFileError &err) {
-            if (!failed.contains(QFileInfo(log).fileName()))
-                failed.append(QFileInfo(log).fileName());
-            why = err.detail();
-        }
-    }
-    if (!failed.isEmpty())
-        return QStringLiteral("The exercises were removed from %1, but the log %2 could not be deleted: %3.")
-            .arg(catalogueFile(category), failed.join(QStringLiteral(", ")), why);
     return QString();
 }

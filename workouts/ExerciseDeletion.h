@@ -28,10 +28,11 @@ public:
     // failing record.
     static QList<Entry> entries(const QString &dataFolder, Category category);
 
-    // Removes every record whose code and name are those of a chosen entry,
-    // then deletes the entries' logs (a missing log is no error). The
-    // catalogue is read whole first: when it cannot be, nothing changes and
-    // the result is a sentence naming the file. Empty on success.
+    // Removes every record whose code and name are those of a chosen entry
+    // and deletes the entries' logs (a missing log is no error), all in one
+    // save: all or none. The catalogue is read whole first: when it cannot
+    // be, or a log cannot be deleted, nothing changes and the result is a
+    // sentence naming the file. Empty on success.
     static QString remove(const QString &dataFolder, Category category, const QList<Entry> &chosen);
 
     // The sentence the window shows once the deletion is done.

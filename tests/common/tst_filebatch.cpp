@@ -34,6 +34,11 @@ private Q_SLOTS:
     void nameTooLongIsRefusedBeforeAnyFileIsTouched_data();
     void nameTooLongIsRefusedBeforeAnyFileIsTouched();
     void appendDropsAByteOrderMark();
+    void removeGoesWithTheBatch_data();
+    void removeGoesWithTheBatch();
+    void removalIsNeverMadeAgain();
+    void removalThatCannotBeFinishedIsGivenUp_data();
+    void removalThatCannotBeFinishedIsGivenUp();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -180,6 +185,23 @@ void TestFileBatch::recoverFinishesOrClears_data()
         << Files{{".pulsar-commit", oddNames}, {".pulsar-k3-0.saving", "new bench"}, {".pulsar-k3-1.saving", "new two"},
                  {"Bench\tPress.txt", "old"}, {"Two\r\nLines.txt", "old"}}
         << Files{{"Bench\tPress.txt", "new bench"}, {"Two\r\nLines.txt", "new two"}};
+    // A file the batch removes has no hidden name; a committed note removes
+    // it once every file is replaced, an uncommitted one removes nothing.
+    const QByteArray removing = noteOf({".pulsar-k4-0.saving", "A.txt", "", "Log.txt", "", "Gone.txt"});
+    QTest::newRow("committed with removals, nothing done yet")
+        << Files{{".pulsar-commit", removing}, {".pulsar-k4-0.saving", "new a"}, {"A.txt", "old"},
+                 {"Log.txt", "log"}}
+        << Files{{"A.txt", "new a"}};
+    QTest::newRow("committed with removals, all done but the note")
+        << Files{{".pulsar-commit", removing}, {"A.txt", "new a"}} << Files{{"A.txt", "new a"}};
+    QTest::newRow("committed removals alone")
+        << Files{{".pulsar-commit", noteOf({"", "Log.txt", "", "B.txt"})}, {"A.txt", "old"}, {"Log.txt", "log"},
+                 {"B.txt", "old"}}
+        << Files{{"A.txt", "old"}};
+    QTest::newRow("never committed, with a removal")
+        << Files{{".pulsar-k5-note.saving", removing}, {".pulsar-k5-0.saving", "new a"}, {"A.txt", "old"},
+                 {"Log.txt", "log"}}
+        << Files{{"A.txt", "old"}, {"Log.txt", "log"}};
     QTest::newRow("hidden files of the user's own")
         << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}}
         << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}};
@@ -447,6 +469,180 @@ void TestFileBatch::appendDropsAByteOrderMark()
     TestEnvironment::writeFile(folder, QStringLiteral("List.txt"), "\xEF\xBB\xBF\"a\"\r\n");
     RecordFile::append(RecordFile::path(folder, QStringLiteral("List.txt")), "\"b\"\r\n");
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("List.txt")), QByteArray("\"a\"\r\n\"b\"\r\n"));
+}
+
+void TestFileBatch::removeGoesWithTheBatch_data()
+{
+    // The folder holds A.txt, B.txt and Log.txt ("old", "old", "log"); the
+    // batch writes A.txt, appends to B.txt when `writes`, and removes the
+    // files `removed`.
+    QTest::addColumn<bool>("writes");
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QString>("inTheWay"); // what stands in Log.txt's place instead
+    QTest::addColumn<QStringList>("left"); // files left but A.txt and B.txt; the link's target stays always
+    QTest::addColumn<QString>("error");    // the message, or empty
+    const QStringList log{QStringLiteral("Log.txt")};
+    QTest::newRow("alone") << false << log << QString() << QStringList() << QString();
+    QTest::newRow("with writes") << true << log << QString() << QStringList() << QString();
+    QTest::newRow("missing file alone") << false << QStringList{QStringLiteral("Gone.txt")} << QString() << log
+                                        << QString();
+    QTest::newRow("missing file with writes")
+        << true << QStringList{QStringLiteral("Gone.txt"), QStringLiteral("Log.txt")} << QString() << QStringList()
+        << QString();
+    QTest::newRow("symbolic link") << true << log << QStringLiteral("link") << QStringList() << QString();
+    QTest::newRow("symbolic link to nothing") << true << log << QStringLiteral("dangling") << QStringList()
+                                              << QString();
+    QTest::newRow("FIFO") << true << log << QStringLiteral("fifo") << QStringList() << QString();
+    QTest::newRow("folder") << true << log << QStringLiteral("folder") << log
+                            << QStringLiteral("The file Log.txt could not be saved: it is a folder. Nothing was "
+                                              "changed.");
+}
+
+// A file staged for removal goes in the same commit as the batch's writes,
+// all or none; a symbolic link goes itself, never the file it names.
+void TestFileBatch::removeGoesWithTheBatch()
+{
+    QFETCH(bool, writes);
+    QFETCH(QStringList, removed);
+    QFETCH(QString, inTheWay);
+    QFETCH(QStringList, left);
+    QFETCH(QString, error);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString elsewhere = TestEnvironment::freshFolder(QStringLiteral("elsewhere"));
+    const QString logPath = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    const QString real = RecordFile::path(elsewhere, QStringLiteral("Real.txt"));
+    TestEnvironment::writeFile(folder, QStringLiteral("A.txt"), "old");
+    TestEnvironment::writeFile(folder, QStringLiteral("B.txt"), "old");
+    TestEnvironment::writeFile(elsewhere, QStringLiteral("Real.txt"), "real");
+    if (inTheWay.isEmpty())
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "log");
+    else if (inTheWay == QLatin1String("link"))
+        QVERIFY(QFile::link(real, logPath));
+    else if (inTheWay == QLatin1String("dangling"))
+        QVERIFY(QFile::link(RecordFile::path(elsewhere, QStringLiteral("None.txt")), logPath));
+    else if (inTheWay == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(logPath).constData(), 0644), 0);
+    else
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
+    const Files before = inTheWay == QLatin1String("fifo") ? Files() : files(folder); // a FIFO is not read
+
+    QString message;
+    try {
+        FileBatch batch;
+        if (writes) {
+            batch.write(RecordFile::path(folder, QStringLiteral("A.txt")), "new a");
+            batch.append(RecordFile::path(folder, QStringLiteral("B.txt")), "new b");
+        }
+        for (const QString &name : std::as_const(removed)) {
+            batch.remove(RecordFile::path(folder, name));
+            // As the batch will leave it.
+            QCOMPARE(batch.read(RecordFile::path(folder, name)), QByteArray());
+        }
+        batch.commit();
+    } catch (const RecordFileError &e) {
+        message = e.message();
+    }
+    QCOMPARE(message, error);
+    QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Real.txt")), QByteArray("real"));
+    if (!error.isEmpty()) {
+        QCOMPARE(files(folder), before);
+        return;
+    }
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.removeOne(FileBatch::kLockFileName);
+    QStringList want = QStringList{QStringLiteral("A.txt"), QStringLiteral("B.txt")} + left;
+    want.sort();
+    // Nothing hidden is left: a batch that removes files drops its note.
+    QCOMPARE(names, want);
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("A.txt")), QByteArray(writes ? "new a" : "old"));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("B.txt")), QByteArray(writes ? "old\r\nnew b" : "old"));
+    QVERIFY(FileBatch::recoverFolder(folder).ok());
+}
+
+// A removal is carried out once: a file made anew under its name after the
+// batch, whether the batch finished or a crash stopped it after its commit,
+// stays through later saves and starts.
+void TestFileBatch::removalIsNeverMadeAgain()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    TestEnvironment::writeFile(folder, QStringLiteral("A.txt"), "old");
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old log");
+    {
+        FileBatch batch;
+        batch.write(RecordFile::path(folder, QStringLiteral("A.txt")), "new a");
+        batch.remove(log);
+        batch.commit();
+    }
+    QVERIFY(!QFileInfo::exists(log));
+    RecordFile::write(log, "new log");
+    QVERIFY(FileBatch::recover(folder));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new log"));
+
+    // Stopped after the removal, before the note was dropped: the next save
+    // finishes the batch first.
+    TestEnvironment::writeFile(folder, FileBatch::kCommitFileName,
+                               noteOf({".pulsar-k1-0.saving", "A.txt", "", "Log.txt"}));
+    QVERIFY(QFile::remove(log));
+    RecordFile::write(log, "newer log");
+    QVERIFY(FileBatch::recover(folder));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("newer log"));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("A.txt")), QByteArray("new a"));
+
+    // Removed, then written in the same batch: the new contents stand.
+    {
+        FileBatch batch;
+        batch.remove(log);
+        batch.append(log, "again\r\n");
+        QCOMPARE(batch.read(log), QByteArray("again\r\n"));
+        batch.commit();
+    }
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("again\r\n"));
+}
+
+void TestFileBatch::removalThatCannotBeFinishedIsGivenUp_data()
+{
+    // A committed batch that writes A.txt and removes Log.txt, with a
+    // folder in the way of one of them.
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QStringList>("saved");
+    QTest::addColumn<QStringList>("unsaved");
+    QTest::addColumn<Files>("want");
+    // The removal waits for every file to be replaced: given up, it keeps
+    // the log.
+    QTest::newRow("a file cannot be replaced")
+        << "A.txt" << QStringList() << QStringList{QStringLiteral("A.txt"), QStringLiteral("Log.txt")}
+        << Files{{QStringLiteral("Log.txt"), "log"}};
+    QTest::newRow("the file cannot be removed")
+        << "Log.txt" << QStringList{QStringLiteral("A.txt")} << QStringList{QStringLiteral("Log.txt")}
+        << Files{{QStringLiteral("A.txt"), "new a"}};
+}
+
+void TestFileBatch::removalThatCannotBeFinishedIsGivenUp()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, saved);
+    QFETCH(QStringList, unsaved);
+    QFETCH(Files, want);
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, FileBatch::kCommitFileName,
+                               noteOf({".pulsar-k1-0.saving", "A.txt", "", "Log.txt"}));
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new a");
+    for (const QString &name : {QStringLiteral("A.txt"), QStringLiteral("Log.txt")}) {
+        if (name == blocked)
+            QVERIFY(QDir(folder).mkpath(name + QStringLiteral("/in the way")));
+        else if (name == QLatin1String("Log.txt"))
+            TestEnvironment::writeFile(folder, name, "log");
+    }
+    // Every save waits for it.
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, RecordFile::write(RecordFile::path(folder, QStringLiteral("B.txt")), "b"));
+    const FileBatch::Recovery recovery = FileBatch::recoverFolder(folder);
+    QVERIFY(recovery.givenUp);
+    QCOMPARE(recovery.saved, saved);
+    QCOMPARE(recovery.unsaved, unsaved);
+    QVERIFY2(!recovery.why.isEmpty(), "no reason given");
+    QCOMPARE(files(folder), want);
+    QVERIFY(QFileInfo(RecordFile::path(folder, blocked)).isDir());
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)

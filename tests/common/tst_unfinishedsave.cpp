@@ -1,50 +1,28 @@
 #include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "support/StuckFiles.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QtTest>
 
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <dlfcn.h>
 
-namespace {
+using StuckFiles::stuck;
 
-// While set, no file whose name holds "Stuck" can be replaced, as on a file
-// system that stops renaming in the middle of a save.
-std::atomic<bool> g_stuck{false};
-
-} // namespace
-
-// This program's rename(), in place of the C library's for every caller in
-// it: the batch's renames after its commit can fail here, which nothing on a
-// sound disk makes them do.
-extern "C" int rename(const char *from, const char *to) noexcept
-{
-    using Rename = int (*)(const char *, const char *);
-    static const auto real = reinterpret_cast<Rename>(::dlsym(RTLD_NEXT, "rename"));
-    if (g_stuck && std::strstr(to, "Stuck")) {
-        errno = EIO;
-        return -1;
-    }
-    return real(from, to);
-}
-
-// A save whose files cannot all be replaced after its commit is kept, stops
-// the saves after it, and is finished by the next start, or given up there
-// when it still cannot be finished; the folder then takes saves again.
+// A save whose files cannot all be replaced or removed after its commit is
+// kept, stops the saves after it, and is finished by the next start, or
+// given up there when it still cannot be finished; the folder then takes
+// saves again.
 class TestUnfinishedSave : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { g_stuck = false; }
-    void renameFailingAfterTheCommit_data();
-    void renameFailingAfterTheCommit();
+    void cleanup() { stuck = false; }
+    void fileFailingAfterTheCommit_data();
+    void fileFailingAfterTheCommit();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -61,31 +39,42 @@ TestUnfinishedSave::Files TestUnfinishedSave::files(const QString &folder)
     return out;
 }
 
-void TestUnfinishedSave::renameFailingAfterTheCommit_data()
+void TestUnfinishedSave::fileFailingAfterTheCommit_data()
 {
     QTest::addColumn<bool>("stuckAtStart");
-    QTest::newRow("the start finishes it") << false;
-    QTest::newRow("the start gives it up") << true;
+    QTest::addColumn<bool>("removed"); // Stuck.txt is removed by the save, not rewritten
+    QTest::newRow("the start finishes it") << false << false;
+    QTest::newRow("the start gives it up") << true << false;
+    QTest::newRow("a removal the start finishes") << false << true;
+    QTest::newRow("a removal the start gives up") << true << true;
 }
 
-void TestUnfinishedSave::renameFailingAfterTheCommit()
+void TestUnfinishedSave::fileFailingAfterTheCommit()
 {
     QFETCH(bool, stuckAtStart);
+    QFETCH(bool, removed);
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old log");
     TestEnvironment::writeFile(folder, QStringLiteral("Stuck.txt"), "old journal");
-    g_stuck = true;
+    stuck = true;
     QString message;
+    QString named;
     try {
         FileBatch batch;
         batch.write(RecordFile::path(folder, QStringLiteral("Log.txt")), "new log");
-        batch.write(RecordFile::path(folder, QStringLiteral("Stuck.txt")), "new journal");
+        if (removed)
+            batch.remove(RecordFile::path(folder, QStringLiteral("Stuck.txt")));
+        else
+            batch.write(RecordFile::path(folder, QStringLiteral("Stuck.txt")), "new journal");
         batch.commit();
     } catch (const RecordFileError &e) {
         QCOMPARE(e.code(), RecordFileError::Unfinished);
         message = e.message();
+        named = e.fileName();
     }
-    QCOMPARE(message, QStringLiteral("The file Stuck.txt could not be replaced yet: %1. The save is kept and is "
+    QCOMPARE(named, RecordFile::path(folder, QStringLiteral("Stuck.txt")));
+    if (!removed) // a removal's caller tells it in its own words
+        QCOMPARE(message, QStringLiteral("The file Stuck.txt could not be replaced yet: %1. The save is kept and is "
                                      "finished when the program starts next.")
                           .arg(QString::fromLocal8Bit(std::strerror(EIO))));
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new log"));
@@ -103,7 +92,7 @@ void TestUnfinishedSave::renameFailingAfterTheCommit()
     QVERIFY(!QFileInfo::exists(RecordFile::path(folder, QStringLiteral("Other.txt"))));
 
     // The next start.
-    g_stuck = stuckAtStart;
+    stuck = stuckAtStart;
     const FileBatch::Recovery recovery = FileBatch::recoverFolder(folder);
     QCOMPARE(recovery.givenUp, stuckAtStart);
     QVERIFY(!recovery.kept);
@@ -112,12 +101,15 @@ void TestUnfinishedSave::renameFailingAfterTheCommit()
         QCOMPARE(recovery.unsaved, QStringList{QStringLiteral("Stuck.txt")});
         QCOMPARE(recovery.why, QString::fromLocal8Bit(std::strerror(EIO)));
     }
-    QCOMPARE(files(folder), (Files{{QStringLiteral("Log.txt"), "new log"},
-                                   {QStringLiteral("Stuck.txt"), stuckAtStart ? "old journal" : "new journal"}}));
+    Files want{{QStringLiteral("Log.txt"), "new log"},
+               {QStringLiteral("Stuck.txt"), stuckAtStart ? "old journal" : "new journal"}};
+    if (removed && !stuckAtStart)
+        want.remove(QStringLiteral("Stuck.txt"));
+    QCOMPARE(files(folder), want);
     QVERIFY(!QFileInfo::exists(RecordFile::path(folder, FileBatch::kCommitFileName)));
 
     // The folder takes saves again.
-    g_stuck = false;
+    stuck = false;
     {
         FileBatch batch;
         batch.write(RecordFile::path(folder, QStringLiteral("Other.txt")), "other");

@@ -9,6 +9,7 @@
 #include "workouts/CalorieFactors.h"
 #include "workouts/CalorieJournal.h"
 #include "workouts/CustomExercise.h"
+#include "workouts/ExerciseDeletion.h"
 #include "workouts/ExerciseLogName.h"
 #include "workouts/WeightCatalogue.h"
 #include "workouts/WeightWorkout.h"
@@ -34,6 +35,9 @@ struct Exercise
     int sets;
 };
 constexpr Exercise kExercises[] = {{"Barbell Curl", 1}, {"Hammer Curl", 3}, {"Cable Curl", 5}};
+// The calorie factors as prepared: weight training, running and the custom
+// exercise's.
+constexpr int kPreparedFactors = 3;
 
 void writeFile(const QString &folder, const QString &name, const QByteArray &bytes)
 {
@@ -56,15 +60,26 @@ int listedFoods(const QString &folder)
     return n;
 }
 
+// The custom exercises in the catalogue: none or the one.
+QList<WeightExercise> customExercises(const QString &folder)
+{
+    QList<WeightExercise> out = WeightCatalogue::read(folder);
+    out.remove(0, std::min(out.size(), qsizetype(std::size(kExercises))));
+    return out;
+}
+
 // The saves made so far: each but a food pick adds one record, to a journal,
-// the history, the catalogue or a food-group list.
+// the history, the factors or a food-group list, but the deletion of the
+// custom exercise, which takes one from the catalogue (the factors keep its
+// record).
 int savesIn(const QString &folder)
 {
     const int journal = int(CalorieJournal::read(RecordFile::path(folder, CalorieJournal::kExerciseFileName)).size());
     const int foods = int(CalorieJournal::read(RecordFile::path(folder, FoodDay::kJournalFileName)).size());
     const int weighings = int(WeightHistory(folder).read().records.size()) - 1;
-    const int custom = int(WeightCatalogue::read(folder).size()) - int(std::size(kExercises));
-    return journal + foods + weighings + custom + listedFoods(folder) - kListedFoods;
+    const int made = int(CalorieFactors::read(folder).size()) - kPreparedFactors;
+    const int deleted = made + 1 - int(customExercises(folder).size());
+    return journal + foods + weighings + made + deleted + listedFoods(folder) - kListedFoods;
 }
 
 int pendingFoods(const QString &folder)
@@ -78,16 +93,17 @@ QDate foodDay(int k)
     return QDate(2026, 3, 1).addDays(k % 3);
 }
 
-// The saves of one round in turn: the four that add a record, a food added
-// to a list, then two food picks, their Enter and the deletion of a logged
-// food.
+// The saves of one round in turn: the workouts, a weighing, the deletion of
+// the custom exercise and its making anew, a food added to a list, then two
+// food picks, their Enter and the deletion of a logged food.
 Kind kindOf(int saves, int pending)
 {
     if (pending == 1)
         return FoodPick;
     if (pending >= 2)
         return FoodEnter;
-    constexpr Kind kRound[] = {WeightWorkout, AerobicWorkout, Weighing, CustomExercise, FoodAdd, FoodPick, FoodDelete};
+    constexpr Kind kRound[] = {WeightWorkout, AerobicWorkout, Weighing, ExerciseDelete, CustomExercise,
+                               FoodAdd,       FoodPick,       FoodDelete};
     return kRound[saves % int(std::size(kRound))];
 }
 
@@ -102,13 +118,19 @@ void prepare(const QString &folder)
                        RecordValue::text(QStringLiteral("Curl it")), RecordValue::text(QString::number(e.sets))});
         writeFile(folder, ExerciseLogName::fileName(QStringLiteral("Bi"), name), QByteArray());
     }
-    writeFile(folder, WeightCatalogue::kFileName, weights.bytes());
+    // The custom exercise as its window makes it.
+    QByteArray catalogue = weights.bytes();
+    catalogue += WeightCatalogue::line({kCustomCode, kCustomName, QStringLiteral("Curl it"), QStringLiteral("2")},
+                                       WeightCatalogue::SetsAs::Number);
+    writeFile(folder, ExerciseLogName::fileName(kCustomCode, kCustomName), QByteArray());
+    writeFile(folder, WeightCatalogue::kFileName, catalogue);
     writeFile(folder, AerobicCatalogue::kFileName,
               AerobicCatalogue::line({QStringLiteral("Ou"), QStringLiteral("Running"), true, true, true}));
     writeFile(folder, ExerciseLogName::fileName(QStringLiteral("Ou"), QStringLiteral("Running")), QByteArray());
     writeFile(folder, CalorieFactors::kFileName,
               CalorieFactors::line(CalorieFactors::kWeightTraining, 0.05)
-                  + CalorieFactors::line(QStringLiteral("Running"), 0.0659));
+                  + CalorieFactors::line(QStringLiteral("Running"), 0.0659)
+                  + CalorieFactors::line(kCustomName, CalorieFactors::kCustomWeightFactor));
     writeFile(folder, CalorieJournal::kExerciseFileName, QByteArray());
     writeFile(folder, WeightHistory::kFileName, "\"Initializer\",0,0,0\r\n");
     writeFile(folder, FoodDay::kJournalFileName, QByteArray());
@@ -131,7 +153,13 @@ void saveNext(const QString &folder, const Settings &settings)
     switch (kindOf(n, pending)) {
     case WeightWorkout: {
         QList<WeightWorkout::Row> rows;
-        for (const Exercise &e : kExercises) {
+        QList<Exercise> exercises(std::begin(kExercises), std::end(kExercises));
+        // The custom exercise too, so that its deletion takes a log with
+        // workouts in it.
+        const QByteArray custom = kCustomName.toLatin1();
+        for (const WeightExercise &e : customExercises(folder))
+            exercises.append({custom.constData(), e.setCount()});
+        for (const Exercise &e : std::as_const(exercises)) {
             WeightWorkout::Row row{QStringLiteral("Bi"), QString::fromLatin1(e.name), {}, {}};
             for (int k = 0; k < e.sets; ++k) {
                 row.weights.append(QString::number(50 + (n + k) % 200));
@@ -161,9 +189,15 @@ void saveNext(const QString &folder, const Settings &settings)
         }
         break;
     case CustomExercise:
-        refusal = ::CustomExercise::add(folder, {QStringLiteral("Biceps"), QStringLiteral("Curl %1").arg(n),
-                                               QStringLiteral("Curl it"), QString::number(1 + n % 5)})
+        refusal = ::CustomExercise::add(folder, {QStringLiteral("Biceps"), kCustomName, QStringLiteral("Curl it"),
+                                                 QString::number(1 + n % 5)})
                       .refusal;
+        break;
+    case ExerciseDelete:
+        if (customExercises(folder).isEmpty())
+            qFatal("save %d: no custom exercise to delete", n);
+        refusal = ExerciseDeletion::remove(folder, ExerciseDeletion::Category::Weightlifting,
+                                           {ExerciseDeletion::Entry{kCustomCode, kCustomName}});
         break;
     case FoodPick: {
         FoodListRecord food;

@@ -35,7 +35,7 @@
 
 // A process killed in the middle of saving (workouts, weighings, custom
 // exercises, food picks, the Enter of a day's foods, deleting a logged food,
-// adding a food to a list)
+// adding a food to a list, deleting an exercise with its log)
 // leaves every data file whole, and all of them together as they were before
 // the interrupted save or, once the start's recovery has run, as that save
 // left them: never a mixture or a cut-off file.
@@ -260,12 +260,20 @@ void TestCrashSafety::killsDuringSavesLeaveEveryFileWhole()
                                 .arg(kill)
                                 .arg(completed)));
         checkReadsWhole(folder);
+        // The custom exercise and its log stand or go together: a log no
+        // catalogue names would be taken by the next exercise of its name.
+        const bool named = WeightCatalogue::containsName(WeightCatalogue::read(folder), CrashSaves::kCustomName);
+        QVERIFY2(named == QFileInfo::exists(ExerciseLogName::path(folder, CrashSaves::kCustomCode,
+                                                                  CrashSaves::kCustomName)),
+                 qPrintable(QStringLiteral("kill %1 after %2 saves: the custom exercise and its log disagree")
+                                .arg(kill)
+                                .arg(completed)));
     }
     qInfo("%d kills in %lld ms, %d saves completed, %d committed saves carried out after the kill; kills "
           "stopping a weight workout, aerobic workout, weighing, custom exercise, food pick, food Enter, food "
-          "deletion, added food: %d, %d, %d, %d, %d, %d, %d, %d",
+          "deletion, added food, exercise deletion: %d, %d, %d, %d, %d, %d, %d, %d, %d",
           kKills, qlonglong(clock.elapsed()), savesDone, finished, interrupted[0], interrupted[1], interrupted[2],
-          interrupted[3], interrupted[4], interrupted[5], interrupted[6], interrupted[7]);
+          interrupted[3], interrupted[4], interrupted[5], interrupted[6], interrupted[7], interrupted[8]);
     // The kills must have hit saves of every kind, or the test shows nothing.
     QVERIFY(savesDone > kKills / 4);
     for (int done : interrupted)

@@ -83,6 +83,8 @@ private Q_SLOTS:
     void chartsOfDamagedFiles();
     void deletionOfDamagedFiles_data();
     void deletionOfDamagedFiles();
+    void deletionOnAFifo_data();
+    void deletionOnAFifo();
     void graphWindowsOnDamagedFiles_data();
     void graphWindowsOnDamagedFiles();
     void foodWindowsOnDamagedFiles_data();
@@ -99,6 +101,10 @@ private:
     template <typename Outcome>
     static void damageRows(const QString &file, Outcome cut, Outcome binary, Outcome blank, Outcome empty);
     static void pressLabel(QWidget *window, const QString &label);
+    // Chooses "Barbell Curl" or "Running" (as `file` is of the aerobic
+    // files or not) in the deletion window and deletes it; checks that the
+    // outcome is `outcome`.
+    static void deleteInWindow(ShellFixture &f, const QString &file, Deletion outcome);
     // The report window as the damaged-file rows work it: the first page
     // shows `lines` text lines; then Next, Previous and Print into a fresh
     // PDF (written or not as `printed` says). After opening and each press
@@ -326,14 +332,49 @@ void TestMalformedWindows::deletionOfDamagedFiles()
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     QFETCH(Deletion, outcome);
+    ShellFixture f({registerWorkoutWindows});
+    writeSoundFiles(f.dataFolder());
+    TestEnvironment::writeFile(f.dataFolder(), file, bytes);
+    deleteInWindow(f, file, outcome);
+}
+
+void TestMalformedWindows::deletionOnAFifo_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Deletion>("outcome");
+    // A catalogue that is a FIFO lists nothing; a FIFO in a log's place goes
+    // with its entry. Neither is opened.
+    QTest::newRow(qPrintable(kWeightCatalogue)) << kWeightCatalogue << NothingListed;
+    QTest::newRow(qPrintable(kAerobicCatalogue)) << kAerobicCatalogue << NothingListed;
+    QTest::newRow(qPrintable(kWeightLog)) << kWeightLog << Deleted;
+    QTest::newRow(qPrintable(kAerobicLog)) << kAerobicLog << Deleted;
+}
+
+// A FIFO in a file's place of the deletion: the window never waits on it.
+void TestMalformedWindows::deletionOnAFifo()
+{
+    QFETCH(QString, file);
+    QFETCH(Deletion, outcome);
+    ShellFixture f({registerWorkoutWindows});
+    writeSoundFiles(f.dataFolder());
+    const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
+    QVERIFY(QFile::remove(QFile::decodeName(path)));
+    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    QElapsedTimer clock;
+    clock.start();
+    deleteInWindow(f, file, outcome);
+    QVERIFY(clock.elapsed() < 1000);
+    struct stat st;
+    QCOMPARE(::lstat(path.constData(), &st) == 0, outcome == NothingListed);
+}
+
+void TestMalformedWindows::deleteInWindow(ShellFixture &f, const QString &file, Deletion outcome)
+{
     const bool cardio = file == kAerobicCatalogue || file == kAerobicLog;
     const QString catalogue = cardio ? kAerobicCatalogue : kWeightCatalogue;
     const QString log = cardio ? kAerobicLog : kWeightLog;
     const QString name = cardio ? QStringLiteral("Running") : QStringLiteral("Barbell Curl");
     const QString other = cardio ? QStringLiteral("Squash ") : QStringLiteral("Dip");
-    ShellFixture f({registerWorkoutWindows});
-    writeSoundFiles(f.dataFolder());
-    TestEnvironment::writeFile(f.dataFolder(), file, bytes);
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
 
     QVERIFY(f.trigger(QStringLiteral("itmDel")));

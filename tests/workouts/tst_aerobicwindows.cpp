@@ -45,6 +45,7 @@ private Q_SLOTS:
     void minutesRollOverIntoHours();
     void deleteRemovesTheChosenRows();
     void deleteLeavesADamagedCatalogue();
+    void deleteIsAllOrNone();
     void makeOwnBoundsTheSampleAndTheName();
     void entryListsTheFirstActivityOfACatalogueWithAByteOrderMark();
 
@@ -493,6 +494,57 @@ void TestAerobicWindows::deleteLeavesADamagedCatalogue()
     QCOMPARE(folderSnapshot(f.dataFolder()), before);
     QCOMPARE(w->notes()->text(), QString());
     QCOMPARE(w->list()->count(), 1);
+}
+
+// Two activities chosen as the user chooses them, one of whose logs cannot
+// go (a folder stands in its place): the window names that log, and every
+// file stays as it was. Once the way is clear the same choice deletes both,
+// with their logs.
+void TestAerobicWindows::deleteIsAllOrNone()
+{
+    ShellFixture f({registerWorkoutWindows}, options());
+    write(f, QStringLiteral("AerobicDescription.txt"), kCatalogue);
+    write(f, QStringLiteral("InSquash .txt"), "\"07-Dec-26\",30\r\n");
+    write(f, QStringLiteral("OuGolf.txt"), "\"07-Dec-26\",45\r\n");
+    const QString skiing = ExerciseLogName::path(f.dataFolder(), QStringLiteral("Ou"), QStringLiteral("Skiing"));
+    QVERIFY(QDir().mkpath(skiing + QStringLiteral("/in the way")));
+    QVERIFY(f.trigger(QStringLiteral("itmDel")));
+    auto *w = f.windowAs<frmDelete>(frmDelete::kName);
+    QVERIFY(w);
+    auto deleteSkiingAndSquash = [&] {
+        QVERIFY(WindowTest::chooseByKeys(w->categoryBox(), QStringLiteral("Cardio")));
+        QVERIFY(WindowTest::chooseByKeys(w->list(), QStringLiteral("Skiing")));
+        WindowTest::clickRow(w->list(), 4, Qt::ControlModifier); // Squash too
+        QCOMPARE(w->list()->selectedItems().size(), 2);
+        WindowTest::click(w, QStringLiteral("lblEnter"));
+    };
+    const auto before = folderSnapshot(f.dataFolder());
+    deleteSkiingAndSquash();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(f.takeMessages(), QStringList{QStringLiteral("The log OuSkiing.txt could not be deleted: it is a "
+                                                          "folder. Nothing was changed.")});
+    QCOMPARE(w->notes()->text(), QString());
+    QCOMPARE(folderSnapshot(f.dataFolder()), before);
+    QCOMPARE(w->list()->count(), 6);
+
+    QVERIFY(QDir(skiing).removeRecursively());
+    write(f, QStringLiteral("OuSkiing.txt"), "\"06-Dec-26\",60\r\n");
+    deleteSkiingAndSquash();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(f.takeMessages().isEmpty());
+    QCOMPARE(w->notes()->text(), ExerciseDeletion::kDone);
+    QCOMPARE(file(f, QStringLiteral("AerobicDescription.txt")),
+             QByteArray("\"Ou\",\"Golf\",#TRUE#,#FALSE#,#FALSE#\r\n"
+                        "\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n"
+                        "\"In\",\"Golf\",#TRUE#,#TRUE#,#FALSE#\r\n"
+                        "\"Aq\",\"Swimming\",#TRUE#,#TRUE#,#TRUE#\r\n"));
+    QVERIFY(!QFileInfo::exists(skiing));
+    QVERIFY(!QFileInfo::exists(
+        ExerciseLogName::path(f.dataFolder(), QStringLiteral("In"), QStringLiteral("Squash "))));
+    QCOMPARE(file(f, QStringLiteral("OuGolf.txt")), QByteArray("\"07-Dec-26\",45\r\n"));
+    QCOMPARE(w->list()->count(), 4);
 }
 
 // The sample workout's calories and minutes are numbers within their

@@ -1,3 +1,5 @@
+#include "common/FileBatch.h"
+#include "support/StuckFiles.h"
 #include "support/TestEnvironment.h"
 #include "workouts/AerobicCatalogue.h"
 #include "workouts/ExerciseDeletion.h"
@@ -21,6 +23,9 @@ private Q_SLOTS:
     void damagedCatalogueStaysByteIdentical_data();
     void damagedCatalogueStaysByteIdentical();
     void nameCannotReachAnotherFile();
+    void logThatCannotGoKeepsEverything();
+    void aLinkedLogGoesAsALink();
+    void logThatCannotGoAfterTheCommitIsTold();
 
 private:
     QString m_folder;
@@ -179,6 +184,61 @@ void TestExerciseDeletion::nameCannotReachAnotherFile()
              QStringLiteral("The file ExerciseDescription.txt is damaged: a value has the wrong kind (line 2) "
                             "(\"Bi/../ExerciseCalories\" cannot name a log in the data folder)."));
     QCOMPARE(folderSnapshot(m_folder), before);
+}
+
+// The catalogue and the logs change in one save: a log that cannot be
+// deleted (a folder stands in its place) stops the whole deletion before
+// any file changes, and the message says so.
+void TestExerciseDeletion::logThatCannotGoKeepsEverything()
+{
+    QVERIFY(QFile::remove(logOf(m_folder, "AqSwimming.txt")));
+    QVERIFY(QDir(m_folder).mkpath(QStringLiteral("AqSwimming.txt/in the way")));
+    const auto before = folderSnapshot(m_folder);
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"In", "Squash "}, Entry{"Aq", "Swimming"}}),
+             QStringLiteral("The log AqSwimming.txt could not be deleted: it is a folder. Nothing was changed."));
+    QCOMPARE(folderSnapshot(m_folder), before);
+    QVERIFY(QFileInfo(logOf(m_folder, "AqSwimming.txt")).isDir());
+}
+
+// A log kept elsewhere through a symbolic link: the link goes with the
+// entry, the file it names stays.
+void TestExerciseDeletion::aLinkedLogGoesAsALink()
+{
+    const QString elsewhere = TestEnvironment::freshFolder(QStringLiteral("elsewhere"));
+    TestEnvironment::writeFile(elsewhere, QStringLiteral("Running.txt"), "\"07-Dec-26\",30\r\n");
+    QVERIFY(QFile::remove(logOf(m_folder, "OuRunning.txt")));
+    QVERIFY(QFile::link(QDir(elsewhere).filePath(QStringLiteral("Running.txt")), logOf(m_folder, "OuRunning.txt")));
+    QCOMPARE(ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"Ou", "Running"}}), QString());
+    QVERIFY(!QFileInfo(logOf(m_folder, "OuRunning.txt")).isSymLink());
+    QVERIFY(!QFileInfo::exists(logOf(m_folder, "OuRunning.txt")));
+    QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Running.txt")), QByteArray("\"07-Dec-26\",30\r\n"));
+    QVERIFY(!TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName).contains("Running"));
+}
+
+// A log that cannot be deleted once the catalogue is rewritten (the disk
+// fails in the middle): the message says what was done and what was not,
+// and the next start finishes the deletion.
+void TestExerciseDeletion::logThatCannotGoAfterTheCommitIsTold()
+{
+    TestEnvironment::writeFile(m_folder, AerobicCatalogue::kFileName,
+                               kAerobic + "\"In\",\"Stuck\",#TRUE#,#FALSE#,#FALSE#\r\n");
+    TestEnvironment::writeFile(m_folder, QStringLiteral("InStuck.txt"), "\"07-Dec-26\",30\r\n");
+    StuckFiles::stuck = true;
+    const QString message =
+        ExerciseDeletion::remove(m_folder, Category::Cardio, {Entry{"Aq", "Swimming"}, Entry{"In", "Stuck"}});
+    StuckFiles::stuck = false;
+    QCOMPARE(message, QStringLiteral("The exercises were removed from AerobicDescription.txt, but the log "
+                                     "InStuck.txt could not be deleted: %1.")
+                          .arg(QString::fromLocal8Bit(std::strerror(EIO))));
+    QCOMPARE(TestEnvironment::readFile(m_folder, AerobicCatalogue::kFileName),
+             QByteArray("\"Ou\",\"Running\",#TRUE#,#TRUE#,#TRUE#\r\n"
+                        "\"In\",\"Squash \",#TRUE#,#FALSE#,#FALSE#\r\n"
+                        "\"In\",\"Squash\",#TRUE#,#FALSE#,#FALSE#\r\n"
+                        "\"Xx\",\"Hidden\",#TRUE#,#FALSE#,#FALSE#\r\n"));
+    QVERIFY(!QFile::exists(logOf(m_folder, "AqSwimming.txt")));
+    QVERIFY(QFile::exists(logOf(m_folder, "InStuck.txt")));
+    QVERIFY(FileBatch::recover(m_folder));
+    QVERIFY(!QFile::exists(logOf(m_folder, "InStuck.txt")));
 }
 
 PULSAR_TEST_MAIN_CORE(TestExerciseDeletion)
