@@ -17,19 +17,28 @@ WorkArea::WorkArea(QWidget *parent)
     : QMdiArea(parent)
 {
     loadShellResources();
-    m_picture = QPixmap(kPicture);
+    m_decoding = std::async(std::launch::async,
+                            [] { return QImage(kPicture).convertToFormat(QImage::Format_RGB32); });
     setBackground(Qt::black);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
+const QPixmap &WorkArea::picture() const
+{
+    if (m_decoding.valid())
+        m_picture = QPixmap::fromImage(m_decoding.get());
+    return m_picture;
+}
+
 void WorkArea::paintEvent(QPaintEvent *event)
 {
     QMdiArea::paintEvent(event);
-    if (m_picture.isNull())
+    const QPixmap &shown = picture();
+    if (shown.isNull())
         return;
     QWidget *area = viewport();
-    const QSize target = m_picture.size().scaled(area->size(), Qt::KeepAspectRatio);
+    const QSize target = shown.size().scaled(area->size(), Qt::KeepAspectRatio);
     if (target.isEmpty())
         return;
     // Scaled as it is drawn, only where the region asks: a scaled copy of
@@ -39,5 +48,5 @@ void WorkArea::paintEvent(QPaintEvent *event)
     painter.setClipRegion(event->region());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPoint at((area->width() - target.width()) / 2, (area->height() - target.height()) / 2);
-    painter.drawPixmap(QRect(at, target), m_picture);
+    painter.drawPixmap(QRect(at, target), shown);
 }
