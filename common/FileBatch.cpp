@@ -161,6 +161,9 @@ private:
     int m_fd = -1;
 };
 
+// The size from which a new file is handed to the writer's thread.
+constexpr qsizetype kHandOver = 1024 * 1024;
+
 // The thread that writes a batch's new files while the batch makes the
 // next one: writing a file costs the system about as much as reading and
 // checking one, and both are done at once. One thread, started by the first
@@ -702,6 +705,13 @@ void FileBatch::commit()
             }
             files[size_t(i)] = std::make_unique<NewFile>();
             files[size_t(i)]->open(savings[i], keep, c.path);
+            // The last file has nothing to be made beside it, and a small
+            // one is written sooner than it is handed over: written here.
+            if (i == order.last().second || c.after.size() < kHandOver) {
+                files[size_t(i)]->writeAll(c.after.constData(), c.after.size());
+                files[size_t(i)]->startFlush();
+                continue;
+            }
             // Written and set going to the disk on the writer's thread while
             // this one makes the next file; `c.after` stays as it is until
             // the wait below.
