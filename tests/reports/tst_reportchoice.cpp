@@ -154,9 +154,7 @@ void TestReportChoice::listOfAnUnsoundCatalogue()
     QFETCH(QString, told);
     const QString folder = bothCatalogues();
     if (bytes.isEmpty()) {
-        const QByteArray path = QFile::encodeName(folder + u'/' + file);
-        QVERIFY(QFile::remove(QFile::decodeName(path)));
-        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+        QVERIFY(TestEnvironment::putFifo(folder, file));
     } else {
         TestEnvironment::writeFile(folder, file, bytes);
     }

@@ -349,9 +349,8 @@ void TestReportWindows::emptyCategoryRefuses()
 void TestReportWindows::unreadableCatalogueNamedOncePerClick()
 {
     auto f = fixture();
-    const QByteArray path = QFile::encodeName(f->dataFolder() + u'/' + WeightCatalogue::kFileName);
-    QVERIFY(QFile::remove(QFile::decodeName(path)));
-    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    const QString path = f->dataFolder() + u'/' + WeightCatalogue::kFileName;
+    QVERIFY(TestEnvironment::putFifo(f->dataFolder(), WeightCatalogue::kFileName));
     frmPrintPreview *dialog = openChoice(*f);
     auto *list = control<QListWidget>(dialog, "lstExcercise");
     const QString told = QStringLiteral("The file ExerciseDescription.txt could not be read: it is not a regular "
@@ -369,7 +368,7 @@ void TestReportWindows::unreadableCatalogueNamedOncePerClick()
     QCOMPARE(list->count(), 2);
     QVERIFY(WindowTest::chooseByKeys(control<QComboBox>(dialog, "cboCategory"), "Weightlifting"));
     QCOMPARE(f->takeMessages(), QStringList{told});
-    QVERIFY(QFileInfo(QFile::decodeName(path)).exists());
+    QVERIFY(QFileInfo(path).exists());
 }
 
 void TestReportWindows::hoverHints()

@@ -331,10 +331,8 @@ void TestMalformedFiles::actionsOnDamagedFiles()
     writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
     const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
-    if (fifo) {
-        QVERIFY(QFile::remove(QFile::decodeName(path)));
-        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
-    }
+    if (fifo)
+        QVERIFY(TestEnvironment::putFifo(folder, file));
     Settings settings;
     settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
     const QMap<QString, QByteArray> before = snapshot(folder); // a FIFO is no file there
@@ -464,10 +462,8 @@ void TestMalformedFiles::reportsOfDamagedFiles()
     writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
     const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
-    if (fifo) {
-        QVERIFY(QFile::remove(QFile::decodeName(path)));
-        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
-    }
+    if (fifo)
+        QVERIFY(TestEnvironment::putFifo(folder, file));
     const QMap<QString, QByteArray> before = snapshot(folder);
 
     ReportInput in;
@@ -560,11 +556,8 @@ void TestMalformedFiles::sheetReportsOfDamagedFiles()
     const QString folder = TestEnvironment::freshFolder();
     writeSoundFiles(folder);
     TestEnvironment::writeFile(folder, file, bytes);
-    if (fifo) {
-        const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
-        QVERIFY(QFile::remove(QFile::decodeName(path)));
-        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
-    }
+    if (fifo)
+        QVERIFY(TestEnvironment::putFifo(folder, file));
     const QMap<QString, QByteArray> before = snapshot(folder);
 
     ReportInput in;

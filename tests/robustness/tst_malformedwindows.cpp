@@ -210,8 +210,7 @@ void TestMalformedWindows::windowsOnAFifo()
     ShellFixture f({registerWorkoutWindows, registerProfileWindows}, enterOptions());
     writeSoundFiles(f.dataFolder());
     const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
-    QVERIFY(QFile::remove(QFile::decodeName(path)));
-    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    QVERIFY(TestEnvironment::putFifo(f.dataFolder(), file));
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
 
     QElapsedTimer clock;
@@ -358,8 +357,7 @@ void TestMalformedWindows::deletionOnAFifo()
     ShellFixture f({registerWorkoutWindows});
     writeSoundFiles(f.dataFolder());
     const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
-    QVERIFY(QFile::remove(QFile::decodeName(path)));
-    QCOMPARE(::mkfifo(path.constData(), 0644), 0);
+    QVERIFY(TestEnvironment::putFifo(f.dataFolder(), file));
     QElapsedTimer clock;
     clock.start();
     deleteInWindow(f, file, outcome);
@@ -660,10 +658,8 @@ void TestMalformedWindows::reportWindowsOnDamagedFiles()
     const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
     const auto damage = [&] {
         TestEnvironment::writeFile(f.dataFolder(), file, bytes);
-        if (fifo) {
-            QVERIFY(QFile::remove(QFile::decodeName(path)));
-            QCOMPARE(::mkfifo(path.constData(), 0644), 0);
-        }
+        if (fifo)
+            QVERIFY(TestEnvironment::putFifo(f.dataFolder(), file));
     };
     if (!afterListing)
         damage();
@@ -811,11 +807,8 @@ void TestMalformedWindows::sheetReportWindowsOnDamagedFiles()
         WindowTest::clickRow(list, 1, Qt::ControlModifier);
     }
     TestEnvironment::writeFile(f.dataFolder(), file, bytes);
-    if (fifo) {
-        const QByteArray path = QFile::encodeName(RecordFile::path(f.dataFolder(), file));
-        QVERIFY(QFile::remove(QFile::decodeName(path)));
-        QCOMPARE(::mkfifo(path.constData(), 0644), 0);
-    }
+    if (fifo)
+        QVERIFY(TestEnvironment::putFifo(f.dataFolder(), file));
     const QMap<QString, QByteArray> before = snapshot(f.dataFolder());
     QElapsedTimer clock;
     clock.start();

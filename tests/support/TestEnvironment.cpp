@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 std::unique_ptr<QTemporaryDir> g_root;
 int g_counter = 0;
@@ -46,6 +48,12 @@ void TestEnvironment::writeFile(const QString &folder, const QString &fileName, 
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write test file %s", qPrintable(f.fileName()));
     f.write(bytes);
+}
+
+bool TestEnvironment::putFifo(const QString &folder, const QString &fileName)
+{
+    const QString path = QDir(folder).filePath(fileName);
+    return QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
 }
 
 QByteArray TestEnvironment::readFile(const QString &folder, const QString &fileName)

@@ -20,6 +20,9 @@ public:
     // Writes `bytes` to `folder/fileName`.
     static void writeFile(const QString &folder, const QString &fileName, const QByteArray &bytes);
     static QByteArray readFile(const QString &folder, const QString &fileName);
+    // Puts a FIFO in the place of the file `folder/fileName`, which must
+    // exist; false when either step fails.
+    static bool putFifo(const QString &folder, const QString &fileName);
 };
 
 // QTEST_MAIN with the test environment installed first.
