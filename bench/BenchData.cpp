@@ -44,6 +44,13 @@ void scales(benchmark::internal::Benchmark *b)
     b->Arg(1)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
 }
 
+void saveScales(benchmark::internal::Benchmark *b)
+{
+    for (int scale : {1, 10, 100})
+        b->Args({scale, 0})->Args({scale, 1});
+    b->Unit(benchmark::kMillisecond);
+}
+
 namespace {
 
 // The records a day of journal(records).

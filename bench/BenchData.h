@@ -32,6 +32,10 @@ inline const QDate kNewest(2049, 12, 31);
 // Gives a case its sizes: 1, 10 and 100 times the design sizes, in
 // milliseconds.
 void scales(benchmark::internal::Benchmark *b);
+// Gives a save its sizes, each twice: a session's first save into its files
+// (second argument 0), and a save into files the program itself wrote last
+// (1), as every later save of a session finds them.
+void saveScales(benchmark::internal::Benchmark *b);
 
 // A weight-training log of `entries` one-line entries of `sets` sets.
 QByteArray exerciseLog(int entries, int sets);
@@ -86,6 +90,33 @@ public:
 private:
     QList<QPair<QString, QByteArray>> m_files; // path, bytes
 };
+
+// Times `save` (which answers an error's text, empty when it saved): before
+// each run the files are put back as `files` holds them and, for a save
+// after one of its own (saveScales()), `prime` saves into them once; both
+// untimed.
+template <typename Prime, typename Save>
+void timeSaves(benchmark::State &state, const Snapshot &files, Prime prime, Save save)
+{
+    const bool again = state.range(1) != 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        files.restore();
+        if (again) {
+            const QString refusal = prime();
+            if (!refusal.isEmpty()) {
+                state.SkipWithError(qPrintable(refusal));
+                return;
+            }
+        }
+        state.ResumeTiming();
+        const QString refusal = save();
+        if (!refusal.isEmpty()) {
+            state.SkipWithError(qPrintable(refusal));
+            return;
+        }
+    }
+}
 
 // The floor of a save on the disk of `folder`: the files `names` as the save
 // left them, written by plain system calls into as many new files, each

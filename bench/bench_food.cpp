@@ -80,18 +80,21 @@ void EnterFoodDay(benchmark::State &state)
     // The window's picks: what the pending file holds.
     const QList<PendingFoodRecord> picks =
         PendingFoods::parse(RecordFile::read(folder.file(PendingFoods::kFileName)), PendingFoods::kFileName);
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.restore();
-        state.ResumeTiming();
+    // Before a save after one of its own, an Enter of the same foods, and
+    // the picks put back.
+    const Snapshot pending(folder, {PendingFoods::kFileName});
+    const auto enter = [&] {
         const FoodEntry::Entered e = FoodEntry::enter(folder.path(), day, picks);
-        if (!e.ok() || e.foods != 20 * scale) {
-            state.SkipWithError(qPrintable(e.refusal));
-            break;
-        }
-    }
+        return e.ok() && e.foods == 20 * scale ? QString() : e.refusal;
+    };
+    const auto prime = [&] {
+        const QString refusal = enter();
+        pending.restore();
+        return refusal;
+    };
+    timeSaves(state, files, prime, enter);
 }
-BENCHMARK(EnterFoodDay)->Apply(scales);
+BENCHMARK(EnterFoodDay)->Apply(saveScales);
 
 // Its floor: the pending foods, the day's file and the journal as one Enter
 // leaves them.
@@ -124,18 +127,15 @@ void DeleteFood(benchmark::State &state)
     const FoodDayRecord middle = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale];
     folder.write(FoodDay::fileName(day), foods);
     const Snapshot files(folder, {FoodDay::fileName(day), FoodDay::kJournalFileName});
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.restore();
-        state.ResumeTiming();
-        const FoodDeletion::Outcome o = FoodDeletion::remove(folder.path(), day, middle);
-        if (!o.removed) {
-            state.SkipWithError(qPrintable(o.refusal));
-            break;
-        }
-    }
+    // Before a deletion after one of its own, the food after it deleted.
+    const FoodDayRecord next = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale + 1];
+    const auto remove = [&](const FoodDayRecord &food) {
+        const FoodDeletion::Outcome o = FoodDeletion::remove(folder.path(), day, food);
+        return o.removed ? QString() : o.refusal;
+    };
+    timeSaves(state, files, [&] { return remove(next); }, [&] { return remove(middle); });
 }
-BENCHMARK(DeleteFood)->Apply(scales);
+BENCHMARK(DeleteFood)->Apply(saveScales);
 
 // Its floor: the day's file and the journal as one deletion leaves them.
 void FloorDeleteFood(benchmark::State &state)

@@ -1,7 +1,8 @@
 // The saves, each the whole action a window's button runs: every file read
 // and checked, the new contents made, every file written atomically. Before
 // each one the files are put back as they were (untimed), so that every
-// save finds the same sizes.
+// save finds the same sizes; each save is timed as a session's first and as
+// one after a save of its own (timeSaves()).
 #include "BenchData.h"
 
 #include "common/RecordFile.h"
@@ -40,7 +41,7 @@ benchmark::Counter faultsSince(long before)
     return benchmark::Counter(double(faults() - before), benchmark::Counter::kAvgIterations);
 }
 
-// One record into the middle of the journal: read, convert every record,
+// One record into the middle of the journal: read, check every record,
 // insert, write the whole file.
 void InsertIntoJournal(benchmark::State &state)
 {
@@ -50,17 +51,16 @@ void InsertIntoJournal(benchmark::State &state)
     const QString path = folder.file(CalorieJournal::kExerciseFileName);
     const QDate middle = journalDate(records, records / 2);
     const Snapshot files(folder, {CalorieJournal::kExerciseFileName});
-    const long before = faults();
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.restore();
-        state.ResumeTiming();
+    const auto insert = [&] {
         CalorieJournal::insert(path, middle, 142.5f);
-    }
+        return QString();
+    };
+    const long before = faults();
+    timeSaves(state, files, insert, insert);
     state.counters["faults"] = faultsSince(before);
     state.counters["records"] = records;
 }
-BENCHMARK(InsertIntoJournal)->Apply(scales);
+BENCHMARK(InsertIntoJournal)->Apply(saveScales);
 
 // Its floor: the journal as one insertion leaves it.
 void FloorInsertIntoJournal(benchmark::State &state)
@@ -121,20 +121,15 @@ void SaveWeightWorkout(benchmark::State &state)
     fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
     const QList<WeightWorkout::Row> rows = sevenCurls();
     const Snapshot files(folder, workoutFiles());
-    const long before = faults();
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.restore();
-        state.ResumeTiming();
+    const auto save = [&] {
         const WeightWorkout::Outcome o = WeightWorkout::save(folder.path(), folder.settings(), kNewest, rows);
-        if (!o.ok() || o.saved.size() != 7) {
-            state.SkipWithError(qPrintable(o.refusal));
-            break;
-        }
-    }
+        return o.ok() && o.saved.size() == 7 ? QString() : o.refusal;
+    };
+    const long before = faults();
+    timeSaves(state, files, save, save);
     state.counters["faults"] = faultsSince(before);
 }
-BENCHMARK(SaveWeightWorkout)->Apply(scales);
+BENCHMARK(SaveWeightWorkout)->Apply(saveScales);
 
 // The floor of the seven-exercise save on the same disk: the bytes that save
 // writes (its seven logs and the journal, as one save leaves them), written
@@ -173,21 +168,16 @@ void SaveAerobicWorkout(benchmark::State &state)
     fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
     const AerobicWorkout::Boxes boxes = runningBoxes();
     const Snapshot files(folder, workoutFiles());
-    const long before = faults();
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.restore();
-        state.ResumeTiming();
+    const auto save = [&] {
         const AerobicWorkout::Outcome o = AerobicWorkout::save(folder.path(), folder.settings(), QStringLiteral("Ou"),
                                                                QStringLiteral("Running"), kNewest, boxes);
-        if (!o.saved()) {
-            state.SkipWithError(qPrintable(o.refusal));
-            break;
-        }
-    }
+        return o.saved() ? QString() : o.refusal;
+    };
+    const long before = faults();
+    timeSaves(state, files, save, save);
     state.counters["faults"] = faultsSince(before);
 }
-BENCHMARK(SaveAerobicWorkout)->Apply(scales);
+BENCHMARK(SaveAerobicWorkout)->Apply(saveScales);
 
 // Its floor: the running log and the journal as one save leaves them.
 void FloorAerobicWorkout(benchmark::State &state)
@@ -214,16 +204,15 @@ void SaveWeighing(benchmark::State &state)
     folder.write(WeightHistory::kFileName, history(kHistoryRecords * int(state.range(0))));
     const WeightHistory h(folder.path());
     const Snapshot files(folder, {WeightHistory::kFileName});
-    const long before = faults();
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.restore();
-        state.ResumeTiming();
+    const auto save = [&] {
         h.addFirst(kNewest, 40, 160, 70);
-    }
+        return QString();
+    };
+    const long before = faults();
+    timeSaves(state, files, save, save);
     state.counters["faults"] = faultsSince(before);
 }
-BENCHMARK(SaveWeighing)->Apply(scales);
+BENCHMARK(SaveWeighing)->Apply(saveScales);
 
 // Its floor: the history as one weighing leaves it.
 void FloorWeighing(benchmark::State &state)

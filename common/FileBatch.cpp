@@ -439,6 +439,47 @@ Finishing finishCommitted(const QString &folder)
 
 } // namespace
 
+// What this program last wrote into each file in a checked form, for the
+// next save into it (see MakeChecked). Only the last contents of a file are
+// kept, shared with the batch that wrote them: no copy is made.
+class FileBatch::Written
+{
+public:
+    struct Kept
+    {
+        QByteArray bytes;
+        QByteArray form;
+    };
+    static Kept of(const QString &target)
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        return files().value(target);
+    }
+    // The file now holds `bytes` in `form` (in no known form when empty).
+    static void set(const QString &target, const QByteArray &bytes, const QByteArray &form)
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        if (form.isEmpty())
+            files().remove(target);
+        else
+            files().insert(target, Kept{bytes, form});
+    }
+    // What the file holds is not known: it is read and checked anew.
+    static void forget(const QString &target) { set(target, QByteArray(), QByteArray()); }
+
+private:
+    static std::mutex &lock()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static QHash<QString, Kept> &files()
+    {
+        static QHash<QString, Kept> f;
+        return f;
+    }
+};
+
 // A folder's lock, held while a batch or a recovery works there: a lock of
 // the system on the lock file, which ends with the process that holds it,
 // however that ends. The lock file itself stays, empty.
@@ -533,18 +574,24 @@ void FileBatch::load(Change &c)
 {
     if (c.loaded)
         return;
-    std::optional<QByteArray> before = RecordFile::readIfExists(c.path, &c.mode);
+    const Written::Kept kept = Written::of(c.target);
+    std::optional<QByteArray> before =
+        RecordFile::readIfExists(c.path, &c.mode, kept.form.isEmpty() ? nullptr : &kept.bytes);
     c.existed = before.has_value();
     c.before = before ? std::move(*before) : QByteArray();
     c.after = c.before;
+    c.form = c.existed && !kept.form.isEmpty() && c.before.isSharedWith(kept.bytes) ? kept.form : QByteArray();
     c.loaded = true;
 }
 
 void FileBatch::make(Change &c)
 {
     load(c);
-    for (const Make &m : std::as_const(c.makes))
-        c.after = m(c.after);
+    for (const MakeChecked &m : std::as_const(c.makes)) {
+        Checked made = m(c.after, c.form);
+        c.after = std::move(made.bytes);
+        c.form = std::move(made.form);
+    }
     c.makes.clear();
 }
 
@@ -561,6 +608,7 @@ void FileBatch::write(const QString &path, const QByteArray &bytes)
     load(c);
     c.makes.clear();
     c.after = bytes;
+    c.form.clear();
     c.staged = true;
     c.removed = false;
 }
@@ -573,6 +621,7 @@ void FileBatch::append(const QString &path, const QByteArray &lines)
     if (!c.after.isEmpty() && !c.after.endsWith('\n') && !c.after.endsWith('\r'))
         c.after += "\r\n";
     c.after += lines;
+    c.form.clear();
     c.staged = true;
     c.removed = false;
 }
@@ -586,6 +635,13 @@ void FileBatch::create(const QString &path)
 }
 
 void FileBatch::transform(const QString &path, Make make)
+{
+    transformChecked(path, [make = std::move(make)](const QByteArray &before, QByteArrayView) {
+        return Checked{make(before), QByteArray()};
+    });
+}
+
+void FileBatch::transformChecked(const QString &path, MakeChecked make)
 {
     Change &c = changeOf(path);
     c.makes.append(std::move(make));
@@ -605,6 +661,7 @@ void FileBatch::remove(const QString &path)
     }
     c.makes.clear();
     c.after.clear();
+    c.form.clear();
     c.staged = false;
     c.removed = true;
 }
@@ -780,6 +837,7 @@ void FileBatch::commit()
         return;
     // One file is removed in one step.
     if (!noted && !removals.isEmpty()) {
+        Written::forget(m_changes[removals[0]].target);
         if (!removeFile(removalPaths[0]))
             throw RecordFileError(RecordFileError::WriteFailed, m_changes[removals[0]].path, systemError());
         (void)flushFolder(QFileInfo(removalPaths[0]).absolutePath());
@@ -793,6 +851,7 @@ void FileBatch::commit()
             QFile::remove(savings[changed[0]]);
             throw RecordFileError(RecordFileError::WriteFailed, c.path, why);
         }
+        Written::set(c.target, c.after, c.form);
         // The rename itself onto the disk, so that a power cut after the
         // save was reported does not bring the old file back. The file is
         // replaced whatever this answers, so the save stands either way.
@@ -829,15 +888,24 @@ void FileBatch::commit()
     // removes files drops it once they are gone, below).
     QList<qsizetype> left;
     for (qsizetype i : std::as_const(changed)) {
-        if (!replace(savings[i], m_changes[i].target))
+        const Change &c = m_changes[i];
+        if (replace(savings[i], c.target))
+            Written::set(c.target, c.after, c.form);
+        else
             left.append(i);
     }
     for (qsizetype i : std::as_const(left)) {
         // Once more; then the save is kept, for the next batch or the next
         // start to finish (the start gives it up when it still cannot).
-        if (!replace(savings[i], m_changes[i].target))
-            throw RecordFileError(RecordFileError::Unfinished, m_changes[i].path, systemError());
+        const Change &c = m_changes[i];
+        if (!replace(savings[i], c.target)) {
+            Written::forget(c.target);
+            throw RecordFileError(RecordFileError::Unfinished, c.path, systemError());
+        }
+        Written::set(c.target, c.after, c.form);
     }
+    for (qsizetype i : std::as_const(removals))
+        Written::forget(m_changes[i].target);
     if (removals.isEmpty())
         return;
 

@@ -24,6 +24,19 @@ class FileBatch
 public:
     // Makes a file's new contents from its contents.
     using Make = std::function<QByteArray(const QByteArray &before)>;
+    // A file's contents and the form they were checked to stand in: a name
+    // the make that checked them chooses, empty when they are not known to
+    // stand in any.
+    struct Checked
+    {
+        QByteArray bytes;
+        QByteArray form;
+    };
+    // Makes a file's new contents from its contents and their form. The
+    // contents this program last wrote into a file in a form come to the
+    // next save's make with that form when the file still holds them, byte
+    // for byte (compared as it is read): the make need not check them again.
+    using MakeChecked = std::function<Checked(const QByteArray &before, QByteArrayView form)>;
 
     // The note of a committed batch, in the folder of its first file.
     static const QString kCommitFileName; // ".pulsar-commit"
@@ -56,6 +69,8 @@ public:
     // RecordFileError it throws goes on to the caller of commit(), and
     // nothing is written.
     void transform(const QString &path, Make make);
+    // The same, with the contents' forms.
+    void transformChecked(const QString &path, MakeChecked make);
     // Stages the deletion of the file, carried out with the batch's other
     // files: all or none. A file that is not there is no error; a symbolic
     // link is removed itself, never the file it names. The file reads as
@@ -118,7 +133,8 @@ private:
         QByteArray before;
         QByteArray after;
         bool staged = false;
-        QList<Make> makes; // to run on `after`, in order
+        QList<MakeChecked> makes; // to run on `after`, in order
+        QByteArray form;          // the form `after` stands in, when known
         bool removed = false; // staged to be deleted
     };
     Change &changeOf(const QString &path);
@@ -127,5 +143,6 @@ private:
 
     QList<Change> m_changes;
     class FolderLock;
+    class Written;
     std::unique_ptr<FolderLock> m_lock;
 };

@@ -12,6 +12,7 @@
 #include <climits>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,6 +50,9 @@ bool RecordFile::exists(const QString &path)
 
 namespace {
 
+// The part of a file compared at a time with the bytes a caller expects.
+constexpr size_t kComparedPart = 256 * 1024;
+
 // The regular file at `path` opened for reading, its status in `st`; -1
 // when it is missing. Only a regular file is opened.
 int openRegular(const QString &path, struct stat &st)
@@ -80,7 +84,8 @@ int openRegular(const QString &path, struct stat &st)
 
 // The file's first `limit` bytes and one more (all of it with a negative
 // `limit`), and whether that is all of it; none when it is missing.
-std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &whole, unsigned *mode = nullptr)
+std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &whole, unsigned *mode = nullptr,
+                                   const QByteArray *same = nullptr)
 {
     struct stat st;
     const int fd = openRegular(path, st);
@@ -92,6 +97,34 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
         ::close(fd);
         throw RecordFileError(RecordFileError::ReadFailed, path, why);
     };
+    // The bytes the caller expects, compared part by part in a small
+    // buffer that stays in the processor's cache; as far as they match they
+    // need not be read again.
+    qsizetype matched = 0;
+    if (same && limit < 0 && qsizetype(st.st_size) == same->size()) {
+        thread_local std::vector<char> part(kComparedPart);
+        for (;;) {
+            const ssize_t n = ::read(fd, part.data(), part.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                fail(systemError(errno));
+            if (n == 0 && matched == same->size()) {
+                ::close(fd);
+                whole = true;
+                return *same;
+            }
+            if (n == 0 || n > same->size() - matched
+                || std::memcmp(part.data(), same->constData() + matched, size_t(n)) != 0) {
+                // Something else stands there: read as a whole, from the
+                // start.
+                if (::lseek(fd, 0, SEEK_SET) != 0)
+                    fail(systemError(errno));
+                break;
+            }
+            matched += n;
+        }
+    }
     // The size it has, and one byte more to see its end in the same read;
     // allocated at exactly that size (a buffer grown to the next power of
     // two would cross the allocator's threshold for fresh pages at half of
@@ -129,10 +162,10 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
 
 } // namespace
 
-std::optional<QByteArray> RecordFile::readIfExists(const QString &path, unsigned *mode)
+std::optional<QByteArray> RecordFile::readIfExists(const QString &path, unsigned *mode, const QByteArray *same)
 {
     bool whole = true;
-    return readPart(path, -1, whole, mode);
+    return readPart(path, -1, whole, mode, same);
 }
 
 QByteArray RecordFile::readHead(const QString &path, qsizetype size, bool &whole)

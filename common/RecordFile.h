@@ -22,8 +22,11 @@ public:
     // Every byte of the file; a missing file is the FileNotFound error.
     static QByteArray readExisting(const QString &path);
     // Every byte of the file; none when it is missing. With `mode` given,
-    // the file's permissions and type go there.
-    static std::optional<QByteArray> readIfExists(const QString &path, unsigned *mode = nullptr);
+    // the file's permissions and type go there. With `same` given, a file
+    // that holds exactly its bytes is compared with it as it is read, in
+    // parts, and answered with `same` itself: no copy of it is made.
+    static std::optional<QByteArray> readIfExists(const QString &path, unsigned *mode = nullptr,
+                                                  const QByteArray *same = nullptr);
     // The head of the file: its first `size` bytes and one more, or all of
     // it when it is shorter, which `whole` then says. A missing file is
     // empty and whole.

@@ -40,10 +40,10 @@ public:
         appendLine(m_bytes, values.begin(), qsizetype(values.size()));
         return *this;
     }
-    RecordWriter &writeRaw(const QByteArray &bytes)
+    RecordWriter &writeRaw(QByteArrayView bytes)
     {
         flushRun();
-        m_bytes += bytes;
+        m_bytes.append(bytes);
         return *this;
     }
     // Writes a record as it stands in `source`, the bytes RecordReader gave

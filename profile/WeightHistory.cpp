@@ -8,6 +8,7 @@
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
 #include "common/Windows1252.h"
+#include "common/WrittenForm.h"
 
 const QString WeightHistory::kFileName = QStringLiteral("PersonalInformation.txt");
 const QString WeightHistory::kPlaceholderDate = QStringLiteral("Initializer");
@@ -110,21 +111,18 @@ qint64 wholeField(double value, const WeightHistoryRecord &record, const QString
 
 } // namespace
 
-void WeightHistory::addFirst(const QDate &date, qint16 age, qint16 weight, qint16 height) const
-{
-    const QString file = path();
-    // Read and written under the folder's lock: a weighing another copy of
-    // the program saves meanwhile is kept.
-    FileBatch batch;
-    const QByteArray bytes = batch.read(file);
+namespace {
 
-    RecordWriter out;
-    out.reserve(bytes.size() + 32);
-    out.write({RecordValue::text(DateText::medium(date)), RecordValue::whole(age),
-               RecordValue::whole(weight), RecordValue::whole(height)});
-    // One pass: each record is checked and written before the next; one
-    // that stands on one line as it is written back (three whole numbers of
-    // 16 bits) is checked in one pass and copied as it is.
+// The kind of file the history's written form names (WrittenForm).
+constexpr QByteArrayView kKind("weight history");
+
+// Writes every record of `bytes` after the new one: one that stands on one
+// line as it is written back (three whole numbers of 16 bits) is checked in
+// one pass and copied as it is, any other read and written anew. Whether
+// every one now stands as the next save copies it.
+bool writeOlder(RecordWriter &out, const QByteArray &bytes, const QString &file)
+{
+    bool copied = true;
     RecordReader reader(bytes, file);
     while (!reader.atEndOrBlank()) {
         reader.beginRecord();
@@ -139,10 +137,60 @@ void WeightHistory::addFirst(const QDate &date, qint16 age, qint16 weight, qint1
             throw RecordFileError(RecordFileError::TypeMismatch, file,
                                   QStringLiteral("the date \"%1\" holds a double quote").arg(r.date),
                                   r.line);
+        const qsizetype from = out.bytes().size();
         out.write({RecordValue::text(r.date), RecordValue::whole(wholeField(r.age, r, file)),
                    RecordValue::whole(wholeField(r.weight, r, file)),
                    RecordValue::whole(wholeField(r.height, r, file))});
+        if (copied) {
+            RecordReader again = RecordReader::partOf(out.bytes().sliced(from), file);
+            again.beginRecord();
+            copied = again.skipPlainTextAndNumbers(3) && again.atEndOrBlank();
+        }
     }
-    batch.write(file, out.bytes());
+    return copied;
+}
+
+} // namespace
+
+FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayView form, const QString &file,
+                                            const QDate &date, qint16 age, qint16 weight, qint16 height)
+{
+    // The new record first; where it ends.
+    const auto begin = [&](RecordWriter &out) {
+        out.reserve(bytes.size() + 32);
+        out.write({RecordValue::text(DateText::medium(date)), RecordValue::whole(age), RecordValue::whole(weight),
+                   RecordValue::whole(height)});
+        return out.bytes().size();
+    };
+    // A history this program wrote and that still holds those bytes: only
+    // the record it wrote new last time, the first, is read; the rest is
+    // copied unchecked.
+    if (const auto last = WrittenForm::newRecord(form, kKind, bytes.size()); last && last->first == 0) {
+        try {
+            RecordWriter out;
+            const qsizetype newEnd = begin(out);
+            if (writeOlder(out, bytes.first(last->second), file)) {
+                out.writeRaw(QByteArrayView(bytes).sliced(last->second));
+                return {out.bytes(), WrittenForm::of(kKind, 0, newEnd)};
+            }
+        } catch (const RecordFileError &) {
+            // refused by the one pass below, with its line
+        }
+    }
+    RecordWriter out;
+    const qsizetype newEnd = begin(out);
+    const bool copied = writeOlder(out, bytes, file);
+    return {out.bytes(), copied ? WrittenForm::of(kKind, 0, newEnd) : QByteArray()};
+}
+
+void WeightHistory::addFirst(const QDate &date, qint16 age, qint16 weight, qint16 height) const
+{
+    const QString file = path();
+    // Read and written under the folder's lock: a weighing another copy of
+    // the program saves meanwhile is kept.
+    FileBatch batch;
+    batch.transformChecked(file, [&](const QByteArray &bytes, QByteArrayView form) {
+        return withFirst(bytes, form, file, date, age, weight, height);
+    });
     batch.commit();
 }

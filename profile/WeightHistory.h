@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileBatch.h"
 #include "common/RecordFileError.h"
 
 #include <QDate>
@@ -54,6 +55,12 @@ public:
     // whole numbers of 16 bits); on any failure a RecordFileError is thrown
     // and the file stays as it was. A missing file is created.
     void addFirst(const QDate &date, qint16 age, qint16 weight, qint16 height) const;
+    // The new contents of the history `bytes` as addFirst() makes them, with
+    // the form its bytes were checked to stand in and that of the new
+    // contents (see FileBatch::MakeChecked): a history this program wrote
+    // is not checked again but for the record it wrote new.
+    static FileBatch::Checked withFirst(const QByteArray &bytes, QByteArrayView form, const QString &file,
+                                        const QDate &date, qint16 age, qint16 weight, qint16 height);
 
 private:
     QString m_folder;

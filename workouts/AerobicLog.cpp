@@ -9,6 +9,7 @@
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
 #include "common/Windows1252.h"
+#include "common/WrittenForm.h"
 
 #include <optional>
 
@@ -148,27 +149,122 @@ void writeEntry(RecordWriter &out, const AerobicLogEntry &e, AerobicLog::Layout 
 }
 } // namespace
 
+namespace {
+
+// The kind of file a log's written form names (WrittenForm).
+QByteArray kindOf(AerobicLog::Layout layout)
+{
+    return QByteArrayLiteral("aerobic log of layout ") + QByteArray::number(int(layout)) + ", newest first";
+}
+
+// Writes an older record: copied as it stands, or written anew. Whether it
+// now stands as the next insertion copies it.
+bool writeOlder(RecordWriter &out, const OlderRecord &o, const QByteArray &bytes, const QString &fileName,
+                AerobicLog::Layout layout);
+
+// Whether the one record `line` stands as the next insertion copies it.
+bool copiedAsItStands(const QByteArray &line, const QString &fileName, AerobicLog::Layout layout)
+{
+    RecordReader r = RecordReader::partOf(line, fileName);
+    r.beginRecord();
+    const OlderRecord o = readOlder(r, fileName, layout);
+    return !o.entry && r.verbatim().isValid() && r.atEndOrBlank();
+}
+
+bool writeOlder(RecordWriter &out, const OlderRecord &o, const QByteArray &bytes, const QString &fileName,
+                AerobicLog::Layout layout)
+{
+    if (out.copy(bytes, o.verbatim) || !o.entry)
+        return true;
+    RecordWriter::requireWritable(o.entry->terrain, fileName);
+    const qsizetype from = out.bytes().size();
+    writeEntry(out, *o.entry, layout);
+    return copiedAsItStands(out.bytes().sliced(from), fileName, layout);
+}
+
+// The insertion into a log this program wrote in its written form and that
+// still holds those bytes: its place found by halving it, the record written
+// new last time written back as an older one, the rest copied unchecked.
+// None when the log is not as the form promises, for the one pass to do it.
+std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
+                                              AerobicLog::Layout layout, const AerobicLogEntry &entry)
+{
+    const QByteArray kind = kindOf(layout);
+    const auto last = WrittenForm::newRecord(form, kind, bytes.size());
+    if (!last)
+        return std::nullopt;
+    const auto at = NewestFirst::placeIn(bytes, entry.date);
+    if (!at)
+        return std::nullopt;
+    RecordWriter again;
+    {
+        const QByteArray line = bytes.sliced(last->first, last->second - last->first);
+        RecordReader r = RecordReader::partOf(line, fileName);
+        r.beginRecord();
+        OlderRecord o = readOlder(r, fileName, layout);
+        o.verbatim = r.verbatim();
+        if (!r.atEndOrBlank() || !writeOlder(again, o, line, fileName, layout))
+            return std::nullopt;
+    }
+    RecordWriter fresh;
+    writeEntry(fresh, entry, layout);
+    const auto made = NewestFirst::stitch(bytes, *last, again.bytes(), *at, fresh.bytes());
+    if (!made)
+        return std::nullopt;
+    return FileBatch::Checked{made->bytes, WrittenForm::of(kind, made->newBegin, made->newBegin + fresh.bytes().size())};
+}
+
+} // namespace
+
 QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName, Layout layout,
                                 const AerobicLogEntry &entry)
 {
+    return insertedChecked(bytes, {}, fileName, layout, entry).bytes;
+}
+
+FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
+                                               Layout layout, const AerobicLogEntry &entry)
+{
+    if (!form.isEmpty()) {
+        // A record the one pass refuses is refused by it, with its line.
+        try {
+            if (auto known = insertKnown(bytes, form, fileName, layout, entry))
+                return std::move(*known);
+        } catch (const RecordFileError &) {
+        }
+    }
     // One pass: each record is read, checked and written before the next;
     // one that stands as written already is copied as it is.
     RecordWriter out;
     out.reserve(bytes.size() + 64);
     bool placed = false;
+    qsizetype newBegin = 0;
+    qsizetype newEnd = 0;
+    // Whether every record now stands as the next insertion copies it, and
+    // the dates never rise.
+    bool formed = true;
+    QDate previous;
+    const auto follows = [&](const QDate &d) {
+        if (previous.isValid() && d > previous)
+            formed = false;
+        previous = d;
+    };
+    const auto place = [&] {
+        newBegin = out.bytes().size();
+        writeEntry(out, entry, layout);
+        newEnd = out.bytes().size();
+        follows(entry.date);
+        placed = true;
+    };
     forEachRecord<OlderRecord>(
         bytes, fileName, [&](RecordReader &r) { return readOlder(r, fileName, layout); },
         [&](const OlderRecord &o) {
-            if (!placed && NewestFirst::goesBefore(o, entry.date)) {
-                writeEntry(out, entry, layout);
-                placed = true;
-            }
-            if (out.copy(bytes, o.verbatim) || !o.entry)
-                return;
-            RecordWriter::requireWritable(o.entry->terrain, fileName);
-            writeEntry(out, *o.entry, layout);
+            if (!placed && NewestFirst::goesBefore(o, entry.date))
+                place();
+            follows(o.date);
+            formed = writeOlder(out, o, bytes, fileName, layout) && formed;
         });
     if (!placed)
-        writeEntry(out, entry, layout);
-    return out.bytes();
+        place();
+    return {out.bytes(), formed ? WrittenForm::of(kindOf(layout), newBegin, newEnd) : QByteArray()};
 }

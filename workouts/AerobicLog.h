@@ -2,6 +2,7 @@
 
 #include "AerobicCatalogue.h"
 
+#include "common/FileBatch.h"
 #include "common/RecordFileError.h"
 #include "common/RecordReader.h"
 
@@ -72,4 +73,10 @@ public:
     // double quote.
     static QByteArray inserted(const QByteArray &bytes, const QString &fileName, Layout layout,
                                const AerobicLogEntry &entry);
+    // The same, with the form the log's bytes were checked to stand in (see
+    // FileBatch::MakeChecked) and that of the new contents: a log this
+    // program wrote, newest first, is not checked again, and the record's
+    // place is found by halving it.
+    static FileBatch::Checked insertedChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
+                                              Layout layout, const AerobicLogEntry &entry);
 };

@@ -75,8 +75,8 @@ AerobicWorkout::Outcome AerobicWorkout::save(const QString &dataFolder, const Se
         e.date = date;
 
         const QString logPath = ExerciseLogName::path(dataFolder, code, name);
-        batch.transform(logPath, [logPath, layout, e](const QByteArray &before) {
-            return AerobicLog::inserted(before, logPath, layout, e);
+        batch.transformChecked(logPath, [logPath, layout, e](const QByteArray &before, QByteArrayView form) {
+            return AerobicLog::insertedChecked(before, form, logPath, layout, e);
         });
 
         const QString factorsPath = CalorieFactors::path(dataFolder);

@@ -10,6 +10,7 @@
 #include "common/RecordFileError.h"
 #include "common/RecordWriter.h"
 #include "common/Windows1252.h"
+#include "common/WrittenForm.h"
 
 #include <cmath>
 #include <cstring>
@@ -159,34 +160,122 @@ void writeNewExact(RecordWriter &out, const QString &fileName, const QDate &date
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::dbl(calories == 0 ? 0.0 : calories)});
 }
 
+// The kind of file a journal's form names (WrittenForm::of()).
+constexpr QByteArrayView kKind("calorie journal, newest first");
+
+// Whether the one record `line` stands as the next insertion copies it.
+bool copiedAsItStands(const QByteArray &line, const QString &fileName)
+{
+    RecordReading reading{fileName, {}, {}};
+    RecordReader r = RecordReader::partOf(line, fileName);
+    r.beginRecord();
+    reading(r);
+    return r.verbatim().isValid() && r.atEndOrBlank();
+}
+
 // The one insertion pass: each record is read, checked and written before
 // the next, so no list of the whole journal is ever built; `writeNew`
-// writes the new record before the first record dated on or before it.
+// writes the new record before the first record dated on or before it. The
+// new contents are in the written form when every old record now stands
+// as the next pass copies it and the dates never rise.
 template <typename WriteNew>
-QByteArray insertWith(const QByteArray &bytes, const QString &fileName, const QDate &date, WriteNew writeNew)
+FileBatch::Checked insertWith(const QByteArray &bytes, const QString &fileName, const QDate &date, WriteNew writeNew)
 {
     RecordWriter out;
     out.reserve(bytes.size() + 32);
     bool placed = false;
+    qsizetype newBegin = 0;
+    qsizetype newEnd = 0;
+    bool formed = true;
+    QDate previous;
+    const auto follows = [&](const QDate &d) {
+        if (previous.isValid() && d > previous)
+            formed = false;
+        previous = d;
+    };
+    const auto place = [&] {
+        newBegin = out.bytes().size();
+        writeNew(out);
+        newEnd = out.bytes().size();
+        follows(date);
+        placed = true;
+    };
     RecordReading reading{fileName, {}, {}};
     RecordReader r(bytes, fileName);
     while (!r.atEndOrBlank()) {
         r.beginRecord();
         JournalRecord j = reading(r);
         j.verbatim = r.verbatim();
-        if (!placed && NewestFirst::goesBefore(j, date)) {
-            writeNew(out);
-            placed = true;
+        if (!placed && NewestFirst::goesBefore(j, date))
+            place();
+        follows(j.date);
+        if (Q_UNLIKELY(!out.copy(bytes, j.verbatim))) {
+            const qsizetype from = out.bytes().size();
+            writeConverted(out, fileName, j);
+            formed = formed && copiedAsItStands(out.bytes().sliced(from), fileName);
         }
-        writeOld(out, fileName, j, bytes);
         // The records of the same day that follow as the writer wrote them
         // go where this one goes: checked and copied in one go.
         if (j.verbatim.isValid())
             out.copy(bytes, r.skipPlainRepeats(QByteArrayView(bytes).sliced(j.verbatim.begin, j.dateField.size() + 2)));
     }
     if (!placed)
-        writeNew(out);
-    return out.bytes();
+        place();
+    return {out.bytes(), formed ? WrittenForm::of(kKind, newBegin, newEnd) : QByteArray()};
+}
+
+// The insertion into a journal this program wrote in the written form and
+// that still holds those bytes: its records need no checking again. The
+// place is found by halving it, the record written new last time is written
+// back as the one pass writes an old record, everything else is copied: the
+// bytes the one pass makes. None when the journal is not as the form
+// promises, for the one pass to do it.
+template <typename WriteNew>
+std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
+                                              const QDate &date, WriteNew writeNew)
+{
+    const auto last = WrittenForm::newRecord(form, kKind, bytes.size());
+    if (!last)
+        return std::nullopt;
+    const auto at = NewestFirst::placeIn(bytes, date);
+    if (!at)
+        return std::nullopt;
+    RecordWriter again;
+    {
+        const QByteArray line = bytes.sliced(last->first, last->second - last->first);
+        RecordReading reading{fileName, {}, {}};
+        RecordReader r = RecordReader::partOf(line, fileName);
+        r.beginRecord();
+        JournalRecord j = reading(r);
+        j.verbatim = r.verbatim();
+        if (!r.atEndOrBlank())
+            return std::nullopt;
+        writeOld(again, fileName, j, line);
+        if (!copiedAsItStands(again.bytes(), fileName))
+            return std::nullopt;
+    }
+    RecordWriter fresh;
+    writeNew(fresh);
+    auto made = NewestFirst::stitch(bytes, *last, again.bytes(), *at, fresh.bytes());
+    if (!made)
+        return std::nullopt;
+    return FileBatch::Checked{made->bytes, WrittenForm::of(kKind, made->newBegin,
+                                                                    made->newBegin + fresh.bytes().size())};
+}
+
+template <typename WriteNew>
+FileBatch::Checked insertChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
+                                 const QDate &date, WriteNew writeNew)
+{
+    if (!form.isEmpty()) {
+        // A record the one pass refuses is refused by it, with its line.
+        try {
+            if (auto known = insertKnown(bytes, form, fileName, date, writeNew))
+                return std::move(*known);
+        } catch (const RecordFileError &) {
+        }
+    }
+    return insertWith(bytes, fileName, date, writeNew);
 }
 
 } // namespace
@@ -377,29 +466,41 @@ qsizetype CalorieJournal::insertionIndex(const QList<CalorieJournalEntry> &entri
 QByteArray CalorieJournal::inserted(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                     float calories)
 {
-    return insertWith(bytes, fileName, date,
-                      [&](RecordWriter &out) { writeNew(out, fileName, date, calories); });
+    return insertedChecked(bytes, {}, fileName, date, calories).bytes;
 }
 
 QByteArray CalorieJournal::insertedExact(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                          double calories)
 {
-    return insertWith(bytes, fileName, date,
-                      [&](RecordWriter &out) { writeNewExact(out, fileName, date, calories); });
+    return insertedExactChecked(bytes, {}, fileName, date, calories).bytes;
+}
+
+FileBatch::Checked CalorieJournal::insertedChecked(const QByteArray &bytes, QByteArrayView form,
+                                                   const QString &fileName, const QDate &date, float calories)
+{
+    return insertChecked(bytes, form, fileName, date,
+                         [&](RecordWriter &out) { writeNew(out, fileName, date, calories); });
+}
+
+FileBatch::Checked CalorieJournal::insertedExactChecked(const QByteArray &bytes, QByteArrayView form,
+                                                        const QString &fileName, const QDate &date, double calories)
+{
+    return insertChecked(bytes, form, fileName, date,
+                         [&](RecordWriter &out) { writeNewExact(out, fileName, date, calories); });
 }
 
 void CalorieJournal::stageInsert(FileBatch &batch, const QString &path, const QDate &date, float calories)
 {
-    batch.transform(path, [path, date, calories](const QByteArray &before) {
-        return inserted(before, path, date, calories);
+    batch.transformChecked(path, [path, date, calories](const QByteArray &before, QByteArrayView form) {
+        return insertedChecked(before, form, path, date, calories);
     });
 }
 
 void CalorieJournal::stageInsertExact(FileBatch &batch, const QString &path, const QDate &date,
                                       double calories)
 {
-    batch.transform(path, [path, date, calories](const QByteArray &before) {
-        return insertedExact(before, path, date, calories);
+    batch.transformChecked(path, [path, date, calories](const QByteArray &before, QByteArrayView form) {
+        return insertedExactChecked(before, form, path, date, calories);
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileBatch.h"
 #include "common/RecordReader.h"
 
 #include <QByteArray>
@@ -10,7 +11,6 @@
 #include <functional>
 #include <optional>
 
-class FileBatch;
 
 // One record of a calorie journal: the day's Date text and its calories.
 struct CalorieJournalEntry
@@ -91,6 +91,16 @@ public:
     // bits, which no later rewrite could keep, is the Overflow error.
     static QByteArray insertedExact(const QByteArray &bytes, const QString &fileName, const QDate &date,
                                     double calories);
+
+    // The same, with the form the journal's bytes were checked to stand in
+    // (see FileBatch::MakeChecked) and that of the new contents: a journal
+    // this program wrote, newest first, is not checked again, and its
+    // record's place is found by halving it. The bytes are those of
+    // inserted() and insertedExact().
+    static FileBatch::Checked insertedChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
+                                              const QDate &date, float calories);
+    static FileBatch::Checked insertedExactChecked(const QByteArray &bytes, QByteArrayView form,
+                                                   const QString &fileName, const QDate &date, double calories);
 
     // Stages the insertion into the journal at `path` in `batch`: the
     // journal is read and its new contents made when the batch is committed,

@@ -6,6 +6,7 @@
 #include "common/RecordHead.h"
 #include "common/RecordWriter.h"
 #include "common/Windows1252.h"
+#include "common/WrittenForm.h"
 
 #include <utility>
 
@@ -98,25 +99,50 @@ QList<ExerciseLogEntry> ExerciseLog::readFirst(const QString &path, const QStrin
     return std::move(head.records);
 }
 
-QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
-                                  const QString &fileName, qint16 sets)
+namespace {
+
+// The kind of file a log's written form names (WrittenForm).
+QByteArray kindOf(qint16 sets)
 {
-    RecordWriter out;
-    out.reserve(olderBytes.size() + 16 + 10 * entry.sets.size());
+    return QByteArrayLiteral("weight-training log of ") + QByteArray::number(sets) + " sets";
+}
+
+OlderEntry readOlder(RecordReader &r, qint16 sets)
+{
+    if (r.skipPlainTextAndNumbers(2 * sets) || readPlainEntry(r, sets, nullptr))
+        return OlderEntry{};
+    return OlderEntry{readEntry(r, sets), {}};
+}
+
+// Whether the one entry `line` stands as the next save copies it.
+bool copiedAsItStands(const QByteArray &line, const QString &fileName, qint16 sets)
+{
+    RecordReader r = RecordReader::partOf(line, fileName);
+    r.beginRecord();
+    const OlderEntry older = readOlder(r, sets);
+    return !older.entry && r.verbatim().isValid() && r.atEndOrBlank();
+}
+
+// Writes the new entry: its Date text on a line of its own and one
+// "weight,reps" line a set.
+void writeNew(RecordWriter &out, const ExerciseLogEntry &entry)
+{
     out.write({RecordValue::text(entry.dateText)});
     for (const SetResult &s : entry.sets)
         out.write({RecordValue::whole(s.weight), RecordValue::whole(s.reps)});
+}
+
+// Writes every entry of `olderBytes` as one line: one that stands so is
+// checked and copied as it is, any other read and written anew. Whether
+// every one now stands as the next save copies it.
+bool writeOlder(RecordWriter &out, const QByteArray &olderBytes, const QString &fileName, qint16 sets)
+{
+    bool copied = true;
     QList<RecordValue> fields; // one list for every entry: no allocation per entry
     // One pass: each older entry is read, checked and written before the
-    // next; one that stands as one line already is checked in one pass and
-    // copied as it is.
+    // next.
     forEachRecord<OlderEntry>(
-        olderBytes, fileName,
-        [sets](RecordReader &r) {
-            if (r.skipPlainTextAndNumbers(2 * sets) || readPlainEntry(r, sets, nullptr))
-                return OlderEntry{};
-            return OlderEntry{readEntry(r, sets), {}};
-        },
+        olderBytes, fileName, [sets](RecordReader &r) { return readOlder(r, sets); },
         [&](const OlderEntry &older) {
             if (out.copy(olderBytes, older.verbatim))
                 return;
@@ -130,7 +156,58 @@ QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArra
                 fields.append(RecordValue::whole(s.weight));
                 fields.append(RecordValue::whole(s.reps));
             }
+            const qsizetype from = out.bytes().size();
             out.write(fields);
+            copied = copied && copiedAsItStands(out.bytes().sliced(from), fileName, sets);
         });
-    return out.bytes();
+    return copied;
+}
+
+// withFirst() on a log this program wrote in its written form and that
+// still holds those bytes: only the entry written new last time, first in
+// the log, is read and written back as an older one; the rest is copied
+// unchecked. None when the log is not as the form promises, for the one pass
+// to do it.
+std::optional<FileBatch::Checked> withFirstKnown(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
+                                                 QByteArrayView form, const QString &fileName, qint16 sets)
+{
+    const QByteArray kind = kindOf(sets);
+    const auto last = WrittenForm::newRecord(form, kind, olderBytes.size());
+    if (!last || last->first != 0)
+        return std::nullopt;
+    RecordWriter out;
+    out.reserve(olderBytes.size() + 16 + 10 * entry.sets.size());
+    writeNew(out, entry);
+    const qsizetype newEnd = out.bytes().size();
+    if (!writeOlder(out, olderBytes.first(last->second), fileName, sets))
+        return std::nullopt;
+    out.writeRaw(QByteArrayView(olderBytes).sliced(last->second));
+    return FileBatch::Checked{out.bytes(), WrittenForm::of(kind, 0, newEnd)};
+}
+
+} // namespace
+
+QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
+                                  const QString &fileName, qint16 sets)
+{
+    return withFirstChecked(entry, olderBytes, {}, fileName, sets).bytes;
+}
+
+FileBatch::Checked ExerciseLog::withFirstChecked(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
+                                                 QByteArrayView form, const QString &fileName, qint16 sets)
+{
+    if (!form.isEmpty()) {
+        // An entry the one pass refuses is refused by it.
+        try {
+            if (auto known = withFirstKnown(entry, olderBytes, form, fileName, sets))
+                return std::move(*known);
+        } catch (const RecordFileError &) {
+        }
+    }
+    RecordWriter out;
+    out.reserve(olderBytes.size() + 16 + 10 * entry.sets.size());
+    writeNew(out, entry);
+    const qsizetype newEnd = out.bytes().size();
+    const bool copied = writeOlder(out, olderBytes, fileName, sets);
+    return {out.bytes(), copied ? WrittenForm::of(kindOf(sets), 0, newEnd) : QByteArray()};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileBatch.h"
 #include "common/RecordReader.h"
 
 #include <QByteArray>
@@ -59,4 +60,9 @@ public:
     // be read or its Date text holds a double quote.
     static QByteArray withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
                                 const QString &fileName, qint16 sets);
+    // The same, with the form the log's bytes were checked to stand in (see
+    // FileBatch::MakeChecked) and that of the new contents: a log this
+    // program wrote is not checked again but for the entry it wrote new.
+    static FileBatch::Checked withFirstChecked(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
+                                               QByteArrayView form, const QString &fileName, qint16 sets);
 };

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
+
+#include <optional>
+#include <utility>
 
 // The insertion rule of the newest-first files (the calorie journals and the
 // aerobic logs): a new record goes before the first record dated on or
@@ -26,5 +31,22 @@ qsizetype insertionIndex(const QList<Record> &records, const QDate &date)
     }
     return records.size();
 }
+
+// Where the first record dated on or before `date` starts in a file in its
+// written form (WrittenForm) whose dates never rise, found by halving it;
+// none when a line looked at does not start with a date as the writer
+// writes it.
+std::optional<qsizetype> placeIn(QByteArrayView bytes, const QDate &date);
+
+// A file in its written form with its record written new last time (`last`)
+// replaced by `again`, and `made` inserted at `at`; where `made` starts. None
+// when `at` falls inside that record.
+struct Stitched
+{
+    QByteArray bytes;
+    qsizetype newBegin = 0;
+};
+std::optional<Stitched> stitch(const QByteArray &bytes, std::pair<qsizetype, qsizetype> last, const QByteArray &again,
+                               qsizetype at, const QByteArray &made);
 
 } // namespace NewestFirst

@@ -108,9 +108,9 @@ WeightWorkout::Outcome WeightWorkout::save(const QString &dataFolder, const Sett
                 return outcome;
             }
             const QString logPath = ExerciseLogName::path(dataFolder, exercise->code, exercise->name);
-            batch.transform(logPath, [entry = ExerciseLogEntry{dateText, s.sets, {}}, logPath,
-                                      sets = exercise->setCount()](const QByteArray &older) {
-                return ExerciseLog::withFirst(entry, older, logPath, sets);
+            batch.transformChecked(logPath, [entry = ExerciseLogEntry{dateText, s.sets, {}}, logPath,
+                                             sets = exercise->setCount()](const QByteArray &older, QByteArrayView form) {
+                return ExerciseLog::withFirstChecked(entry, older, form, logPath, sets);
             });
             setsPerRow.append(int(s.sets.size()));
             outcome.saved.append(exercise->name);
