@@ -144,7 +144,8 @@ bool writeOlder(RecordWriter &out, const QByteArray &bytes, const QString &file)
         if (copied) {
             RecordReader again = RecordReader::partOf(out.bytes().sliced(from), file);
             again.beginRecord();
-            copied = again.skipPlainTextAndNumbers(3) && again.atEndOrBlank();
+            copied = (again.skipPlainTextAndNumbers(3) || again.readPlainLine<'t', 'h', 'h', 'h'>())
+                     && again.verbatim().isValid() && again.atEndOrBlank();
         }
     }
     return copied;
@@ -169,7 +170,7 @@ FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayV
         try {
             RecordWriter out;
             const qsizetype newEnd = begin(out);
-            if (writeOlder(out, bytes.first(last->second), file)) {
+            if (writeOlder(out, QByteArray::fromRawData(bytes.constData(), last->second), file)) {
                 out.writeRaw(QByteArrayView(bytes).sliced(last->second));
                 return {out.bytes(), WrittenForm::of(kKind, 0, newEnd)};
             }

@@ -198,7 +198,7 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
         return std::nullopt;
     RecordWriter again;
     {
-        const QByteArray line = bytes.sliced(last->first, last->second - last->first);
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + last->first, last->second - last->first);
         RecordReader r = RecordReader::partOf(line, fileName);
         r.beginRecord();
         OlderRecord o = readOlder(r, fileName, layout);
@@ -208,6 +208,8 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
     }
     RecordWriter fresh;
     writeEntry(fresh, entry, layout);
+    if (NewestFirst::dateOfLine(fresh.bytes()) != entry.date)
+        return std::nullopt;
     const auto made = NewestFirst::stitch(bytes, *last, again.bytes(), *at, fresh.bytes());
     if (!made)
         return std::nullopt;
@@ -253,6 +255,9 @@ FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArr
         newBegin = out.bytes().size();
         writeEntry(out, entry, layout);
         newEnd = out.bytes().size();
+        // A date its two-digit year names otherwise reads back as another.
+        if (NewestFirst::dateOfLine(out.bytes().sliced(newBegin)) != entry.date)
+            formed = false;
         follows(entry.date);
         placed = true;
     };

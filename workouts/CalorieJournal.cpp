@@ -197,6 +197,9 @@ FileBatch::Checked insertWith(const QByteArray &bytes, const QString &fileName, 
         newBegin = out.bytes().size();
         writeNew(out);
         newEnd = out.bytes().size();
+        // A date its two-digit year names otherwise reads back as another.
+        if (NewestFirst::dateOfLine(out.bytes().sliced(newBegin)) != date)
+            formed = false;
         follows(date);
         placed = true;
     };
@@ -242,7 +245,7 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
         return std::nullopt;
     RecordWriter again;
     {
-        const QByteArray line = bytes.sliced(last->first, last->second - last->first);
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + last->first, last->second - last->first);
         RecordReading reading{fileName, {}, {}};
         RecordReader r = RecordReader::partOf(line, fileName);
         r.beginRecord();
@@ -256,6 +259,8 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
     }
     RecordWriter fresh;
     writeNew(fresh);
+    if (NewestFirst::dateOfLine(fresh.bytes()) != date)
+        return std::nullopt;
     auto made = NewestFirst::stitch(bytes, *last, again.bytes(), *at, fresh.bytes());
     if (!made)
         return std::nullopt;

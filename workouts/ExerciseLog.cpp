@@ -179,7 +179,7 @@ std::optional<FileBatch::Checked> withFirstKnown(const ExerciseLogEntry &entry, 
     out.reserve(olderBytes.size() + 16 + 10 * entry.sets.size());
     writeNew(out, entry);
     const qsizetype newEnd = out.bytes().size();
-    if (!writeOlder(out, olderBytes.first(last->second), fileName, sets))
+    if (!writeOlder(out, QByteArray::fromRawData(olderBytes.constData(), last->second), fileName, sets))
         return std::nullopt;
     out.writeRaw(QByteArrayView(olderBytes).sliced(last->second));
     return FileBatch::Checked{out.bytes(), WrittenForm::of(kind, 0, newEnd)};

@@ -25,6 +25,12 @@ std::optional<std::pair<QDate, qsizetype>> lineAt(QByteArrayView bytes, qsizetyp
 
 } // namespace
 
+std::optional<QDate> dateOfLine(QByteArrayView line)
+{
+    const auto read = lineAt(line, 0);
+    return read ? std::optional<QDate>(read->first) : std::nullopt;
+}
+
 std::optional<qsizetype> placeIn(QByteArrayView bytes, const QDate &date)
 {
     qsizetype low = 0;             // a line's start; every record before it is later than `date`

@@ -32,6 +32,10 @@ qsizetype insertionIndex(const QList<Record> &records, const QDate &date)
     return records.size();
 }
 
+// The date a record written on one line by the writer reads back as; none
+// when its line does not start with a date field.
+std::optional<QDate> dateOfLine(QByteArrayView line);
+
 // Where the first record dated on or before `date` starts in a file in its
 // written form (WrittenForm) whose dates never rise, found by halving it;
 // none when a line looked at does not start with a date as the writer

@@ -39,6 +39,8 @@ private Q_SLOTS:
     void removalIsNeverMadeAgain();
     void removalThatCannotBeFinishedIsGivenUp_data();
     void removalThatCannotBeFinishedIsGivenUp();
+    void formComesBackOnlyWithTheBytesWritten_data();
+    void formComesBackOnlyWithTheBytesWritten();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -469,6 +471,76 @@ void TestFileBatch::appendDropsAByteOrderMark()
     TestEnvironment::writeFile(folder, QStringLiteral("List.txt"), "\xEF\xBB\xBF\"a\"\r\n");
     RecordFile::append(RecordFile::path(folder, QStringLiteral("List.txt")), "\"b\"\r\n");
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("List.txt")), QByteArray("\"a\"\r\n\"b\"\r\n"));
+}
+
+void TestFileBatch::formComesBackOnlyWithTheBytesWritten_data()
+{
+    // A batch writes Log.txt ("a\r\nb\r\n") in the form "checked"; then
+    // `meanwhile` happens, and the next batch's make is handed `form`.
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QByteArray>("form");
+    QTest::newRow("nothing") << QString() << QByteArray("checked");
+    QTest::newRow("the same bytes written by another program") << QStringLiteral("same") << QByteArray("checked");
+    QTest::newRow("one byte changed, the size kept") << QStringLiteral("byte") << QByteArray();
+    QTest::newRow("a byte more") << QStringLiteral("longer") << QByteArray();
+    QTest::newRow("a byte less") << QStringLiteral("shorter") << QByteArray();
+    QTest::newRow("removed") << QStringLiteral("removed") << QByteArray();
+    // A form goes with a save that knows none, even when the bytes come
+    // back.
+    QTest::newRow("plain saves of other bytes, then of the same") << QStringLiteral("plain saves") << QByteArray();
+    QTest::newRow("a batch that failed after it was read") << QStringLiteral("failed") << QByteArray("checked");
+}
+
+void TestFileBatch::formComesBackOnlyWithTheBytesWritten()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QByteArray, form);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    const QByteArray written("a\r\nb\r\n");
+    {
+        FileBatch batch;
+        batch.transformChecked(log, [&](const QByteArray &before, QByteArrayView was) {
+            // A file the program did not write comes without a form.
+            if (!before.isEmpty() || !was.isEmpty())
+                throw RecordFileError(RecordFileError::ReadFailed, log, QStringLiteral("unexpected"));
+            return FileBatch::Checked{written, "checked"};
+        });
+        batch.commit();
+    }
+    if (meanwhile == u"same") {
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), written);
+    } else if (meanwhile == u"byte") {
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "a\r\nc\r\n");
+    } else if (meanwhile == u"longer") {
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), written + 'c');
+    } else if (meanwhile == u"shorter") {
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), written.chopped(1));
+    } else if (meanwhile == u"removed") {
+        QVERIFY(QFile::remove(log));
+    } else if (meanwhile == u"plain saves") {
+        RecordFile::write(log, "x\r\n");
+        RecordFile::write(log, written);
+    } else if (meanwhile == u"failed") {
+        FileBatch batch;
+        batch.transformChecked(log, [&](const QByteArray &, QByteArrayView) -> FileBatch::Checked {
+            throw RecordFileError(RecordFileError::TypeMismatch, log, QStringLiteral("refused"));
+        });
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, batch.commit());
+    }
+    const QByteArray there = QFile::exists(log) ? TestEnvironment::readFile(folder, QStringLiteral("Log.txt")) : QByteArray();
+    QByteArray seen("none");
+    QByteArray seenBytes;
+    FileBatch batch;
+    batch.transformChecked(log, [&](const QByteArray &before, QByteArrayView was) {
+        seen = was.toByteArray();
+        seenBytes = before;
+        return FileBatch::Checked{before + "d\r\n", QByteArray()};
+    });
+    batch.commit();
+    QCOMPARE(seen, form);
+    // Whatever came with it, the make was handed the file as it stood.
+    QCOMPARE(seenBytes, there);
 }
 
 void TestFileBatch::removeGoesWithTheBatch_data()

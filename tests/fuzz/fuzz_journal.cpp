@@ -1,7 +1,9 @@
 // The calorie journal: any bytes either fail to read with a RecordFileError
 // or give records; an insertion into records that read gives a file that
 // reads back as the same records, each with its calories made whole, and the
-// new one in its place.
+// new one in its place. The insertions after it, into the journal in the
+// form the first left it, make the bytes and form they make of it read and
+// checked anew.
 #include "FuzzCheck.h"
 
 #include "common/DateText.h"
@@ -48,6 +50,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(back[i].dateText == entries[j].dateText);
         FUZZ_CHECK(back[i].calories == NumberText::roundHalfEven(entries[j].calories));
         ++j;
+    }
+
+    const FileBatch::Checked first = CalorieJournal::insertedChecked(bytes, {}, name, date, 142.5f);
+    FUZZ_CHECK(first.bytes == rewritten);
+    FileBatch::Checked now = first;
+    const QDate days[] = {date, date.addDays(-40), date.addDays(3), DateText::kFirstDate, DateText::kLastDate};
+    for (int i = 0; i < 5 && !now.form.isEmpty(); ++i) {
+        if (days[i] < DateText::kFirstDate || days[i] > DateText::kLastDate)
+            continue;
+        const FileBatch::Checked checked = CalorieJournal::insertedExactChecked(now.bytes, {}, name, days[i], -36.3);
+        const FileBatch::Checked known = CalorieJournal::insertedExactChecked(now.bytes, now.form, name, days[i], -36.3);
+        FUZZ_CHECK(known.bytes == checked.bytes);
+        FUZZ_CHECK(known.form == checked.form);
+        now = known;
     }
     return 0;
 }

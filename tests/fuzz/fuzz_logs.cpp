@@ -3,7 +3,9 @@
 // log of one of the three layouts; the rest is the log's bytes. The save
 // either refuses with a message and leaves the log byte-identical, or leaves
 // a log that reads back as the new entry first (weight training) or in its
-// date's place (aerobic), and every old entry exactly as it read before.
+// date's place (aerobic), and every old entry exactly as it read before; the
+// saves after it, into the log in the form it left, make what they make of
+// it read and checked anew.
 #include "FuzzCheck.h"
 
 #include "common/DateText.h"
@@ -57,6 +59,18 @@ void weightLog(const QByteArray &bytes, qint16 sets)
     FUZZ_CHECK(back.size() == older.size() + 1);
     FUZZ_CHECK(back.first() == entry);
     FUZZ_CHECK(back.mid(1) == older);
+
+    // The next entry into the log in the form this one left it: the bytes
+    // and form of the log read and checked anew.
+    const FileBatch::Checked first = ExerciseLog::withFirstChecked(entry, bytes, {}, log, sets);
+    FUZZ_CHECK(first.bytes == after);
+    if (!first.form.isEmpty()) {
+        ExerciseLogEntry next = entry;
+        next.dateText = QStringLiteral("08-Dec-26");
+        const FileBatch::Checked checked = ExerciseLog::withFirstChecked(next, after, {}, log, sets);
+        const FileBatch::Checked known = ExerciseLog::withFirstChecked(next, after, first.form, log, sets);
+        FUZZ_CHECK(known.bytes == checked.bytes && known.form == checked.form);
+    }
 }
 
 void aerobicLog(const QByteArray &bytes, AerobicLog::Layout layout)
@@ -94,6 +108,23 @@ void aerobicLog(const QByteArray &bytes, AerobicLog::Layout layout)
     FUZZ_CHECK(complete);
     expected.insert(AerobicLog::insertionIndex(expected, entry.date), entry);
     FUZZ_CHECK(AerobicLog::parse(after, log, layout) == expected);
+
+    // The next records into the log in the form this one left it: the bytes
+    // and form of the log read and checked anew.
+    const FileBatch::Checked first = AerobicLog::insertedChecked(bytes, {}, log, layout, entry);
+    FUZZ_CHECK(first.bytes == after);
+    FileBatch::Checked now = first;
+    for (const QDate &day : {entry.date, entry.date.addDays(-30), DateText::kFirstDate, DateText::kLastDate}) {
+        if (now.form.isEmpty())
+            break;
+        AerobicLogEntry next = entry;
+        next.date = day;
+        next.dateText = DateText::medium(day);
+        const FileBatch::Checked checked = AerobicLog::insertedChecked(now.bytes, {}, log, layout, next);
+        const FileBatch::Checked known = AerobicLog::insertedChecked(now.bytes, now.form, log, layout, next);
+        FUZZ_CHECK(known.bytes == checked.bytes && known.form == checked.form);
+        now = known;
+    }
 }
 
 } // namespace

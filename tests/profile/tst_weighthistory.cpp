@@ -24,6 +24,9 @@ private Q_SLOTS:
     void damagedHistoryStaysAsItWas_data();
     void damagedHistoryStaysAsItWas();
     void readerKeepsWhatItCouldRead();
+    void writtenHistoryIsNotCheckedAgain_data();
+    void writtenHistoryIsNotCheckedAgain();
+    void historyChangedSinceItWasWrittenIsCheckedAgain();
     void twoCopiesOfTheProgramLoseNoWeighing();
     void closingStoresNearestWholeNumbers();
     void unusableBoxKeepsTheStoredValue();
@@ -153,6 +156,54 @@ void TestWeightHistory::damagedHistoryStaysAsItWas()
         QVERIFY2(e.message().contains("PersonalInformation.txt"), qPrintable(e.message()));
     }
     QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName), bytes);
+}
+
+void TestWeightHistory::writtenHistoryIsNotCheckedAgain_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray plain = "\"14-Dec-26\",30,150,71\r\n\"07-Dec-26\",30,149,71\r\n";
+    QTest::newRow("as the writer writes it") << plain;
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("a record over lines, with fractions") << "\"15-Dec-26\",30\r\n150.5,71\r\n" + plain;
+    QTest::newRow("line feeds only, no last line end") << QByteArray(plain).replace("\r\n", "\n").chopped(1);
+}
+
+void TestWeightHistory::writtenHistoryIsNotCheckedAgain()
+{
+    // A history the program wrote comes to the next weighing in its written
+    // form: that weighing makes the very bytes and form it makes of the same
+    // history read and checked record by record.
+    QFETCH(QByteArray, bytes);
+    const QString file = QStringLiteral("PersonalInformation.txt");
+    const auto weigh = [&](const QByteArray &history, QByteArrayView form, int i) {
+        return WeightHistory::withFirst(history, form, file, QDate(2026, 12, 16).addDays(i), 30, qint16(140 + i), 71);
+    };
+    FileBatch::Checked now = weigh(bytes, {}, 0);
+    QVERIFY(!now.form.isEmpty());
+    for (int i = 1; i < 6; ++i) {
+        const FileBatch::Checked checked = weigh(now.bytes, {}, i);
+        const FileBatch::Checked known = weigh(now.bytes, now.form, i);
+        QCOMPARE(known.bytes, checked.bytes);
+        QCOMPARE(known.form, checked.form);
+        now = known;
+    }
+}
+
+void TestWeightHistory::historyChangedSinceItWasWrittenIsCheckedAgain()
+{
+    // Weighed twice by the program, then its oldest record damaged by
+    // another program, the size kept: the next weighing reads every record
+    // again and refuses the history, which stays as it was.
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName, "\"07-Dec-26\",30,149,71\r\n");
+    const WeightHistory history(folder);
+    history.addFirst(QDate(2026, 12, 14), 30, 150, 71);
+    history.addFirst(QDate(2026, 12, 15), 30, 151, 71);
+    QByteArray damaged = TestEnvironment::readFile(folder, WeightHistory::kFileName);
+    damaged.replace(",149,", ",X49,");
+    TestEnvironment::writeFile(folder, WeightHistory::kFileName, damaged);
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, history.addFirst(QDate(2026, 12, 16), 30, 152, 71));
+    QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName), damaged);
 }
 
 void TestWeightHistory::readerKeepsWhatItCouldRead()

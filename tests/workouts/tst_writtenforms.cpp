@@ -1,0 +1,196 @@
+#include "common/DateText.h"
+#include "common/RecordFile.h"
+#include "common/RecordFileError.h"
+#include "support/TestEnvironment.h"
+#include "workouts/AerobicLog.h"
+#include "workouts/CalorieJournal.h"
+#include "workouts/ExerciseLog.h"
+
+#include <QtTest>
+
+// A journal or log the program wrote comes to its next save in its written
+// form, which that save need not check again: the save makes the very bytes,
+// and the very form, it makes of the same file read and checked record by
+// record. Each case saves into the file again and again, every save made
+// both ways.
+class TestWrittenForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { TestEnvironment::install(); }
+    void journalInsertions_data();
+    void journalInsertions();
+    void weightLogEntries_data();
+    void weightLogEntries();
+    void aerobicLogInsertions_data();
+    void aerobicLogInsertions();
+    void journalChangedSinceItWasWrittenIsCheckedAgain();
+
+private:
+    // The dates the saves of each case are made for, in turn: a day before
+    // every record, a day some records have, one between records, one after
+    // all of them, the newest day again, and last one its two-digit year
+    // reads back as a century later.
+    static QList<QDate> days()
+    {
+        return {QDate(2026, 12, 10), QDate(2026, 12, 5), QDate(2026, 12, 3), QDate(2020, 1, 1),
+                QDate(2026, 12, 10), QDate(2026, 12, 5), QDate(1949, 12, 2)};
+    }
+};
+
+void TestWrittenForms::journalInsertions_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("formed"); // whether the first save leaves it in a written form
+    const QByteArray plain = "\"09-Dec-26\",100\r\n\"09-Dec-26\",50\r\n\"05-Dec-26\",20\r\n\"01-Nov-26\",7\r\n";
+    QTest::newRow("as the writer writes it") << plain << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("line feeds only") << QByteArray(plain).replace("\r\n", "\n") << true;
+    QTest::newRow("byte-order mark, no last line end") << "\xEF\xBB\xBF" + plain.chopped(2) << true;
+    QTest::newRow("blank lines at the end") << plain + "\r\n\r\n" << true;
+    QTest::newRow("dates rising") << QByteArray("\"01-Nov-26\",7\r\n\"09-Dec-26\",100\r\n") << false;
+    QTest::newRow("fractions and blanks") << QByteArray("\"09-Dec-26\", 100.5\r\n\"05-Dec-26\",20.25 \r\n") << true;
+    QTest::newRow("a record over two lines") << QByteArray("\"09-Dec-26\"\r\n100\r\n\"05-Dec-26\",20\r\n") << true;
+}
+
+void TestWrittenForms::journalInsertions()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, formed);
+    const QString name = CalorieJournal::kExerciseFileName;
+    // The new records keep their fractions, and are whole numbers from the
+    // save after on: an exercise's calories, and a food's correction.
+    const auto insert = [&](const QByteArray &journal, QByteArrayView form, int i) {
+        const QDate day = days()[i % days().size()];
+        return i % 2 == 0 ? CalorieJournal::insertedChecked(journal, form, name, day, 142.5f)
+                          : CalorieJournal::insertedExactChecked(journal, form, name, day, -36.3);
+    };
+    FileBatch::Checked now = insert(bytes, {}, 0);
+    QCOMPARE(!now.form.isEmpty(), formed);
+    const qsizetype records = CalorieJournal::parse(now.bytes, name).size();
+    for (int i = 1; i < 14; ++i) {
+        const FileBatch::Checked checked = insert(now.bytes, {}, i);
+        const FileBatch::Checked known = insert(now.bytes, now.form, i);
+        QCOMPARE(known.bytes, checked.bytes);
+        QCOMPARE(known.form, checked.form);
+        now = known;
+    }
+    const QList<CalorieJournalEntry> back = CalorieJournal::parse(now.bytes, name);
+    QCOMPARE(back.size(), records + 13);
+    // The record of 1949 reads back as one of 2049, after older ones: the
+    // journal's dates no longer fall, and it is not taken for one whose do.
+    QVERIFY(now.form.isEmpty());
+}
+
+void TestWrittenForms::weightLogEntries_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("formed");
+    const QByteArray plain = "\"09-Dec-26\",100,10,105,9\r\n\"05-Dec-26\",90,10,95,9\r\n";
+    QTest::newRow("as the writer writes it") << plain << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("an entry over lines, as a save writes a new one")
+        << "\"10-Dec-26\"\r\n100,10\r\n105,9\r\n" + plain << true;
+    QTest::newRow("line feeds only") << QByteArray(plain).replace("\r\n", "\n") << true;
+    QTest::newRow("byte-order mark, no last line end") << "\xEF\xBB\xBF" + plain.chopped(2) << true;
+    QTest::newRow("numbers with blanks and fractions") << QByteArray("\"09-Dec-26\", 100 ,10.4,105,9\r\n") << true;
+}
+
+void TestWrittenForms::weightLogEntries()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, formed);
+    const QString name = QStringLiteral("BiCurl.txt");
+    const auto save = [&](const QByteArray &log, QByteArrayView form, int i) {
+        const ExerciseLogEntry entry{DateText::medium(days()[i % days().size()]),
+                                     {SetResult{qint16(100 + i), qint16(10)}, SetResult{qint16(105), qint16(9 - i % 3)}},
+                                     {}};
+        return ExerciseLog::withFirstChecked(entry, log, form, name, 2);
+    };
+    FileBatch::Checked now = save(bytes, {}, 0);
+    QCOMPARE(!now.form.isEmpty(), formed);
+    const qsizetype entries = ExerciseLog::parse(now.bytes, name, 2).size();
+    for (int i = 1; i < 8; ++i) {
+        const FileBatch::Checked checked = save(now.bytes, {}, i);
+        const FileBatch::Checked known = save(now.bytes, now.form, i);
+        QCOMPARE(known.bytes, checked.bytes);
+        QCOMPARE(known.form, checked.form);
+        now = known;
+    }
+    QCOMPARE(ExerciseLog::parse(now.bytes, name, 2).size(), entries + 7);
+    // A log of other sets is another form.
+    const ExerciseLogEntry three{QStringLiteral("11-Dec-26"), {{1, 1}, {2, 2}, {3, 3}}, {}};
+    QVERIFY_THROWS_EXCEPTION(RecordFileError, ExerciseLog::withFirstChecked(three, now.bytes, now.form, name, 3));
+}
+
+void TestWrittenForms::aerobicLogInsertions_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("formed");
+    const QByteArray plain = "\"09-Dec-26\",75,7,\"Hilly \"\r\n\"05-Dec-26\",30,3,\"Flat\"\r\n\"05-Dec-26\",20,2,\"Flat\"\r\n";
+    QTest::newRow("as the writer writes it") << plain << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("line feeds only") << QByteArray(plain).replace("\r\n", "\n") << true;
+    QTest::newRow("byte-order mark, no last line end") << "\xEF\xBB\xBF" + plain.chopped(2) << true;
+    QTest::newRow("a record over lines") << "\"10-Dec-26\"\r\n75\r\n7\r\n\"Hilly\"\r\n" + plain << true;
+    QTest::newRow("dates rising") << QByteArray("\"01-Nov-26\",5,1,\"Flat\"\r\n\"09-Dec-26\",75,7,\"Hilly\"\r\n")
+                                  << false;
+}
+
+void TestWrittenForms::aerobicLogInsertions()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, formed);
+    const QString name = QStringLiteral("OuRunning.txt");
+    const auto layout = AerobicLog::Layout::Full;
+    const auto insert = [&](const QByteArray &log, QByteArrayView form, int i) {
+        AerobicLogEntry e;
+        e.date = days()[i % days().size()];
+        e.dateText = DateText::medium(e.date);
+        e.minutes = qint16(60 + i);
+        e.distance = qint16(i);
+        e.terrain = i % 2 ? QStringLiteral("Hilly ") : AerobicLog::kNoTerrain;
+        return AerobicLog::insertedChecked(log, form, name, layout, e);
+    };
+    FileBatch::Checked now = insert(bytes, {}, 0);
+    QCOMPARE(!now.form.isEmpty(), formed);
+    const qsizetype records = AerobicLog::parse(now.bytes, name, layout).size();
+    for (int i = 1; i < 14; ++i) {
+        const FileBatch::Checked checked = insert(now.bytes, {}, i);
+        const FileBatch::Checked known = insert(now.bytes, now.form, i);
+        QCOMPARE(known.bytes, checked.bytes);
+        QCOMPARE(known.form, checked.form);
+        now = known;
+    }
+    QCOMPARE(AerobicLog::parse(now.bytes, name, layout).size(), records + 13);
+}
+
+void TestWrittenForms::journalChangedSinceItWasWrittenIsCheckedAgain()
+{
+    // Saved twice by the program, then one record's date damaged by another
+    // program, the size kept: the next save reads every record again and
+    // refuses the journal, naming the line; it stays as it was.
+    const QString folder = TestEnvironment::freshFolder();
+    const QString path = RecordFile::path(folder, CalorieJournal::kExerciseFileName);
+    TestEnvironment::writeFile(folder, CalorieJournal::kExerciseFileName,
+                               "\"09-Dec-26\",100\r\n\"05-Dec-26\",20\r\n\"01-Nov-26\",7\r\n");
+    CalorieJournal::insert(path, QDate(2026, 12, 10), 142.5f);
+    CalorieJournal::insert(path, QDate(2026, 12, 6), 10);
+    QByteArray damaged = TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName);
+    const qsizetype at = damaged.indexOf("01-Nov-26");
+    QVERIFY(at > 0);
+    damaged[at + 3] = 'X';
+    TestEnvironment::writeFile(folder, CalorieJournal::kExerciseFileName, damaged);
+    try {
+        CalorieJournal::insert(path, QDate(2026, 12, 11), 5);
+        QFAIL("the damaged journal was saved into");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(e.code(), RecordFileError::TypeMismatch);
+        QCOMPARE(e.line(), 5);
+    }
+    QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName), damaged);
+}
+
+QTEST_GUILESS_MAIN(TestWrittenForms)
+#include "tst_writtenforms.moc"
