@@ -239,37 +239,15 @@ FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArr
     // one that stands as written already is copied as it is.
     RecordWriter out;
     out.reserve(bytes.size() + 64);
-    bool placed = false;
-    qsizetype newBegin = 0;
-    qsizetype newEnd = 0;
-    // Whether every record now stands as the next insertion copies it, and
-    // the dates never rise.
-    bool formed = true;
-    QDate previous;
-    const auto follows = [&](const QDate &d) {
-        if (previous.isValid() && d > previous)
-            formed = false;
-        previous = d;
-    };
-    const auto place = [&] {
-        newBegin = out.bytes().size();
-        writeEntry(out, entry, layout);
-        newEnd = out.bytes().size();
-        // A date its two-digit year names otherwise reads back as another.
-        if (NewestFirst::dateOfLine(out.bytes().sliced(newBegin)) != entry.date)
-            formed = false;
-        follows(entry.date);
-        placed = true;
-    };
+    NewestFirst::Insertion insertion(out, entry.date);
+    const auto writeNew = [&](RecordWriter &w) { writeEntry(w, entry, layout); };
     forEachRecord<OlderRecord>(
         bytes, fileName, [&](RecordReader &r) { return readOlder(r, fileName, layout); },
         [&](const OlderRecord &o) {
-            if (!placed && NewestFirst::goesBefore(o, entry.date))
-                place();
-            follows(o.date);
-            formed = writeOlder(out, o, bytes, fileName, layout) && formed;
+            insertion.before(o.date, writeNew);
+            if (!writeOlder(out, o, bytes, fileName, layout))
+                insertion.spoil();
         });
-    if (!placed)
-        place();
-    return {out.bytes(), formed ? WrittenForm::of(kindOf(layout), newBegin, newEnd) : QByteArray()};
+    insertion.finish(writeNew);
+    return {out.bytes(), insertion.form(kindOf(layout))};
 }

@@ -183,48 +183,27 @@ FileBatch::Checked insertWith(const QByteArray &bytes, const QString &fileName, 
 {
     RecordWriter out;
     out.reserve(bytes.size() + 32);
-    bool placed = false;
-    qsizetype newBegin = 0;
-    qsizetype newEnd = 0;
-    bool formed = true;
-    QDate previous;
-    const auto follows = [&](const QDate &d) {
-        if (previous.isValid() && d > previous)
-            formed = false;
-        previous = d;
-    };
-    const auto place = [&] {
-        newBegin = out.bytes().size();
-        writeNew(out);
-        newEnd = out.bytes().size();
-        // A date its two-digit year names otherwise reads back as another.
-        if (NewestFirst::dateOfLine(out.bytes().sliced(newBegin)) != date)
-            formed = false;
-        follows(date);
-        placed = true;
-    };
+    NewestFirst::Insertion insertion(out, date);
     RecordReading reading{fileName, {}, {}};
     RecordReader r(bytes, fileName);
     while (!r.atEndOrBlank()) {
         r.beginRecord();
         JournalRecord j = reading(r);
         j.verbatim = r.verbatim();
-        if (!placed && NewestFirst::goesBefore(j, date))
-            place();
-        follows(j.date);
+        insertion.before(j.date, writeNew);
         if (Q_UNLIKELY(!out.copy(bytes, j.verbatim))) {
             const qsizetype from = out.bytes().size();
             writeConverted(out, fileName, j);
-            formed = formed && copiedAsItStands(out.bytes().sliced(from), fileName);
+            if (!copiedAsItStands(out.bytes().sliced(from), fileName))
+                insertion.spoil();
         }
         // The records of the same day that follow as the writer wrote them
         // go where this one goes: checked and copied in one go.
         if (j.verbatim.isValid())
             out.copy(bytes, r.skipPlainRepeats(QByteArrayView(bytes).sliced(j.verbatim.begin, j.dateField.size() + 2)));
     }
-    if (!placed)
-        place();
-    return {out.bytes(), formed ? WrittenForm::of(kKind, newBegin, newEnd) : QByteArray()};
+    insertion.finish(writeNew);
+    return {out.bytes(), insertion.form(kKind)};
 }
 
 // The insertion into a journal this program wrote in the written form and

@@ -3,6 +3,7 @@
 #include "common/Settings.h"
 #include "profile/PersonalProfile.h"
 #include "profile/WeightHistory.h"
+#include "support/BothWays.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
@@ -178,15 +179,9 @@ void TestWeightHistory::writtenHistoryIsNotCheckedAgain()
     const auto weigh = [&](const QByteArray &history, QByteArrayView form, int i) {
         return WeightHistory::withFirst(history, form, file, QDate(2026, 12, 16).addDays(i), 30, qint16(140 + i), 71);
     };
-    FileBatch::Checked now = weigh(bytes, {}, 0);
-    QVERIFY(!now.form.isEmpty());
-    for (int i = 1; i < 6; ++i) {
-        const FileBatch::Checked checked = weigh(now.bytes, {}, i);
-        const FileBatch::Checked known = weigh(now.bytes, now.form, i);
-        QCOMPARE(known.bytes, checked.bytes);
-        QCOMPARE(known.form, checked.form);
-        now = known;
-    }
+    const FileBatch::Checked first = weigh(bytes, {}, 0);
+    QVERIFY(!first.form.isEmpty());
+    saveBothWays(first, 5, weigh);
 }
 
 void TestWeightHistory::historyChangedSinceItWasWrittenIsCheckedAgain()
