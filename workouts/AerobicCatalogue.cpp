@@ -4,6 +4,7 @@
 
 #include "RecordList.h"
 
+#include "common/LastParse.h"
 #include "common/RecordFile.h"
 #include "common/RecordWriter.h"
 
@@ -27,17 +28,22 @@ QString AerobicCatalogue::path(const QString &dataFolder)
 QList<AerobicActivity> AerobicCatalogue::parse(const QByteArray &bytes, const QString &fileName,
                                                bool *complete)
 {
-    return readRecords<AerobicActivity>(bytes, fileName, [&fileName](RecordReader &r) {
-        AerobicActivity a;
-        const int line = r.line();
-        a.code = r.readText();
-        a.name = r.readText();
-        ExerciseLogName::requireFileNamePart(a.code + a.name, fileName, line);
-        a.hasTime = r.readBool();
-        a.hasDistance = r.readBool();
-        a.hasTerrain = r.readBool();
-        return a;
-    }, complete);
+    const auto read = [&] {
+        return readRecords<AerobicActivity>(bytes, fileName, [&fileName](RecordReader &r) {
+            AerobicActivity a;
+            const int line = r.line();
+            a.code = r.readText();
+            a.name = r.readText();
+            ExerciseLogName::requireFileNamePart(a.code + a.name, fileName, line);
+            a.hasTime = r.readBool();
+            a.hasDistance = r.readBool();
+            a.hasTerrain = r.readBool();
+            return a;
+        }, complete);
+    };
+    // Every save of a workout reads the catalogue again, as it was.
+    static LastParse<QList<AerobicActivity>> last;
+    return complete ? last.get(bytes, fileName, complete, read) : last.get(bytes, fileName, read);
 }
 
 QList<AerobicActivity> AerobicCatalogue::read(const QString &dataFolder)

@@ -2,6 +2,7 @@
 
 #include "RecordList.h"
 
+#include "common/LastParse.h"
 #include "common/RecordFile.h"
 #include "common/RecordWriter.h"
 
@@ -10,11 +11,15 @@ const QString CalorieFactors::kWeightTraining = QStringLiteral("Weight training"
 
 QList<CalorieFactors::Pair> CalorieFactors::parse(const QByteArray &bytes, const QString &fileName)
 {
-    return readRecords<Pair>(bytes, fileName, [](RecordReader &r) {
-        Pair p;
-        p.name = r.readText();
-        p.factor = r.readDouble();
-        return p;
+    // Every save of a workout reads the factors again, as they were.
+    static LastParse<QList<Pair>> last;
+    return last.get(bytes, fileName, [&] {
+        return readRecords<Pair>(bytes, fileName, [](RecordReader &r) {
+            Pair p;
+            p.name = r.readText();
+            p.factor = r.readDouble();
+            return p;
+        });
     });
 }
 

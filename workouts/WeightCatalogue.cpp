@@ -4,6 +4,7 @@
 
 #include "RecordList.h"
 
+#include "common/LastParse.h"
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordWriter.h"
@@ -73,19 +74,24 @@ QString WeightCatalogue::path(const QString &dataFolder)
 QList<WeightExercise> WeightCatalogue::parse(const QByteArray &bytes, const QString &fileName,
                                              bool *complete)
 {
-    return readRecords<WeightExercise>(
-        bytes, fileName,
-        [&fileName](RecordReader &r) {
-            WeightExercise e;
-            const int line = r.line();
-            e.code = r.readText();
-            e.name = r.readText();
-            ExerciseLogName::requireFileNamePart(e.code + e.name, fileName, line);
-            e.description = r.readText();
-            e.sets = r.readText(); // a bare 3 gives its characters too
-            return e;
-        },
-        complete);
+    const auto read = [&] {
+        return readRecords<WeightExercise>(
+            bytes, fileName,
+            [&fileName](RecordReader &r) {
+                WeightExercise e;
+                const int line = r.line();
+                e.code = r.readText();
+                e.name = r.readText();
+                ExerciseLogName::requireFileNamePart(e.code + e.name, fileName, line);
+                e.description = r.readText();
+                e.sets = r.readText(); // a bare 3 gives its characters too
+                return e;
+            },
+            complete);
+    };
+    // Every save of a workout reads the catalogue again, as it was.
+    static LastParse<QList<WeightExercise>> last;
+    return complete ? last.get(bytes, fileName, complete, read) : last.get(bytes, fileName, read);
 }
 
 QList<WeightExercise> WeightCatalogue::read(const QString &dataFolder)

@@ -1,4 +1,5 @@
 #include "common/RecordFile.h"
+#include "common/RecordFileError.h"
 #include "support/TestEnvironment.h"
 #include "workouts/CalorieFactors.h"
 #include "workouts/CustomExercise.h"
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void customRefusals();
     void factorLookupTakesTheFirstExactName_data();
     void factorLookupTakesTheFirstExactName();
+    void catalogueReadAgainGivesWhatItHoldsNow();
 
 private:
     static QString shipped(const QString &fileName);
@@ -310,6 +312,27 @@ void TestWeightCatalogue::factorLookupTakesTheFirstExactName()
     QCOMPARE(CalorieFactors::lookup(CalorieFactors::read(folder), name), factor);
     // A missing file holds no pairs.
     QCOMPARE(CalorieFactors::lookup(CalorieFactors::read(TestEnvironment::freshFolder()), name), 0.0);
+}
+
+void TestWeightCatalogue::catalogueReadAgainGivesWhatItHoldsNow()
+{
+    // Read again and again, as every save reads it: each read gives what
+    // the bytes hold then, a damaged catalogue is refused every time, and
+    // reading as far as it can says so.
+    const QString name = WeightCatalogue::kFileName;
+    const QByteArray curl = "\"Bi\",\"Curl\",\"\",3\r\n";
+    const QByteArray press = "\"Sh\",\"Pres\",\"\",3\r\n"; // as long
+    const QByteArray damaged = "\"Bi\",\"Cu/l\",\"\",3\r\n";
+    for (int round = 0; round < 2; ++round) {
+        QCOMPARE(WeightCatalogue::parse(curl, name).first().name, QStringLiteral("Curl"));
+        QCOMPARE(WeightCatalogue::parse(press, name).first().name, QStringLiteral("Pres"));
+        QVERIFY_THROWS_EXCEPTION(RecordFileError, WeightCatalogue::parse(damaged, name));
+        bool complete = true;
+        QVERIFY(WeightCatalogue::parse(curl + damaged, name, &complete).size() == 1 && !complete);
+        QVERIFY(WeightCatalogue::parse(curl, name, &complete).size() == 1 && complete);
+        QCOMPARE(CalorieFactors::parse("\"Running\",0.1\r\n", name).first().factor, 0.1);
+        QCOMPARE(CalorieFactors::parse("\"Running\",0.2\r\n", name).first().factor, 0.2);
+    }
 }
 
 PULSAR_TEST_MAIN_CORE(TestWeightCatalogue)
