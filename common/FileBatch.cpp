@@ -766,7 +766,8 @@ void FileBatch::commit()
             // one is written sooner than it is handed over: written here.
             if (i == order.last().second || c.after.size() < kHandOver) {
                 files[size_t(i)]->writeAll(c.after.constData(), c.after.size());
-                files[size_t(i)]->startFlush();
+                if (order.size() > 1)
+                    files[size_t(i)]->startFlush();
                 continue;
             }
             // Written and set going to the disk on the writer's thread while
