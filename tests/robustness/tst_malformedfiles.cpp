@@ -48,7 +48,11 @@ public:
 
 private Q_SLOTS:
     void actionsOnDamagedFiles_data();
-    void actionsOnDamagedFiles();
+    void actionsOnDamagedFiles() { checkAction(false); }
+    // The same damage done to files the program has just saved into, which
+    // a save compares with what it wrote instead of checking them anew.
+    void actionsOnFilesDamagedAfterASave_data() { actionsOnDamagedFiles_data(); }
+    void actionsOnFilesDamagedAfterASave() { checkAction(true); }
     void reportsOfDamagedFiles_data();
     void reportsOfDamagedFiles();
     void sheetReportsOfDamagedFiles_data();
@@ -58,6 +62,9 @@ private:
     // Runs the action that reads `file`: the message it gives, or empty.
     static QString actOn(const QString &file, const QString &folder, const Settings &settings);
     static QString actOnFoodFile(const QString &file, const QString &folder);
+    // Damages the file of the row and runs its action, after the same action
+    // on the sound files when `savedFirst`.
+    static void checkAction(bool savedFirst);
     static void foodRows();
     static void checkReadsWhole(const QString &folder);
 };
@@ -321,7 +328,7 @@ void TestMalformedFiles::foodRows()
     row(kFoodJournal, "value beyond 32 bits", "\"07-Dec-26\",2147483648\r\n", FileError);
 }
 
-void TestMalformedFiles::actionsOnDamagedFiles()
+void TestMalformedFiles::checkAction(bool savedFirst)
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
@@ -329,12 +336,17 @@ void TestMalformedFiles::actionsOnDamagedFiles()
     QFETCH(bool, fifo);
     const QString folder = TestEnvironment::freshFolder();
     writeSoundFiles(folder);
+    Settings settings;
+    settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
+    if (savedFirst) {
+        QCOMPARE(actOn(file, folder, settings), QString());
+        // The foods to enter picked again.
+        TestEnvironment::writeFile(folder, kPendingFoods, soundFiles()[kPendingFoods]);
+    }
     TestEnvironment::writeFile(folder, file, bytes);
     const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));
     if (fifo)
         QVERIFY(TestEnvironment::putFifo(folder, file));
-    Settings settings;
-    settings.set(SettingKeys::PersonalInformation, SettingKeys::Weight, QStringLiteral("160"));
     const QMap<QString, QByteArray> before = snapshot(folder); // a FIFO is no file there
 
     QElapsedTimer clock;
