@@ -98,11 +98,11 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
         throw RecordFileError(RecordFileError::ReadFailed, path, why);
     };
     // The bytes the caller expects, compared part by part in a small
-    // buffer that stays in the processor's cache; as far as they match they
-    // need not be read again.
-    qsizetype matched = 0;
+    // buffer that stays in the processor's cache; at the first difference
+    // the file is read whole from its start.
     if (same && limit < 0 && qsizetype(st.st_size) == same->size()) {
         thread_local std::vector<char> part(kComparedPart);
+        qsizetype matched = 0;
         for (;;) {
             const ssize_t n = ::read(fd, part.data(), part.size());
             if (n < 0 && errno == EINTR)
