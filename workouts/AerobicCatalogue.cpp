@@ -31,10 +31,7 @@ QList<AerobicActivity> AerobicCatalogue::parse(const QByteArray &bytes, const QS
     const auto read = [&] {
         return readRecords<AerobicActivity>(bytes, fileName, [&fileName](RecordReader &r) {
             AerobicActivity a;
-            const int line = r.line();
-            a.code = r.readText();
-            a.name = r.readText();
-            ExerciseLogName::requireFileNamePart(a.code + a.name, fileName, line);
+            ExerciseLogName::readCodeAndName(r, a, fileName);
             a.hasTime = r.readBool();
             a.hasDistance = r.readBool();
             a.hasTerrain = r.readBool();

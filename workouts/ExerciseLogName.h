@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/RecordReader.h"
+
 #include <QString>
 
 // Names of the per-exercise logs and the checks on the names and texts the
@@ -16,6 +18,16 @@ public:
     // data folder: one holding "/" or a NUL would name a file elsewhere, so
     // it is the TypeMismatch error naming the catalogue and line instead.
     static void requireFileNamePart(const QString &codeAndName, const QString &catalogue, int line);
+    // Reads the code and name a catalogue's record starts with into `entry`
+    // (a `code` and a `name`), checked as requireFileNamePart() checks them.
+    template <typename Entry>
+    static void readCodeAndName(RecordReader &r, Entry &entry, const QString &catalogue)
+    {
+        const int line = r.line();
+        entry.code = r.readText();
+        entry.name = r.readText();
+        requireFileNamePart(entry.code + entry.name, catalogue, line);
+    }
 
     // Whether a name can be a catalogue field and part of a log's file name:
     // not empty after trimming, no double quote, "/", "\" or control

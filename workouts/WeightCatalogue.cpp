@@ -79,10 +79,7 @@ QList<WeightExercise> WeightCatalogue::parse(const QByteArray &bytes, const QStr
             bytes, fileName,
             [&fileName](RecordReader &r) {
                 WeightExercise e;
-                const int line = r.line();
-                e.code = r.readText();
-                e.name = r.readText();
-                ExerciseLogName::requireFileNamePart(e.code + e.name, fileName, line);
+                ExerciseLogName::readCodeAndName(r, e, fileName);
                 e.description = r.readText();
                 e.sets = r.readText(); // a bare 3 gives its characters too
                 return e;
