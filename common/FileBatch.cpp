@@ -3,6 +3,7 @@
 #include "RecordFile.h"
 #include "RecordFileError.h"
 #include "RecordReader.h"
+#include "SystemError.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,11 +45,6 @@ const QString kSavingSuffix = QStringLiteral(".saving");
 QString savingName(const QString &id, const QString &what)
 {
     return kSavingPrefix + id + u'-' + what + kSavingSuffix;
-}
-
-QString systemError(int error = errno)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // The umask of the process, read once from the system's account of it
@@ -105,7 +101,7 @@ public:
         m_shownPath = shownPath;
         m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, keep ? *keep & 0777 : 0666);
         if (m_fd < 0)
-            throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
         // Created with the permissions kept, less what the umask takes away
         // (and without the special bits): set exactly only when that was
         // anything.
@@ -144,7 +140,7 @@ public:
         if (::close(fd) != 0) {
             const int error = errno;
             ::unlink(m_name.constData());
-            throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, systemError(error));
+            throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
         }
     }
 
@@ -153,7 +149,7 @@ private:
     {
         ::close(std::exchange(m_fd, -1));
         ::unlink(m_name.constData());
-        throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, systemError(error));
+        throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
     }
 
     QByteArray m_name;
@@ -269,11 +265,7 @@ bool replace(const QString &from, const QString &to)
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-// A name that cannot be there: missing, or a folder of it missing.
-bool isMissing(int error)
-{
-    return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG;
-}
+using SystemError::isMissing;
 
 // Removes the file `path`, a symbolic link as a link. True when it is gone,
 // also when it was not there; otherwise errno says why.
@@ -291,12 +283,12 @@ bool standsToRemove(const QString &path, const QString &shownPath)
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
         if (isMissing(errno))
             return false;
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
     }
     if (S_ISDIR(st.st_mode))
         throw RecordFileError(RecordFileError::WriteFailed, shownPath, QStringLiteral("it is a folder"));
     if (::access(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), W_OK | X_OK) != 0)
-        throw RecordFileError(RecordFileError::WriteFailed, shownPath, systemError());
+        throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
     return true;
 }
 
@@ -400,7 +392,7 @@ Finishing finishCommitted(const QString &folder)
             renamed = true;
             out.saved.append(shown);
         } else {
-            out.why = systemError();
+            out.why = SystemError::text();
             out.done = false;
             out.unsaved.append(shown);
             out.leftOver.append(saving);
@@ -408,7 +400,7 @@ Finishing finishCommitted(const QString &folder)
     }
     if (renamed && !flushFolder(folder)) {
         out.done = false;
-        out.why = systemError();
+        out.why = SystemError::text();
     }
     if (removals.isEmpty())
         return out;
@@ -423,7 +415,7 @@ Finishing finishCommitted(const QString &folder)
             out.saved.append(shown);
         } else {
             if (replaced)
-                out.why = systemError();
+                out.why = SystemError::text();
             out.done = false;
             out.unsaved.append(shown);
         }
@@ -432,7 +424,7 @@ Finishing finishCommitted(const QString &folder)
         folders.insert(QFileInfo(target).absolutePath());
     if (out.done && !dropNote(folder, folders)) {
         out.done = false;
-        out.why = systemError();
+        out.why = SystemError::text();
     }
     return out;
 }
@@ -840,7 +832,7 @@ void FileBatch::commit()
     if (!noted && !removals.isEmpty()) {
         Written::forget(m_changes[removals[0]].target);
         if (!removeFile(removalPaths[0]))
-            throw RecordFileError(RecordFileError::WriteFailed, m_changes[removals[0]].path, systemError());
+            throw RecordFileError(RecordFileError::WriteFailed, m_changes[removals[0]].path, SystemError::text());
         (void)flushFolder(QFileInfo(removalPaths[0]).absolutePath());
         return;
     }
@@ -848,7 +840,7 @@ void FileBatch::commit()
     if (!noted) {
         const Change &c = m_changes[changed[0]];
         if (!replace(savings[changed[0]], c.target)) {
-            const QString why = systemError();
+            const QString why = SystemError::text();
             QFile::remove(savings[changed[0]]);
             throw RecordFileError(RecordFileError::WriteFailed, c.path, why);
         }
@@ -865,14 +857,14 @@ void FileBatch::commit()
     try {
         for (const QString &folder : std::as_const(folders)) {
             if (!flushFolder(folder))
-                throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
+                throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
         }
         if (!replace(noteSaving, notePath))
-            throw RecordFileError(RecordFileError::WriteFailed, firstPath, systemError());
+            throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
         if (!flushFolder(noteDir.path())) {
             // Not known to be on the disk: no file is replaced, and the note
             // names files that are gone.
-            const QString why = systemError();
+            const QString why = SystemError::text();
             QFile::remove(notePath);
             throw RecordFileError(RecordFileError::WriteFailed, firstPath, why);
         }
@@ -901,7 +893,7 @@ void FileBatch::commit()
         const Change &c = m_changes[i];
         if (!replace(savings[i], c.target)) {
             Written::forget(c.target);
-            throw RecordFileError(RecordFileError::Unfinished, c.path, systemError());
+            throw RecordFileError(RecordFileError::Unfinished, c.path, SystemError::text());
         }
         Written::set(c.target, c.after, c.form);
     }
@@ -921,7 +913,7 @@ void FileBatch::commit()
     }
     for (qsizetype k : std::as_const(notRemoved)) {
         if (!removeFile(removalPaths[k]))
-            throw RecordFileError(RecordFileError::Unfinished, m_changes[removals[k]].path, systemError());
+            throw RecordFileError(RecordFileError::Unfinished, m_changes[removals[k]].path, SystemError::text());
     }
     // Then the note, once that is on the disk. Should that fail the save
     // stands all the same: the next batch or start finishes it again (its

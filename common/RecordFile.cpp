@@ -2,6 +2,7 @@
 
 #include "FileBatch.h"
 #include "RecordFileError.h"
+#include "SystemError.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,16 +21,7 @@
 
 namespace {
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// A name that cannot be there: missing, or a folder of it missing.
-bool isMissing(int error)
-{
-    return error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG;
-}
+using SystemError::isMissing;
 
 QString notRegular()
 {
@@ -62,7 +54,7 @@ int openRegular(const QString &path, struct stat &st)
     if (::stat(name.constData(), &st) != 0) {
         if (isMissing(errno))
             return -1;
-        throw RecordFileError(RecordFileError::ReadFailed, path, systemError(errno));
+        throw RecordFileError(RecordFileError::ReadFailed, path, SystemError::text(errno));
     }
     if (!S_ISREG(st.st_mode))
         throw RecordFileError(RecordFileError::ReadFailed, path, notRegular());
@@ -71,13 +63,13 @@ int openRegular(const QString &path, struct stat &st)
     if (fd < 0) {
         if (isMissing(errno))
             return -1;
-        throw RecordFileError(RecordFileError::ReadFailed, path, systemError(errno));
+        throw RecordFileError(RecordFileError::ReadFailed, path, SystemError::text(errno));
     }
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     if (!regular) {
         const int error = errno;
         ::close(fd);
-        throw RecordFileError(RecordFileError::ReadFailed, path, S_ISREG(st.st_mode) ? systemError(error) : notRegular());
+        throw RecordFileError(RecordFileError::ReadFailed, path, S_ISREG(st.st_mode) ? SystemError::text(error) : notRegular());
     }
     return fd;
 }
@@ -108,7 +100,7 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
-                fail(systemError(errno));
+                fail(SystemError::text(errno));
             if (n == 0 && matched == same->size()) {
                 ::close(fd);
                 whole = true;
@@ -119,7 +111,7 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
                 // Something else stands there: read as a whole, from the
                 // start.
                 if (::lseek(fd, 0, SEEK_SET) != 0)
-                    fail(systemError(errno));
+                    fail(SystemError::text(errno));
                 break;
             }
             matched += n;
@@ -150,7 +142,7 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            fail(systemError(errno));
+            fail(SystemError::text(errno));
         if (n == 0)
             break;
         size += n;
@@ -223,7 +215,7 @@ QByteArray RecordFileReader::read(qint64 offset, qsizetype size) const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw RecordFileError(RecordFileError::ReadFailed, m_path, systemError(errno));
+            throw RecordFileError(RecordFileError::ReadFailed, m_path, SystemError::text(errno));
         if (n == 0)
             break;
         got += n;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "FileBatch.h"
+#include "RecordFileError.h"
+#include "RecordWriter.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -18,5 +22,44 @@ QByteArray of(QByteArrayView kind, qsizetype begin, qsizetype end);
 // Where the record written new stands in a file of `kind` in that form and
 // of `size` bytes; none when `form` is another.
 std::optional<std::pair<qsizetype, qsizetype>> newRecord(QByteArrayView form, QByteArrayView kind, qsizetype size);
+
+// The new contents of a file of `kind` in its written form `form` whose
+// record written new last time stands first, with a new record first:
+// `writeNew(out)` writes the new record, `writeOlder(out, head)` the head,
+// that record, back as an older one (false when it then does not stand as
+// the next save copies it); the rest is copied unchecked. None when the
+// file is not as the form promises.
+template <typename WriteNew, typename WriteOlder>
+std::optional<FileBatch::Checked> withNewFirst(const QByteArray &bytes, QByteArrayView form, QByteArrayView kind,
+                                               WriteNew writeNew, WriteOlder writeOlder)
+{
+    const auto last = newRecord(form, kind, bytes.size());
+    if (!last || last->first != 0)
+        return std::nullopt;
+    RecordWriter out;
+    out.reserve(bytes.size() + 64);
+    writeNew(out);
+    const qsizetype newEnd = out.bytes().size();
+    if (!writeOlder(out, QByteArray::fromRawData(bytes.constData(), last->second)))
+        return std::nullopt;
+    out.writeRaw(QByteArrayView(bytes).sliced(last->second));
+    return FileBatch::Checked{out.bytes(), of(kind, 0, newEnd)};
+}
+
+// The new contents `known()` makes of a file in its written form `form`; none
+// when there is no form, when `known` finds the file not as the form
+// promises, or when it refuses a record: the record-by-record pass then
+// makes them, or refuses that record naming its line.
+template <typename Known>
+std::optional<FileBatch::Checked> madeKnown(QByteArrayView form, Known known)
+{
+    if (form.isEmpty())
+        return std::nullopt;
+    try {
+        return known();
+    } catch (const RecordFileError &) {
+        return std::nullopt;
+    }
+}
 
 } // namespace WrittenForm

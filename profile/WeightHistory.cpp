@@ -156,30 +156,24 @@ bool writeOlder(RecordWriter &out, const QByteArray &bytes, const QString &file)
 FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayView form, const QString &file,
                                             const QDate &date, qint16 age, qint16 weight, qint16 height)
 {
-    // The new record first; where it ends.
-    const auto begin = [&](RecordWriter &out) {
-        out.reserve(bytes.size() + 32);
+    const auto writeNew = [&](RecordWriter &out) {
         out.write({RecordValue::text(DateText::medium(date)), RecordValue::whole(age), RecordValue::whole(weight),
                    RecordValue::whole(height)});
-        return out.bytes().size();
     };
     // A history this program wrote and that still holds those bytes: only
     // the record it wrote new last time, the first, is read; the rest is
     // copied unchecked.
-    if (const auto last = WrittenForm::newRecord(form, kKind, bytes.size()); last && last->first == 0) {
-        try {
-            RecordWriter out;
-            const qsizetype newEnd = begin(out);
-            if (writeOlder(out, QByteArray::fromRawData(bytes.constData(), last->second), file)) {
-                out.writeRaw(QByteArrayView(bytes).sliced(last->second));
-                return {out.bytes(), WrittenForm::of(kKind, 0, newEnd)};
-            }
-        } catch (const RecordFileError &) {
-            // refused by the one pass below, with its line
-        }
-    }
+    const auto known = WrittenForm::madeKnown(form, [&] {
+        return WrittenForm::withNewFirst(bytes, form, kKind, writeNew, [&](RecordWriter &out, const QByteArray &head) {
+            return writeOlder(out, head, file);
+        });
+    });
+    if (known)
+        return std::move(*known);
     RecordWriter out;
-    const qsizetype newEnd = begin(out);
+    out.reserve(bytes.size() + 32);
+    writeNew(out);
+    const qsizetype newEnd = out.bytes().size();
     const bool copied = writeOlder(out, bytes, file);
     return {out.bytes(), copied ? WrittenForm::of(kKind, 0, newEnd) : QByteArray()};
 }

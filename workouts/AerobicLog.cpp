@@ -227,14 +227,8 @@ QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName
 FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
                                                Layout layout, const AerobicLogEntry &entry)
 {
-    if (!form.isEmpty()) {
-        // A record the one pass refuses is refused by it, with its line.
-        try {
-            if (auto known = insertKnown(bytes, form, fileName, layout, entry))
-                return std::move(*known);
-        } catch (const RecordFileError &) {
-        }
-    }
+    if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, layout, entry); }))
+        return std::move(*known);
     // One pass: each record is read, checked and written before the next;
     // one that stands as written already is copied as it is.
     RecordWriter out;

@@ -133,33 +133,6 @@ void writeNew(RecordWriter &out, const QString &fileName, const QDate &date, flo
     out.write({RecordValue::text(DateText::medium(date)), RecordValue::single(calories)});
 }
 
-// An old record goes back as a whole number of 32 bits; one that stands so
-// in `source` is copied.
-Q_NEVER_INLINE void writeConverted(RecordWriter &out, const QString &fileName, const JournalRecord &j)
-{
-    const auto whole = NumberText::whole32(j.calories);
-    if (!whole)
-        throw RecordFileError(RecordFileError::Overflow, fileName,
-                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
-    out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(*whole)});
-}
-
-Q_ALWAYS_INLINE void writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j, QByteArrayView source)
-{
-    if (Q_LIKELY(out.copy(source, j.verbatim)))
-        return;
-    writeConverted(out, fileName, j);
-}
-
-// A new record of double precision keeps up to 15 significant digits, and
-// stays within what the rewrite of old records keeps.
-void writeNewExact(RecordWriter &out, const QString &fileName, const QDate &date, double calories)
-{
-    if (!NumberText::whole32(calories))
-        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
-    out.write({RecordValue::text(DateText::medium(date)), RecordValue::dbl(calories == 0 ? 0.0 : calories)});
-}
-
 // The kind of file a journal's form names (WrittenForm::of()).
 constexpr QByteArrayView kKind("calorie journal, newest first");
 
@@ -171,6 +144,36 @@ bool copiedAsItStands(const QByteArray &line, const QString &fileName)
     r.beginRecord();
     reading(r);
     return r.verbatim().isValid() && r.atEndOrBlank();
+}
+
+// An old record goes back as a whole number of 32 bits; one that stands so
+// in `source` is copied. Whether it now stands as the next insertion copies
+// it.
+Q_NEVER_INLINE bool writeConverted(RecordWriter &out, const QString &fileName, const JournalRecord &j)
+{
+    const auto whole = NumberText::whole32(j.calories);
+    if (!whole)
+        throw RecordFileError(RecordFileError::Overflow, fileName,
+                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(j.calories)), j.line);
+    const qsizetype from = out.bytes().size();
+    out.write({RecordValue::text(Windows1252::decode(j.dateField)), RecordValue::whole(*whole)});
+    return copiedAsItStands(out.bytes().sliced(from), fileName);
+}
+
+Q_ALWAYS_INLINE bool writeOld(RecordWriter &out, const QString &fileName, const JournalRecord &j, QByteArrayView source)
+{
+    if (Q_LIKELY(out.copy(source, j.verbatim)))
+        return true;
+    return writeConverted(out, fileName, j);
+}
+
+// A new record of double precision keeps up to 15 significant digits, and
+// stays within what the rewrite of old records keeps.
+void writeNewExact(RecordWriter &out, const QString &fileName, const QDate &date, double calories)
+{
+    if (!NumberText::whole32(calories))
+        throw RecordFileError(RecordFileError::Overflow, fileName, QStringLiteral("the calories do not fit"));
+    out.write({RecordValue::text(DateText::medium(date)), RecordValue::dbl(calories == 0 ? 0.0 : calories)});
 }
 
 // The one insertion pass: each record is read, checked and written before
@@ -191,12 +194,8 @@ FileBatch::Checked insertWith(const QByteArray &bytes, const QString &fileName, 
         JournalRecord j = reading(r);
         j.verbatim = r.verbatim();
         insertion.before(j.date, writeNew);
-        if (Q_UNLIKELY(!out.copy(bytes, j.verbatim))) {
-            const qsizetype from = out.bytes().size();
-            writeConverted(out, fileName, j);
-            if (!copiedAsItStands(out.bytes().sliced(from), fileName))
-                insertion.spoil();
-        }
+        if (!writeOld(out, fileName, j, bytes))
+            insertion.spoil();
         // The records of the same day that follow as the writer wrote them
         // go where this one goes: checked and copied in one go.
         if (j.verbatim.isValid())
@@ -232,8 +231,7 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
         j.verbatim = r.verbatim();
         if (!r.atEndOrBlank())
             return std::nullopt;
-        writeOld(again, fileName, j, line);
-        if (!copiedAsItStands(again.bytes(), fileName))
+        if (!writeOld(again, fileName, j, line))
             return std::nullopt;
     }
     RecordWriter fresh;
@@ -251,14 +249,8 @@ template <typename WriteNew>
 FileBatch::Checked insertChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
                                  const QDate &date, WriteNew writeNew)
 {
-    if (!form.isEmpty()) {
-        // A record the one pass refuses is refused by it, with its line.
-        try {
-            if (auto known = insertKnown(bytes, form, fileName, date, writeNew))
-                return std::move(*known);
-        } catch (const RecordFileError &) {
-        }
-    }
+    if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, date, writeNew); }))
+        return std::move(*known);
     return insertWith(bytes, fileName, date, writeNew);
 }
 

@@ -163,28 +163,6 @@ bool writeOlder(RecordWriter &out, const QByteArray &olderBytes, const QString &
     return copied;
 }
 
-// withFirst() on a log this program wrote in its written form and that
-// still holds those bytes: only the entry written new last time, first in
-// the log, is read and written back as an older one; the rest is copied
-// unchecked. None when the log is not as the form promises, for the one pass
-// to do it.
-std::optional<FileBatch::Checked> withFirstKnown(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
-                                                 QByteArrayView form, const QString &fileName, qint16 sets)
-{
-    const QByteArray kind = kindOf(sets);
-    const auto last = WrittenForm::newRecord(form, kind, olderBytes.size());
-    if (!last || last->first != 0)
-        return std::nullopt;
-    RecordWriter out;
-    out.reserve(olderBytes.size() + 16 + 10 * entry.sets.size());
-    writeNew(out, entry);
-    const qsizetype newEnd = out.bytes().size();
-    if (!writeOlder(out, QByteArray::fromRawData(olderBytes.constData(), last->second), fileName, sets))
-        return std::nullopt;
-    out.writeRaw(QByteArrayView(olderBytes).sliced(last->second));
-    return FileBatch::Checked{out.bytes(), WrittenForm::of(kind, 0, newEnd)};
-}
-
 } // namespace
 
 QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
@@ -196,14 +174,16 @@ QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArra
 FileBatch::Checked ExerciseLog::withFirstChecked(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
                                                  QByteArrayView form, const QString &fileName, qint16 sets)
 {
-    if (!form.isEmpty()) {
-        // An entry the one pass refuses is refused by it.
-        try {
-            if (auto known = withFirstKnown(entry, olderBytes, form, fileName, sets))
-                return std::move(*known);
-        } catch (const RecordFileError &) {
-        }
-    }
+    // A log this program wrote and that still holds those bytes: only the
+    // entry written new last time, first in the log, is read and written
+    // back as an older one; the rest is copied unchecked.
+    const auto known = WrittenForm::madeKnown(form, [&] {
+        return WrittenForm::withNewFirst(
+            olderBytes, form, kindOf(sets), [&](RecordWriter &out) { writeNew(out, entry); },
+            [&](RecordWriter &out, const QByteArray &head) { return writeOlder(out, head, fileName, sets); });
+    });
+    if (known)
+        return std::move(*known);
     RecordWriter out;
     out.reserve(olderBytes.size() + 16 + 10 * entry.sets.size());
     writeNew(out, entry);
