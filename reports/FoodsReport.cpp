@@ -1,8 +1,7 @@
 #include "FoodsReport.h"
 
 #include "common/DateText.h"
-
-#include <limits>
+#include "common/NumberText.h"
 
 const QString FoodsReport::kNoFoodsToday = QStringLiteral("No foods have been entered in for this day.");
 const QString FoodsReport::kNoFoodsMonth = QStringLiteral("No foods have been entered in this month.");
@@ -10,11 +9,6 @@ const QString FoodsReport::kNoFoodsMonth = QStringLiteral("No foods have been en
 namespace {
 
 const QString kRule(7, u'_');
-
-bool fits32(double value)
-{
-    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
-}
 
 // The message of a day without a food to show: the file's problem when it
 // has one, else the sentence for the page or the printout.
@@ -34,7 +28,8 @@ FoodsReport::Day FoodsReport::read(const QString &dataFolder, const QDate &date)
         return day;
     day.problem = FoodDay::sum(dataFolder, date, [&day](const FoodDayRecord &food) {
         const double eaten = food.eaten();
-        if (!fits32(eaten) || !fits32(day.total + eaten))
+        // Whole numbers already (halves to even): they fit as they stand.
+        if (!NumberText::whole32(eaten) || !NumberText::whole32(day.total + eaten))
             return false;
         const bool sameGroup = !day.foods.isEmpty() && day.foods.last().date == food.date;
         // The group's line adds the calories as the rows above it show them.

@@ -407,15 +407,15 @@ CalorieJournal::PeriodSum CalorieJournal::sumPeriod(const QString &path, const Q
             }
             if (j->date > end)
                 continue;
-            const double whole = NumberText::roundHalfEven(j->calories);
-            if (!(whole >= std::numeric_limits<qint32>::min() && whole <= std::numeric_limits<qint32>::max())) {
+            const auto whole = NumberText::whole32(j->calories);
+            if (!whole) {
                 if (!damage)
                     damage = RecordFileError(RecordFileError::Overflow, path,
                                              QStringLiteral("%1 does not fit").arg(NumberText::dbl(j->calories)),
                                              lineBase + j->line);
                 continue;
             }
-            out.calories += qint64(whole);
+            out.calories += *whole;
         }
         if (last)
             break;
