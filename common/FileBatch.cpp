@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QHash>
 #include <QSet>
@@ -153,6 +154,66 @@ private:
     }
 
     QByteArray m_name;
+    QString m_shownPath;
+    int m_fd = -1;
+};
+
+// The folder's note, written in place: open() makes it, empty, where there
+// is none; write() writes the note over what it held and flushes it to the
+// disk. A note that could not be written wholly is cut to nothing, so that
+// no start carries out a batch that was refused.
+class NoteFile
+{
+public:
+    NoteFile() = default;
+    NoteFile(const NoteFile &) = delete;
+    NoteFile &operator=(const NoteFile &) = delete;
+    ~NoteFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    void open(const QString &path, const QString &shownPath)
+    {
+        m_shownPath = shownPath;
+        m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666);
+        if (m_fd < 0)
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
+        struct stat st;
+        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(std::exchange(m_fd, -1));
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath,
+                                  QStringLiteral("its folder's %1 is not a file").arg(FileBatch::kCommitFileName));
+        }
+    }
+
+    void write(const QByteArray &note)
+    {
+        qsizetype at = 0;
+        while (at < note.size()) {
+            const ssize_t n = ::pwrite(m_fd, note.constData() + at, size_t(note.size() - at), off_t(at));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                fail(n < 0 ? errno : ENOSPC);
+            at += n;
+        }
+        if (::ftruncate(m_fd, off_t(note.size())) != 0 || ::fdatasync(m_fd) != 0)
+            fail(errno);
+        if (::close(std::exchange(m_fd, -1)) != 0)
+            throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text());
+    }
+
+private:
+    [[noreturn]] void fail(int error)
+    {
+        if (::ftruncate(m_fd, 0) == 0)
+            (void)::fdatasync(m_fd);
+        ::close(std::exchange(m_fd, -1));
+        throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
+    }
+
     QString m_shownPath;
     int m_fd = -1;
 };
@@ -309,20 +370,96 @@ bool dropNote(const QString &noteFolder, const QSet<QString> &folders)
     return flushFolder(noteFolder);
 }
 
-// The note: for every file, its hidden name and its own, relative to the
-// note's folder, each ended by a NUL (which no file name holds). A file the
-// batch removes has an empty hidden name (no hidden file's name is empty;
-// a reader of renames alone passes over it).
+// The note: a heading, then for every file its hidden name and its own,
+// relative to the note's folder, each ended by a NUL (which no file name
+// holds). A file the batch removes has an empty hidden name (no hidden
+// file's name is empty; a reader of renames alone passes over it). The
+// heading gives the length of the names and their digest: a note is written
+// over the last one in place, and one cut short or mixed with the last one
+// by a power cut is no note at all (its batch was not committed). A note
+// without the heading is one an earlier version wrote, names alone.
+const QByteArray kNoteHeading = QByteArrayLiteral("pulsar-commit 2 ");
+
 QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
 {
-    QByteArray note;
+    QByteArray names;
     for (const auto &[saving, target] : files) {
         if (!saving.isEmpty())
-            note += QFile::encodeName(dir.relativeFilePath(saving));
-        note += '\0';
-        note += QFile::encodeName(dir.relativeFilePath(target)) + '\0';
+            names += QFile::encodeName(dir.relativeFilePath(saving));
+        names += '\0';
+        names += QFile::encodeName(dir.relativeFilePath(target)) + '\0';
     }
-    return note;
+    return kNoteHeading + QByteArray::number(names.size()) + ' '
+           + QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex() + '\n' + names;
+}
+
+// What a folder's note says.
+struct Note
+{
+    bool read = true;     // false when it could not be read
+    bool stands = false;  // the note is there, not empty
+    bool current = false; // written by this version (with its heading)
+    // The pairs of hidden name and file it names, as paths (an empty hidden
+    // name for a file to remove); none when there is no note, or when it is
+    // cut short.
+    QList<QPair<QString, QString>> files;
+    // The folders of those files.
+    QSet<QString> folders() const
+    {
+        QSet<QString> out;
+        for (const auto &[saving, target] : files)
+            out.insert(QFileInfo(target).absolutePath());
+        return out;
+    }
+};
+
+// The note of `folder`.
+Note readNote(const QString &folder)
+{
+    Note out;
+    const QDir dir(folder);
+    std::optional<QByteArray> note;
+    try {
+        note = RecordFile::readIfExists(dir.filePath(FileBatch::kCommitFileName));
+    } catch (const RecordFileError &) {
+        out.read = false;
+        return out;
+    }
+    if (!note || note->isEmpty())
+        return out;
+    out.stands = true;
+    QByteArrayView names = *note;
+    if (note->startsWith(kNoteHeading)) {
+        out.current = true;
+        const qsizetype end = note->indexOf('\n');
+        const QList<QByteArray> heading = note->mid(kNoteHeading.size(), end - kNoteHeading.size()).split(' ');
+        if (end < 0 || heading.size() != 2)
+            return out;
+        bool ok = false;
+        const qsizetype length = heading[0].toLongLong(&ok);
+        names = QByteArrayView(*note).sliced(end + 1);
+        if (!ok || length != names.size()
+            || QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex() != heading[1])
+            return out;
+    }
+    const QList<QByteArray> split = names.toByteArray().split('\0');
+    for (qsizetype i = 0; i + 1 < split.size(); i += 2) {
+        if (split[i].isEmpty() && !split[i + 1].isEmpty())
+            out.files.append({QString(), dir.filePath(QFile::decodeName(split[i + 1]))});
+        else if (!split[i].isEmpty() && !split[i + 1].isEmpty())
+            out.files.append({dir.filePath(QFile::decodeName(split[i])), dir.filePath(QFile::decodeName(split[i + 1]))});
+    }
+    return out;
+}
+
+// Whether a file the note of `folder` names is still under its hidden name.
+bool anyLeft(const QString &folder)
+{
+    const Note note = readNote(folder);
+    if (!note.read)
+        return true;
+    return std::any_of(note.files.cbegin(), note.files.cend(),
+                       [](const auto &f) { return !f.first.isEmpty() && QFileInfo::exists(f.first); });
 }
 
 // What carrying out a committed batch came to.
@@ -333,56 +470,24 @@ struct Finishing
     QStringList unsaved;   // its files that could not be replaced
     QStringList leftOver;  // the hidden files of those
     QString why;
+    QSet<QString> folders; // those of every file it names
 };
-
-// The pairs of hidden name and file the note of `folder` names, as paths
-// (an empty hidden name for a file to remove); none when there is no note.
-// False when the note cannot be read.
-bool readNote(const QString &folder, QList<QPair<QString, QString>> &files)
-{
-    const QDir dir(folder);
-    std::optional<QByteArray> note;
-    try {
-        note = RecordFile::readIfExists(dir.filePath(FileBatch::kCommitFileName));
-    } catch (const RecordFileError &) {
-        return false;
-    }
-    if (!note)
-        return true;
-    const QList<QByteArray> names = note->split('\0');
-    for (qsizetype i = 0; i + 1 < names.size(); i += 2) {
-        if (names[i].isEmpty() && !names[i + 1].isEmpty())
-            files.append({QString(), dir.filePath(QFile::decodeName(names[i + 1]))});
-        else if (!names[i].isEmpty() && !names[i + 1].isEmpty())
-            files.append({dir.filePath(QFile::decodeName(names[i])), dir.filePath(QFile::decodeName(names[i + 1]))});
-    }
-    return true;
-}
-
-// Whether a file the note of `folder` names is still under its hidden name.
-bool anyLeft(const QString &folder)
-{
-    QList<QPair<QString, QString>> files;
-    if (!readNote(folder, files))
-        return true;
-    return std::any_of(files.cbegin(), files.cend(),
-                       [](const auto &f) { return !f.first.isEmpty() && QFileInfo::exists(f.first); });
-}
 
 // Carries out the committed batch noted in `folder`: every new file still
 // under its hidden name replaces its file, and then the files it removes go.
 Finishing finishCommitted(const QString &folder)
 {
     Finishing out;
-    QList<QPair<QString, QString>> files;
-    if (!readNote(folder, files)) {
+    const Note note = readNote(folder);
+    if (!note.read) {
         out.done = false;
         out.why = QStringLiteral("its note could not be read");
         return out;
     }
+    out.folders = note.folders();
     bool renamed = false;
     QStringList removals;
-    for (const auto &[saving, target] : std::as_const(files)) {
+    for (const auto &[saving, target] : std::as_const(note.files)) {
         const QString shown = QFileInfo(target).fileName();
         if (saving.isEmpty()) {
             removals.append(target);
@@ -398,19 +503,19 @@ Finishing finishCommitted(const QString &folder)
             out.leftOver.append(saving);
         }
     }
-    if (renamed && !flushFolder(folder)) {
-        out.done = false;
-        out.why = SystemError::text();
+    if (renamed) {
+        for (const QString &f : std::as_const(out.folders)) {
+            if (!flushFolder(f)) {
+                out.done = false;
+                out.why = SystemError::text();
+            }
+        }
     }
-    if (removals.isEmpty())
-        return out;
     // Files are removed only once every file of the batch stands replaced:
     // a batch given up keeps them all.
     const bool replaced = out.unsaved.isEmpty();
-    QSet<QString> folders{folder};
     for (const QString &target : std::as_const(removals)) {
         const QString shown = QFileInfo(target).fileName();
-        folders.insert(QFileInfo(target).absolutePath());
         if (replaced && removeFile(target)) {
             out.saved.append(shown);
         } else {
@@ -420,9 +525,11 @@ Finishing finishCommitted(const QString &folder)
             out.unsaved.append(shown);
         }
     }
-    for (const auto &[saving, target] : std::as_const(files))
-        folders.insert(QFileInfo(target).absolutePath());
-    if (out.done && !dropNote(folder, folders)) {
+    // The note of a batch that removed files goes once they are gone; so
+    // does one an earlier version wrote, so that the next note is never
+    // written over one of another form.
+    if (out.done && (!removals.isEmpty() || (note.stands && !note.current))
+        && !dropNote(folder, out.folders + QSet<QString>{folder})) {
         out.done = false;
         out.why = SystemError::text();
     }
@@ -545,10 +652,12 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
         if (!m_lock->locked())
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("its folder could not be locked for the save (through %1)").arg(kLockFileName));
-        if (!finishCommitted(folder).done)
+        const Finishing finishing = finishCommitted(folder);
+        if (!finishing.done)
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("an earlier save into its folder could not be finished; the "
                                                  "program finishes it or gives it up when it starts next"));
+        m_noteFolders = finishing.folders;
     }
     Change c;
     c.path = path;
@@ -666,7 +775,9 @@ void FileBatch::commit()
 
     // On one thread: a thread for each file cost more in starting and in
     // fresh memory than it gained.
-    const QString id = QString::number(QRandomGenerator::global()->generate64(), 36);
+    // Of one length, so that the notes of batches of the same files are of one
+    // length too and each is written over the last without growing it.
+    const QString id = QString::number(QRandomGenerator::global()->generate64(), 36).rightJustified(13, u'0');
     const qsizetype count = m_changes.size();
     std::vector<char> written(size_t(count), 0);
     QStringList savings;
@@ -790,40 +901,30 @@ void FileBatch::commit()
             folders.insert(QFileInfo(m_changes[i].target).absolutePath());
         }
     }
-    // The note that commits a batch of several files, written beside the new
-    // files under a hidden name and flushed with them (it names them; only
-    // its rename below commits the batch).
+    // The note that commits a batch of several files: written in place over
+    // the last one once every new file and its name are on the disk.
     const QString notePath = noteDir.filePath(kCommitFileName);
-    const QString noteSaving = noteDir.filePath(savingName(id, QStringLiteral("note")));
     const QString firstPath = !changed.isEmpty()  ? m_changes[changed[0]].path
                               : !removals.isEmpty() ? m_changes[removals[0]].path
                                                     : QString();
     // A note is written when more than one file changes, a removal counted.
     const bool noted = changed.size() + removals.size() > 1;
-    NewFile note;
+    NoteFile note;
     try {
-        if (noted) {
-            QList<QPair<QString, QString>> named;
-            for (qsizetype i : std::as_const(changed))
-                named.append({savings[i], m_changes[i].target});
-            for (const QString &path : std::as_const(removalPaths))
-                named.append({QString(), path});
-            note.write(noteSaving, noteOf(noteDir, named), std::nullopt, firstPath);
-            note.startFlush();
-        }
         // Every new file flushed to the disk, in the order they were
-        // written, then the note.
+        // written.
         for (const auto &[size, i] : std::as_const(order)) {
             if (files[size_t(i)]) {
                 files[size_t(i)]->flush();
                 written[size_t(i)] = 1;
             }
         }
+        // The note made, empty, where there is none, so that its name goes
+        // to the disk with the new files' names.
         if (noted)
-            note.flush();
+            note.open(notePath, firstPath);
     } catch (...) {
         removeWritten();
-        QFile::remove(noteSaving);
         throw;
     }
     if (changed.isEmpty() && removals.isEmpty())
@@ -852,27 +953,36 @@ void FileBatch::commit()
         return;
     }
 
-    // The note put in place in one step once the new files' names are on
-    // the disk, and on the disk itself before any file is replaced.
+    // The commit: the new files' names, the note's and those of the files
+    // the last note names (its renames) on the disk, so that the last note
+    // is no longer needed; then the note written over it and flushed before
+    // any file is replaced.
     try {
-        for (const QString &folder : std::as_const(folders)) {
+        QSet<QString> own = folders;
+        own.insert(noteDir.path());
+        for (const QString &folder : std::as_const(own)) {
             if (!flushFolder(folder))
                 throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
         }
-        if (!replace(noteSaving, notePath))
-            throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
-        if (!flushFolder(noteDir.path())) {
-            // Not known to be on the disk: no file is replaced, and the note
-            // names files that are gone.
-            const QString why = SystemError::text();
-            QFile::remove(notePath);
-            throw RecordFileError(RecordFileError::WriteFailed, firstPath, why);
+        // A folder of the last batch's that is gone or shut since holds
+        // nothing of this one: it stops no save.
+        for (const QString &folder : std::as_const(m_noteFolders)) {
+            if (!own.contains(folder))
+                (void)flushFolder(folder);
         }
+        QList<QPair<QString, QString>> named;
+        for (qsizetype i : std::as_const(changed))
+            named.append({savings[i], m_changes[i].target});
+        for (const QString &path : std::as_const(removalPaths))
+            named.append({QString(), path});
+        note.write(noteOf(noteDir, named));
     } catch (...) {
         removeWritten();
-        QFile::remove(noteSaving);
         throw;
     }
+    m_noteFolders = folders;
+    for (const QString &path : std::as_const(removalPaths))
+        m_noteFolders.insert(QFileInfo(path).absolutePath());
 
     // Committed: the new files replace the old ones. The note stays until
     // the next batch puts its own in its place or recover() removes it: a
@@ -951,6 +1061,11 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
         for (const QString &saving : finishing.leftOver)
             QFile::remove(saving);
     }
+    // The note goes once what it did is on the disk (as far as its folders
+    // can still be flushed): a power cut must not take back a file it
+    // replaced after it is gone.
+    for (const QString &f : std::as_const(finishing.folders))
+        (void)flushFolder(f);
     dir.remove(kCommitFileName);
     // What batches left that were never committed, or given up.
     const QStringList strays = dir.entryList({kSavingPrefix + u'*' + kSavingSuffix},

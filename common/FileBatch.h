@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,10 +14,12 @@
 // A crash or power cut in the middle leaves the files as they were, or, once
 // the batch was committed, with a note that lets recover() finish it: each
 // new file is written beside its file under a hidden name and flushed to the
-// disk, the note naming them is put in place (the commit), then they replace
-// their files, and the files the batch removes go. The note stays, hidden,
-// until the next batch or recover(); that of a batch that removes files
-// goes once they are gone.
+// disk with its name, the note naming them is written over the folder's
+// last one and flushed (the commit), then they replace their files, and the
+// files the batch removes go. The note stays, hidden, until the next batch
+// or recover(); that of a batch that removes files goes once they are gone.
+// A note the power cut short commits nothing: it carries the digest of what
+// it names.
 // While a batch lives it holds the folder's lock, so two copies of the
 // program never save into one folder at once.
 class FileBatch
@@ -142,6 +145,9 @@ private:
     static void make(Change &c);
 
     QList<Change> m_changes;
+    // The folders of the files the folder's note names: each is flushed
+    // before a new note is written over it.
+    QSet<QString> m_noteFolders;
     class FolderLock;
     class Written;
     std::unique_ptr<FolderLock> m_lock;

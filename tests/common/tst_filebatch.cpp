@@ -28,6 +28,7 @@ private Q_SLOTS:
     void unfinishedBatchStopsTheNextUntilTheStartGivesItUp();
     void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne();
+    void noteWrittenInPlaceCommitsOnlyWhenWhole();
     void newFilesKeepWhatTheOldOnesWere();
     void newFilesTakeTheUmaskOldOnesKeepTheirMode_data();
     void newFilesTakeTheUmaskOldOnesKeepTheirMode();
@@ -50,6 +51,9 @@ private:
     // A commit note as a batch writes it: hidden name, file name, and so on,
     // each ended by a NUL.
     static QByteArray noteOf(const QList<QByteArray> &names);
+    // The same under the heading a batch writes today: the names' length
+    // and digest.
+    static QByteArray headedNoteOf(const QList<QByteArray> &names);
     // A committed save of Log.txt ("new log") that cannot be finished: a
     // folder stands where the file should go.
     static void leaveUnfinishableSave(const QString &folder);
@@ -61,6 +65,13 @@ QByteArray TestFileBatch::noteOf(const QList<QByteArray> &names)
     for (const QByteArray &name : names)
         note += name + '\0';
     return note;
+}
+
+QByteArray TestFileBatch::headedNoteOf(const QList<QByteArray> &names)
+{
+    const QByteArray body = noteOf(names);
+    return "pulsar-commit 2 " + QByteArray::number(body.size()) + ' '
+           + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n' + body;
 }
 
 void TestFileBatch::leaveUnfinishableSave(const QString &folder)
@@ -204,6 +215,24 @@ void TestFileBatch::recoverFinishesOrClears_data()
         << Files{{".pulsar-k5-note.saving", removing}, {".pulsar-k5-0.saving", "new a"}, {"A.txt", "old"},
                  {"Log.txt", "log"}}
         << Files{{"A.txt", "old"}, {"Log.txt", "log"}};
+    // A note is written over the last one in place: one a power cut left
+    // cut short, or mixed with the last, commits nothing.
+    const QByteArray headed = headedNoteOf({".pulsar-k6-0.saving", "A.txt", ".pulsar-k6-1.saving", "B.txt"});
+    const auto headedLeft = [](const QByteArray &note) {
+        return Files{{".pulsar-commit", note}, {".pulsar-k6-0.saving", "new a"}, {".pulsar-k6-1.saving", "new b"},
+                     {"A.txt", "old"}, {"B.txt", "old"}};
+    };
+    const Files old{{"A.txt", "old"}, {"B.txt", "old"}};
+    QTest::newRow("committed under a heading")
+        << headedLeft(headed) << Files{{"A.txt", "new a"}, {"B.txt", "new b"}};
+    QTest::newRow("heading, names cut short")
+        << headedLeft(headed.chopped(4)) << old;
+    QByteArray mixed = headed;
+    mixed.replace("k6-1", "k1-1"); // the tail of the last note
+    QTest::newRow("heading, names mixed with the last note's")
+        << headedLeft(mixed) << old;
+    QTest::newRow("heading cut short") << headedLeft(headed.left(20)) << old;
+    QTest::newRow("note made, nothing written yet") << headedLeft("") << old;
     QTest::newRow("hidden files of the user's own")
         << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}}
         << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}};
@@ -335,6 +364,57 @@ void TestFileBatch::batchStartsFromTheFinishedOne()
         batch.commit();
     }
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new log\r\nappended\r\n"));
+}
+
+// A batch writes its note over the last one in place (one of an earlier
+// version is dropped first): a power cut after the commit leaves a note the
+// start carries out, one that cuts the note short leaves every file as it
+// was.
+void TestFileBatch::noteWrittenInPlaceCommitsOnlyWhenWhole()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("A.txt"), "old a");
+    TestEnvironment::writeFile(folder, QStringLiteral("B.txt"), "old b");
+    const QByteArray earlier = noteOf({".pulsar-k1-0.saving", "A.txt", ".pulsar-k1-1.saving", "B.txt",
+                                       ".pulsar-k1-2.saving", "A long name to make this note the longer one.txt"});
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"), earlier);
+    // The folder as a power cut after the commit of a batch that wrote
+    // `contents` into A.txt and B.txt would leave it, the files not yet
+    // replaced: the note the batch wrote, the files old, the new ones under
+    // the hidden names the note gives.
+    auto cutAfterCommit = [&](const QByteArray &note, const QByteArray &a, const QByteArray &b) {
+        const QList<QByteArray> names = note.mid(note.indexOf('\n') + 1).split('\0');
+        QCOMPARE(names.size(), 5);
+        const Files before = files(folder);
+        for (int i = 0; i < 4; i += 2) {
+            TestEnvironment::writeFile(folder, QString::fromUtf8(names[i]), before.value(QString::fromUtf8(names[i + 1])));
+            TestEnvironment::writeFile(folder, QString::fromUtf8(names[i + 1]), names[i + 1] == "A.txt" ? a : b);
+        }
+        TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"), note);
+    };
+    auto save = [&](const QByteArray &a, const QByteArray &b) {
+        FileBatch batch;
+        batch.write(RecordFile::path(folder, QStringLiteral("A.txt")), a);
+        batch.write(RecordFile::path(folder, QStringLiteral("B.txt")), b);
+        batch.commit();
+        return TestEnvironment::readFile(folder, QStringLiteral(".pulsar-commit"));
+    };
+
+    const QByteArray first = save("new a", "new b");
+    QVERIFY2(first.startsWith("pulsar-commit 2 "), first.constData());
+    cutAfterCommit(first, "old a", "old b");
+    QVERIFY(FileBatch::recover(folder));
+    QCOMPARE(files(folder), (Files{{"A.txt", "new a"}, {"B.txt", "new b"}}));
+
+    // A later batch's note over the last one, its second half not yet
+    // written when the power went: not committed.
+    save("new a", "new b");
+    const QByteArray second = save("newer a", "newer b");
+    QCOMPARE(second.size(), first.size());
+    QVERIFY(second != first);
+    cutAfterCommit(second.left(second.size() / 2) + first.mid(first.size() / 2), "new a", "new b");
+    QVERIFY(FileBatch::recover(folder));
+    QCOMPARE(files(folder), (Files{{"A.txt", "new a"}, {"B.txt", "new b"}}));
 }
 
 // The new files keep what the old ones were: their permissions, a symbolic
