@@ -161,7 +161,8 @@ private:
 // The folder's note, written in place: open() makes it, empty, where there
 // is none; write() writes the note over what it held and flushes it to the
 // disk. A note that could not be written wholly is cut to nothing, so that
-// no start carries out a batch that was refused.
+// no start carries out a batch that was refused; cleared() says whether
+// that is known to be on the disk.
 class NoteFile
 {
 public:
@@ -174,22 +175,35 @@ public:
             ::close(m_fd);
     }
 
-    void open(const QString &path, const QString &shownPath)
+    // A note that cannot be written where it stands (one made read-only, a
+    // symbolic link, anything but a file) is made anew, once `beforeRemoving`
+    // has put on the disk what the last note did. A folder in its place
+    // refuses the batch.
+    void open(const QString &path, const QString &shownPath, const std::function<void()> &beforeRemoving)
     {
         m_shownPath = shownPath;
-        m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0666);
+        const QByteArray name = QFile::encodeName(path);
+        constexpr int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK;
+        m_fd = ::open(name.constData(), flags, 0666);
+        if (m_fd >= 0) {
+            struct stat st;
+            if (::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode))
+                return;
+            ::close(std::exchange(m_fd, -1));
+        } else if (errno != EACCES && errno != EPERM && errno != ELOOP && errno != ENXIO) {
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
+        }
+        beforeRemoving();
+        if (::unlink(name.constData()) != 0 && !SystemError::isMissing(errno))
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
+        m_fd = ::open(name.constData(), flags | O_EXCL, 0666);
         if (m_fd < 0)
             throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
-        struct stat st;
-        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(std::exchange(m_fd, -1));
-            throw RecordFileError(RecordFileError::WriteFailed, shownPath,
-                                  QStringLiteral("its folder's %1 is not a file").arg(FileBatch::kCommitFileName));
-        }
     }
 
     void write(const QByteArray &note)
     {
+        m_cleared = false;
         qsizetype at = 0;
         while (at < note.size()) {
             const ssize_t n = ::pwrite(m_fd, note.constData() + at, size_t(note.size() - at), off_t(at));
@@ -201,21 +215,23 @@ public:
         }
         if (::ftruncate(m_fd, off_t(note.size())) != 0 || ::fdatasync(m_fd) != 0)
             fail(errno);
-        if (::close(std::exchange(m_fd, -1)) != 0)
-            throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text());
+        // On the disk: whatever closing it answers, the batch is committed.
+        ::close(std::exchange(m_fd, -1));
     }
+
+    bool cleared() const { return m_cleared; }
 
 private:
     [[noreturn]] void fail(int error)
     {
-        if (::ftruncate(m_fd, 0) == 0)
-            (void)::fdatasync(m_fd);
+        m_cleared = ::ftruncate(m_fd, 0) == 0 && ::fdatasync(m_fd) == 0;
         ::close(std::exchange(m_fd, -1));
         throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
     }
 
     QString m_shownPath;
     int m_fd = -1;
+    bool m_cleared = true;
 };
 
 // The size from which a new file is handed to the writer's thread.
@@ -321,6 +337,15 @@ bool flushFolder(const QString &folder)
     return flushed;
 }
 
+// The same for a folder an earlier batch wrote in: one that is gone since
+// holds nothing to flush.
+bool flushFolderIfThere(const QString &folder)
+{
+    if (flushFolder(folder))
+        return true;
+    return errno == ENOENT || errno == ENOTDIR;
+}
+
 bool replace(const QString &from, const QString &to)
 {
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
@@ -361,7 +386,7 @@ bool standsToRemove(const QString &path, const QString &shownPath)
 bool dropNote(const QString &noteFolder, const QSet<QString> &folders)
 {
     for (const QString &folder : folders) {
-        if (!flushFolder(folder))
+        if (!flushFolderIfThere(folder))
             return false;
     }
     const QByteArray note = QFile::encodeName(QDir(noteFolder).filePath(FileBatch::kCommitFileName));
@@ -376,9 +401,12 @@ bool dropNote(const QString &noteFolder, const QSet<QString> &folders)
 // file's name is empty; a reader of renames alone passes over it). The
 // heading gives the length of the names and their digest: a note is written
 // over the last one in place, and one cut short or mixed with the last one
-// by a power cut is no note at all (its batch was not committed). A note
-// without the heading is one an earlier version wrote, names alone.
+// by a power cut is no note at all (its batch was not committed). It ends
+// with two NULs, so that an earlier version's reader passes over it as a
+// file to remove with no name. A note without the heading is one an earlier
+// version wrote, names alone.
 const QByteArray kNoteHeading = QByteArrayLiteral("pulsar-commit 2 ");
+constexpr QByteArrayView kNoteHeadingEnd("\0\0", 2);
 
 QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
 {
@@ -390,7 +418,46 @@ QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
         names += QFile::encodeName(dir.relativeFilePath(target)) + '\0';
     }
     return kNoteHeading + QByteArray::number(names.size()) + ' '
-           + QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex() + '\n' + names;
+           + QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex() + kNoteHeadingEnd.toByteArray() + names;
+}
+
+// The note's pairs of hidden name and file, each ended by a NUL; none when
+// they are not all whole. `earlier` asks for the very shape an earlier
+// version wrote: every hidden name one of its own batch's, beside its file,
+// so that a note whose beginning a power cut lost is never taken for one.
+std::optional<QList<QPair<QByteArray, QByteArray>>> pairsOf(QByteArrayView names, bool earlier)
+{
+    if (!names.endsWith('\0'))
+        return std::nullopt;
+    const QList<QByteArray> split = names.chopped(1).toByteArray().split('\0');
+    if (split.size() % 2 != 0)
+        return std::nullopt;
+    QList<QPair<QByteArray, QByteArray>> out;
+    QByteArray id;
+    for (qsizetype i = 0; i < split.size(); i += 2) {
+        const QByteArray &saving = split[i];
+        const QByteArray &target = split[i + 1];
+        if (target.isEmpty())
+            return std::nullopt;
+        if (earlier && !saving.isEmpty()) {
+            const qsizetype slash = saving.lastIndexOf('/');
+            const QByteArray name = saving.mid(slash + 1);
+            const qsizetype dash = name.lastIndexOf('-');
+            if (target.lastIndexOf('/') != slash || !target.startsWith(saving.left(slash + 1))
+                || !name.startsWith(".pulsar-") || !name.endsWith(".saving") || dash <= 8)
+                return std::nullopt;
+            const QByteArray batch = name.mid(8, dash - 8);
+            const QByteArray number = name.mid(dash + 1, name.size() - dash - 1 - 7);
+            if ((!id.isEmpty() && batch != id) || number.isEmpty()
+                || !std::all_of(number.cbegin(), number.cend(), [](char c) { return c >= '0' && c <= '9'; })
+                || !std::all_of(batch.cbegin(), batch.cend(),
+                                [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); }))
+                return std::nullopt;
+            id = batch;
+        }
+        out.append({saving, target});
+    }
+    return out;
 }
 
 // What a folder's note says.
@@ -401,7 +468,7 @@ struct Note
     bool current = false; // written by this version (with its heading)
     // The pairs of hidden name and file it names, as paths (an empty hidden
     // name for a file to remove); none when there is no note, or when it is
-    // cut short.
+    // not whole.
     QList<QPair<QString, QString>> files;
     // The folders of those files.
     QSet<QString> folders() const
@@ -431,24 +498,23 @@ Note readNote(const QString &folder)
     QByteArrayView names = *note;
     if (note->startsWith(kNoteHeading)) {
         out.current = true;
-        const qsizetype end = note->indexOf('\n');
-        const QList<QByteArray> heading = note->mid(kNoteHeading.size(), end - kNoteHeading.size()).split(' ');
-        if (end < 0 || heading.size() != 2)
+        const qsizetype end = note->indexOf(kNoteHeadingEnd);
+        if (end < 0)
             return out;
+        const QList<QByteArray> heading = note->mid(kNoteHeading.size(), end - kNoteHeading.size()).split(' ');
         bool ok = false;
-        const qsizetype length = heading[0].toLongLong(&ok);
-        names = QByteArrayView(*note).sliced(end + 1);
+        const qsizetype length = heading.size() == 2 ? heading[0].toLongLong(&ok) : -1;
+        names = QByteArrayView(*note).sliced(end + kNoteHeadingEnd.size());
         if (!ok || length != names.size()
             || QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex() != heading[1])
             return out;
     }
-    const QList<QByteArray> split = names.toByteArray().split('\0');
-    for (qsizetype i = 0; i + 1 < split.size(); i += 2) {
-        if (split[i].isEmpty() && !split[i + 1].isEmpty())
-            out.files.append({QString(), dir.filePath(QFile::decodeName(split[i + 1]))});
-        else if (!split[i].isEmpty() && !split[i + 1].isEmpty())
-            out.files.append({dir.filePath(QFile::decodeName(split[i])), dir.filePath(QFile::decodeName(split[i + 1]))});
-    }
+    const auto pairs = pairsOf(names, !out.current);
+    if (!pairs)
+        return out;
+    for (const auto &[saving, target] : *pairs)
+        out.files.append({saving.isEmpty() ? QString() : dir.filePath(QFile::decodeName(saving)),
+                          dir.filePath(QFile::decodeName(target))});
     return out;
 }
 
@@ -767,6 +833,14 @@ void FileBatch::remove(const QString &path)
     c.removed = true;
 }
 
+void FileBatch::flushNoteFolders(const QString &shownPath, const QSet<QString> &flushed) const
+{
+    for (const QString &folder : m_noteFolders) {
+        if (!flushed.contains(folder) && !flushFolderIfThere(folder))
+            throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
+    }
+}
+
 void FileBatch::commit()
 {
     if (m_changes.isEmpty())
@@ -922,7 +996,7 @@ void FileBatch::commit()
         // The note made, empty, where there is none, so that its name goes
         // to the disk with the new files' names.
         if (noted)
-            note.open(notePath, firstPath);
+            note.open(notePath, firstPath, [&] { flushNoteFolders(firstPath); });
     } catch (...) {
         removeWritten();
         throw;
@@ -964,18 +1038,23 @@ void FileBatch::commit()
             if (!flushFolder(folder))
                 throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
         }
-        // A folder of the last batch's that is gone or shut since holds
-        // nothing of this one: it stops no save.
-        for (const QString &folder : std::as_const(m_noteFolders)) {
-            if (!own.contains(folder))
-                (void)flushFolder(folder);
-        }
+        flushNoteFolders(firstPath, own);
         QList<QPair<QString, QString>> named;
         for (qsizetype i : std::as_const(changed))
             named.append({savings[i], m_changes[i].target});
         for (const QString &path : std::as_const(removalPaths))
             named.append({QString(), path});
         note.write(noteOf(noteDir, named));
+    } catch (const RecordFileError &e) {
+        if (note.cleared()) {
+            removeWritten();
+            throw;
+        }
+        // A note that may commit the batch all the same: its new files are
+        // kept for the next batch or start to carry out.
+        for (qsizetype i : std::as_const(changed))
+            Written::forget(m_changes[i].target);
+        throw RecordFileError(RecordFileError::Unfinished, e.fileName(), e.detail());
     } catch (...) {
         removeWritten();
         throw;
@@ -1061,12 +1140,10 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
         for (const QString &saving : finishing.leftOver)
             QFile::remove(saving);
     }
-    // The note goes once what it did is on the disk (as far as its folders
-    // can still be flushed): a power cut must not take back a file it
-    // replaced after it is gone.
-    for (const QString &f : std::as_const(finishing.folders))
-        (void)flushFolder(f);
-    dir.remove(kCommitFileName);
+    // The note goes once what it did is on the disk: a power cut must not
+    // take back a file it replaced after it is gone.
+    if (std::all_of(finishing.folders.cbegin(), finishing.folders.cend(), flushFolderIfThere))
+        dir.remove(kCommitFileName);
     // What batches left that were never committed, or given up.
     const QStringList strays = dir.entryList({kSavingPrefix + u'*' + kSavingSuffix},
                                              QDir::Files | QDir::Hidden | QDir::System);

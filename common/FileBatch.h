@@ -90,9 +90,10 @@ public:
     // they were. A new file gets the permissions the umask gives, a file
     // that exists keeps its own. Nothing is committed that cannot be
     // finished: every name is checked and every new file written first.
-    // Only when a file still cannot be replaced after the commit is it the
-    // Unfinished error: the save is kept, and the next start finishes it
-    // or gives it up.
+    // Only when a file still cannot be replaced after the commit, or the
+    // note could be neither written nor cleared, is it the Unfinished
+    // error: the save is kept, and the next batch or start finishes it or
+    // gives it up.
     // The files staged for removal go once every file is replaced; one that
     // cannot be removed (a folder in its place, a folder that cannot be
     // written) refuses the batch before anything is written, and one that
@@ -146,8 +147,11 @@ private:
 
     QList<Change> m_changes;
     // The folders of the files the folder's note names: each is flushed
-    // before a new note is written over it.
+    // before a new note is written over it (flushNoteFolders(), but those
+    // `flushed` already; it throws the error naming `shownPath` when one
+    // cannot be).
     QSet<QString> m_noteFolders;
+    void flushNoteFolders(const QString &shownPath, const QSet<QString> &flushed = {}) const;
     class FolderLock;
     class Written;
     std::unique_ptr<FolderLock> m_lock;

@@ -29,6 +29,8 @@ private Q_SLOTS:
     void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne();
     void noteWrittenInPlaceCommitsOnlyWhenWhole();
+    void noteThatCannotBeWrittenInPlaceIsMadeAnew_data();
+    void noteThatCannotBeWrittenInPlaceIsMadeAnew();
     void newFilesKeepWhatTheOldOnesWere();
     void newFilesTakeTheUmaskOldOnesKeepTheirMode_data();
     void newFilesTakeTheUmaskOldOnesKeepTheirMode();
@@ -71,7 +73,7 @@ QByteArray TestFileBatch::headedNoteOf(const QList<QByteArray> &names)
 {
     const QByteArray body = noteOf(names);
     return "pulsar-commit 2 " + QByteArray::number(body.size()) + ' '
-           + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + '\n' + body;
+           + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + QByteArray("\0\0", 2) + body;
 }
 
 void TestFileBatch::leaveUnfinishableSave(const QString &folder)
@@ -121,22 +123,26 @@ void TestFileBatch::commitWritesEveryChangedFile()
 
 void TestFileBatch::failingFileLeavesEveryFileAsItWas_data()
 {
-    QTest::addColumn<QString>("failing"); // how the second file fails
-    QTest::newRow("a folder in its place") << "folder";
-    QTest::newRow("unreadable contents") << "damaged";
-    QTest::newRow("no room on the disk") << "full";
+    QTest::addColumn<QString>("failing"); // how the second file, or the note, fails
+    QTest::addColumn<QString>("named");   // the file the refusal names
+    QTest::newRow("a folder in its place") << "folder" << "B.txt";
+    QTest::newRow("unreadable contents") << "damaged" << "B.txt";
+    QTest::newRow("no room on the disk") << "full" << "B.txt";
+    QTest::newRow("no room for the note") << "note" << "A.txt";
 }
 
 void TestFileBatch::failingFileLeavesEveryFileAsItWas()
 {
     QFETCH(QString, failing);
+    QFETCH(QString, named);
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, QStringLiteral("A.txt"), "a\r\n");
     TestEnvironment::writeFile(folder, QStringLiteral("C.txt"), "c\r\n");
     if (failing == QLatin1String("folder"))
         QVERIFY(QDir(folder).mkdir(QStringLiteral("B.txt")));
     else
-        TestEnvironment::writeFile(folder, QStringLiteral("B.txt"), "damaged\r\n");
+        TestEnvironment::writeFile(folder, QStringLiteral("B.txt"),
+                                   failing == QLatin1String("note") ? "b\r\n" : "damaged\r\n");
     const Files before = files(folder);
     auto batch = std::make_unique<FileBatch>();
     batch->write(RecordFile::path(folder, QStringLiteral("A.txt")), "new a\r\n");
@@ -153,7 +159,8 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas()
     struct rlimit saved;
     QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    if (failing == QLatin1String("full")) {
+    // The note, longer than the new files, is the one not written whole.
+    if (failing == QLatin1String("full") || failing == QLatin1String("note")) {
         struct rlimit small = saved;
         small.rlim_cur = 64;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
@@ -167,7 +174,13 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas()
     batch.reset();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    QVERIFY2(message.contains(QLatin1String("B.txt")), qPrintable(message));
+    QVERIFY2(message.contains(named), qPrintable(message));
+    // A note made but left empty is no note.
+    Files after = files(folder);
+    if (after.value(FileBatch::kCommitFileName, "-").isEmpty())
+        after.remove(FileBatch::kCommitFileName);
+    QCOMPARE(after, before);
+    QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), before);
 }
 
@@ -233,6 +246,15 @@ void TestFileBatch::recoverFinishesOrClears_data()
         << headedLeft(mixed) << old;
     QTest::newRow("heading cut short") << headedLeft(headed.left(20)) << old;
     QTest::newRow("note made, nothing written yet") << headedLeft("") << old;
+    QTest::newRow("note made, its beginning not written")
+        << headedLeft(QByteArray(24, '\0') + headed.mid(24)) << old;
+    // An earlier version's note is taken only in the shape it wrote.
+    QTest::newRow("earlier note naming the files of two batches")
+        << (Files{{".pulsar-commit", noteOf({".pulsar-k6-0.saving", "A.txt", ".pulsar-k7-1.saving", "B.txt"})},
+                  {".pulsar-k6-0.saving", "new a"}, {".pulsar-k7-1.saving", "new b"}, {"A.txt", "old"}, {"B.txt", "old"}})
+        << old;
+    QTest::newRow("earlier note naming a data file as a new one")
+        << (Files{{".pulsar-commit", noteOf({"A.txt", "B.txt"})}, {"A.txt", "old"}, {"B.txt", "old"}}) << old;
     QTest::newRow("hidden files of the user's own")
         << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}}
         << Files{{".notes.saving", "mine"}, {".A.txt.saving", "mine too"}, {"A.txt", "old"}};
@@ -383,7 +405,7 @@ void TestFileBatch::noteWrittenInPlaceCommitsOnlyWhenWhole()
     // replaced: the note the batch wrote, the files old, the new ones under
     // the hidden names the note gives.
     auto cutAfterCommit = [&](const QByteArray &note, const QByteArray &a, const QByteArray &b) {
-        const QList<QByteArray> names = note.mid(note.indexOf('\n') + 1).split('\0');
+        const QList<QByteArray> names = note.mid(note.indexOf(QByteArrayView("\0\0", 2)) + 2).split('\0');
         QCOMPARE(names.size(), 5);
         const Files before = files(folder);
         for (int i = 0; i < 4; i += 2) {
@@ -415,6 +437,41 @@ void TestFileBatch::noteWrittenInPlaceCommitsOnlyWhenWhole()
     cutAfterCommit(second.left(second.size() / 2) + first.mid(first.size() / 2), "new a", "new b");
     QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), (Files{{"A.txt", "new a"}, {"B.txt", "new b"}}));
+}
+
+// Something in the note's place that cannot be written over in place (a
+// symbolic link, to a file elsewhere or to nothing)
+// makes way for a new note: the save goes on, and nothing elsewhere is
+// written.
+void TestFileBatch::noteThatCannotBeWrittenInPlaceIsMadeAnew_data()
+{
+    QTest::addColumn<QString>("inPlace");
+    QTest::newRow("a link to a file elsewhere") << "link";
+    QTest::newRow("a link to nothing") << "dangling";
+}
+
+void TestFileBatch::noteThatCannotBeWrittenInPlaceIsMadeAnew()
+{
+    QFETCH(QString, inPlace);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString elsewhere = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(elsewhere, QStringLiteral("Mine.txt"), "mine");
+    const QByteArray note = QFile::encodeName(QDir(folder).filePath(FileBatch::kCommitFileName));
+    QVERIFY(QFile::link(inPlace == QLatin1String("link") ? QDir(elsewhere).filePath(QStringLiteral("Mine.txt"))
+                                                          : QDir(elsewhere).filePath(QStringLiteral("None.txt")),
+                        QFile::decodeName(note)));
+    {
+        FileBatch batch;
+        batch.write(RecordFile::path(folder, QStringLiteral("A.txt")), "new a");
+        batch.write(RecordFile::path(folder, QStringLiteral("B.txt")), "new b");
+        batch.commit();
+    }
+    const QFileInfo made(QFile::decodeName(note));
+    QVERIFY(made.isFile() && !made.isSymLink());
+    QVERIFY(TestEnvironment::readFile(folder, FileBatch::kCommitFileName).startsWith("pulsar-commit 2 "));
+    QCOMPARE(files(elsewhere), (Files{{"Mine.txt", "mine"}}));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("A.txt")), QByteArray("new a"));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("B.txt")), QByteArray("new b"));
 }
 
 // The new files keep what the old ones were: their permissions, a symbolic
