@@ -6,6 +6,7 @@
 #include "common/SettingKeys.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -155,6 +156,52 @@ void Snapshot::restore() const
     batch.commit();
 }
 
+namespace {
+
+// Writes each of `files` (name, bytes) into a new file, flushes and renames
+// it over its file, then flushes the folder `dir`: what any save of those
+// bytes must pay at least. False when a call fails.
+bool floorWrite(const QList<QPair<QByteArray, QByteArray>> &files, const QByteArray &dir)
+{
+    for (const auto &[name, contents] : files) {
+        const QByteArray saving = name + ".floor";
+        const int fd = ::open(saving.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0 || ::write(fd, contents.constData(), size_t(contents.size())) != contents.size()
+            || ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(saving.constData(), name.constData()) != 0)
+            return false;
+    }
+    const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return d >= 0 && ::fsync(d) == 0 && ::close(d) == 0;
+}
+
+} // namespace
+
+void Snapshot::timeFloor()
+{
+    QList<QPair<QByteArray, QByteArray>> changed;
+    for (const auto &[path, bytes] : std::as_const(m_files)) {
+        QByteArray now = RecordFile::read(path);
+        if (now != bytes)
+            changed.append({QFile::encodeName(path), std::move(now)});
+    }
+    if (changed.isEmpty())
+        return;
+    const QByteArray dir = QFile::encodeName(QFileInfo(m_files.first().first).absolutePath());
+    const auto start = std::chrono::steady_clock::now();
+    if (!floorWrite(changed, dir))
+        qFatal("the floor could not be written");
+    m_floorMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    ++m_floors;
+}
+
+void Snapshot::reportFloor(benchmark::State &state) const
+{
+    if (m_floors == 0 || m_floorMs <= 0)
+        return;
+    state.counters["floor_ms"] = m_floorMs / m_floors;
+    state.counters["x_floor"] = m_saveMs / m_floorMs;
+}
+
 void writeFloor(benchmark::State &state, const Folder &folder, const QStringList &names)
 {
     QList<QPair<QByteArray, QByteArray>> files; // the file's name, its bytes
@@ -165,18 +212,8 @@ void writeFloor(benchmark::State &state, const Folder &folder, const QStringList
     }
     const QByteArray dir = QFile::encodeName(folder.path());
     for (auto _ : state) {
-        for (const auto &[name, contents] : std::as_const(files)) {
-            const QByteArray saving = name + ".floor";
-            const int fd = ::open(saving.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-            if (fd < 0 || ::write(fd, contents.constData(), size_t(contents.size())) != contents.size()
-                || ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(saving.constData(), name.constData()) != 0) {
-                state.SkipWithError("a write failed");
-                return;
-            }
-        }
-        const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (d < 0 || ::fsync(d) != 0 || ::close(d) != 0) {
-            state.SkipWithError("the folder could not be flushed");
+        if (!floorWrite(files, dir)) {
+            state.SkipWithError("a write failed");
             return;
         }
     }

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <memory>
 
 namespace BenchData {
@@ -87,16 +88,31 @@ public:
     // the timed save pays for none of it; call with the timing paused.
     void restore() const;
 
+    // Times the floor of the save that just ran: the files it changed
+    // (those that no longer hold their snapshot), written as writeFloor()
+    // writes them; untimed by `state`, added to the totals below.
+    void timeFloor();
+    // Adds the time of one save.
+    void addSave(double ms) { m_saveMs += ms; }
+    // Reports the floor of each save ("floor_ms") and the saves' time over
+    // their floors ("x_floor"), each save against the floor of the very
+    // bytes it wrote, timed right after it.
+    void reportFloor(benchmark::State &state) const;
+
 private:
     QList<QPair<QString, QByteArray>> m_files; // path, bytes
+    double m_saveMs = 0;
+    double m_floorMs = 0;
+    int m_floors = 0;
 };
 
 // Times `save` (which answers an error's text, empty when it saved): before
 // each run the files are put back as `files` holds them and, for a save
 // after one of its own (saveScales()), `prime` saves into them once; both
-// untimed.
+// untimed. Each save is followed by its floor (Snapshot::timeFloor()),
+// untimed too.
 template <typename Prime, typename Save>
-void timeSaves(benchmark::State &state, const Snapshot &files, Prime prime, Save save)
+void timeSaves(benchmark::State &state, Snapshot &files, Prime prime, Save save)
 {
     const bool again = state.range(1) != 0;
     for (auto _ : state) {
@@ -110,12 +126,19 @@ void timeSaves(benchmark::State &state, const Snapshot &files, Prime prime, Save
             }
         }
         state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
         const QString refusal = save();
+        const auto end = std::chrono::steady_clock::now();
         if (!refusal.isEmpty()) {
             state.SkipWithError(qPrintable(refusal));
             return;
         }
+        state.PauseTiming();
+        files.addSave(std::chrono::duration<double, std::milli>(end - start).count());
+        files.timeFloor();
+        state.ResumeTiming();
     }
+    files.reportFloor(state);
 }
 
 // The floor of a save on the disk of `folder`: the files `names` as the save

@@ -76,7 +76,7 @@ void EnterFoodDay(benchmark::State &state)
     const int scale = int(state.range(0));
     const QDate day = foodSaveDay(scale);
     fillEnterFolder(folder, scale);
-    const Snapshot files(folder, {PendingFoods::kFileName, FoodDay::fileName(day), FoodDay::kJournalFileName});
+    Snapshot files(folder, {PendingFoods::kFileName, FoodDay::fileName(day), FoodDay::kJournalFileName});
     // The window's picks: what the pending file holds.
     const QList<PendingFoodRecord> picks =
         PendingFoods::parse(RecordFile::read(folder.file(PendingFoods::kFileName)), PendingFoods::kFileName);
@@ -126,7 +126,7 @@ void DeleteFood(benchmark::State &state)
     const QByteArray foods = foodDay(200 * scale, day);
     const FoodDayRecord middle = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale];
     folder.write(FoodDay::fileName(day), foods);
-    const Snapshot files(folder, {FoodDay::fileName(day), FoodDay::kJournalFileName});
+    Snapshot files(folder, {FoodDay::fileName(day), FoodDay::kJournalFileName});
     // Before a deletion after one of its own, the food after it deleted.
     const FoodDayRecord next = FoodDay::parse(foods, FoodDay::fileName(day))[100 * scale + 1];
     const auto remove = [&](const FoodDayRecord &food) {

@@ -50,7 +50,7 @@ void InsertIntoJournal(benchmark::State &state)
     folder.write(CalorieJournal::kExerciseFileName, journal(records));
     const QString path = folder.file(CalorieJournal::kExerciseFileName);
     const QDate middle = journalDate(records, records / 2);
-    const Snapshot files(folder, {CalorieJournal::kExerciseFileName});
+    Snapshot files(folder, {CalorieJournal::kExerciseFileName});
     const auto insert = [&] {
         CalorieJournal::insert(path, middle, 142.5f);
         return QString();
@@ -120,7 +120,7 @@ void SaveWeightWorkout(benchmark::State &state)
     Folder folder;
     fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
     const QList<WeightWorkout::Row> rows = sevenCurls();
-    const Snapshot files(folder, workoutFiles());
+    Snapshot files(folder, workoutFiles());
     const auto save = [&] {
         const WeightWorkout::Outcome o = WeightWorkout::save(folder.path(), folder.settings(), kNewest, rows);
         return o.ok() && o.saved.size() == 7 ? QString() : o.refusal;
@@ -167,7 +167,7 @@ void SaveAerobicWorkout(benchmark::State &state)
     Folder folder;
     fillWorkoutFolder(folder, kLogEntries * int(state.range(0)), kJournalRecords * int(state.range(0)));
     const AerobicWorkout::Boxes boxes = runningBoxes();
-    const Snapshot files(folder, workoutFiles());
+    Snapshot files(folder, workoutFiles());
     const auto save = [&] {
         const AerobicWorkout::Outcome o = AerobicWorkout::save(folder.path(), folder.settings(), QStringLiteral("Ou"),
                                                                QStringLiteral("Running"), kNewest, boxes);
@@ -203,7 +203,7 @@ void SaveWeighing(benchmark::State &state)
     Folder folder;
     folder.write(WeightHistory::kFileName, history(kHistoryRecords * int(state.range(0))));
     const WeightHistory h(folder.path());
-    const Snapshot files(folder, {WeightHistory::kFileName});
+    Snapshot files(folder, {WeightHistory::kFileName});
     const auto save = [&] {
         h.addFirst(kNewest, 40, 160, 70);
         return QString();
