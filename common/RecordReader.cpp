@@ -339,7 +339,31 @@ std::optional<QDate> dateOf(const QString &text)
 QDate RecordReader::readDate()
 {
     const int line = m_line;
-    const QString t = Windows1252::decode(readField().bytes);
+    const Field f = readField();
+    // The forms the program writes, "#2026-12-07#" and "07-Dec-26", straight
+    // from the bytes; anything else as its text.
+    const char *b = f.bytes.constData();
+    auto digits = [b](int from, int to) {
+        int v = 0;
+        for (int i = from; i < to; ++i) {
+            if (b[i] < '0' || b[i] > '9')
+                return -1;
+            v = v * 10 + (b[i] - '0');
+        }
+        return v;
+    };
+    if (f.bytes.size() == 12 && b[0] == '#' && b[5] == '-' && b[8] == '-' && b[11] == '#') {
+        const int year = digits(1, 5), month = digits(6, 8), day = digits(9, 11);
+        if (year >= 0 && month >= 0 && day >= 0) {
+            const QDate d(year, month, day);
+            if (d.isValid())
+                return d;
+        }
+    } else if (f.bytes.size() == 9) {
+        if (const auto d = DateText::parseMedium(QByteArrayView(f.bytes)))
+            return *d;
+    }
+    const QString t = Windows1252::decode(f.bytes);
     const auto d = dateOf(t);
     if (!d)
         fail(RecordFileError::TypeMismatch, QStringLiteral("\"%1\" is not a date").arg(t.trimmed()), line);

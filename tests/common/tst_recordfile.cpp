@@ -27,6 +27,8 @@ private Q_SLOTS:
     void writesOneLinePerRecord_data();
     void writesOneLinePerRecord();
     void readsWhatWasWritten();
+    void datesReadInEveryForm_data();
+    void datesReadInEveryForm();
     void textKeepsCommasButNotQuotes();
     void recordsSpanLines();
     void emptyFileHasNoRecords();
@@ -98,6 +100,50 @@ void TestRecordFile::readsWhatWasWritten()
     QCOMPARE(RecordWriter::line({RecordValue::dbl(2.5)}), QByteArray("2.5\r\n"));
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(saved);
+}
+
+// A Date field reads the forms the program writes and those others wrote
+// alike; a date that does not exist is an error naming the line.
+void TestRecordFile::datesReadInEveryForm_data()
+{
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QDate>("date"); // none: not a date
+    QTest::newRow("written form") << QByteArray("#2026-12-07#") << QDate(2026, 12, 7);
+    QTest::newRow("written form, a day too many") << QByteArray("#2026-02-29#") << QDate();
+    QTest::newRow("written form, year 0") << QByteArray("#0000-01-01#") << QDate();
+    QTest::newRow("written form, a letter") << QByteArray("#2026-1a-07#") << QDate();
+    QTest::newRow("with a time") << QByteArray("#2026-12-07 10:30:00#") << QDate(2026, 12, 7);
+    QTest::newRow("record date") << QByteArray("07-Dec-26") << QDate(2026, 12, 7);
+    QTest::newRow("record date, 49 and 50") << QByteArray("31-Dec-49") << QDate(2049, 12, 31);
+    QTest::newRow("record date, before 2000") << QByteArray("01-Jan-50") << QDate(1950, 1, 1);
+    QTest::newRow("record date, small letters") << QByteArray("07-dec-26") << QDate(2026, 12, 7);
+    QTest::newRow("record date, no such day") << QByteArray("31-Feb-26") << QDate();
+    QTest::newRow("record date, no such month") << QByteArray("07-Dex-26") << QDate();
+    QTest::newRow("record date, one digit") << QByteArray("7-Dec-26") << QDate(2026, 12, 7);
+    QTest::newRow("record date, four digits") << QByteArray("07-Dec-2026") << QDate(2026, 12, 7);
+    QTest::newRow("quoted") << QByteArray("\"07-Dec-26\"") << QDate(2026, 12, 7);
+    QTest::newRow("short date") << QByteArray("12/7/2026") << QDate(2026, 12, 7);
+    QTest::newRow("ISO date") << QByteArray("2026-12-07") << QDate(2026, 12, 7);
+    QTest::newRow("nine letters") << QByteArray("yesterday") << QDate();
+}
+
+void TestRecordFile::datesReadInEveryForm()
+{
+    QFETCH(QByteArray, field);
+    QFETCH(QDate, date);
+    RecordReader r("1\r\n" + field + ",2\r\n", "x.txt");
+    r.readField();
+    if (date.isValid()) {
+        QCOMPARE(r.readDate(), date);
+        QCOMPARE(r.readInt16(), qint16(2));
+        return;
+    }
+    try {
+        r.readDate();
+        QFAIL("read as a date");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(e.line(), 2);
+    }
 }
 
 void TestRecordFile::textKeepsCommasButNotQuotes()
