@@ -213,7 +213,10 @@ public:
                 fail(n < 0 ? errno : ENOSPC);
             at += n;
         }
-        if (::ftruncate(m_fd, off_t(note.size())) != 0 || ::fdatasync(m_fd) != 0)
+        if (::ftruncate(m_fd, off_t(note.size())) != 0)
+            fail(errno);
+        m_whole = true;
+        if (::fdatasync(m_fd) != 0)
             fail(errno);
         // On the disk: whatever closing it answers, the batch is committed.
         ::close(std::exchange(m_fd, -1));
@@ -222,15 +225,18 @@ public:
     bool cleared() const { return m_cleared; }
 
 private:
+    // A note not written whole cannot match its digest: it commits nothing
+    // whether or not it is cut to nothing.
     [[noreturn]] void fail(int error)
     {
-        m_cleared = ::ftruncate(m_fd, 0) == 0 && ::fdatasync(m_fd) == 0;
+        m_cleared = (::ftruncate(m_fd, 0) == 0 && ::fdatasync(m_fd) == 0) || !m_whole;
         ::close(std::exchange(m_fd, -1));
         throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
     }
 
     QString m_shownPath;
     int m_fd = -1;
+    bool m_whole = false;
     bool m_cleared = true;
 };
 
