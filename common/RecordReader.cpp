@@ -334,15 +334,12 @@ std::optional<QDate> dateOf(const QString &text)
     }
     return DateText::parseAny(t);
 }
-} // namespace
 
-QDate RecordReader::readDate()
+// The same for a field's bytes: the forms the program writes, "#2026-12-07#"
+// and "07-Dec-26", straight from them; anything else as its text.
+std::optional<QDate> dateOf(QByteArrayView bytes)
 {
-    const int line = m_line;
-    const Field f = readField();
-    // The forms the program writes, "#2026-12-07#" and "07-Dec-26", straight
-    // from the bytes; anything else as its text.
-    const char *b = f.bytes.constData();
+    const char *b = bytes.data();
     auto digits = [b](int from, int to) {
         int v = 0;
         for (int i = from; i < to; ++i) {
@@ -352,21 +349,29 @@ QDate RecordReader::readDate()
         }
         return v;
     };
-    if (f.bytes.size() == 12 && b[0] == '#' && b[5] == '-' && b[8] == '-' && b[11] == '#') {
+    if (bytes.size() == 12 && b[0] == '#' && b[5] == '-' && b[8] == '-' && b[11] == '#') {
         const int year = digits(1, 5), month = digits(6, 8), day = digits(9, 11);
         if (year >= 0 && month >= 0 && day >= 0) {
             const QDate d(year, month, day);
             if (d.isValid())
                 return d;
         }
-    } else if (f.bytes.size() == 9) {
-        if (const auto d = DateText::parseMedium(QByteArrayView(f.bytes)))
-            return *d;
+    } else if (bytes.size() == 9) {
+        if (const auto d = DateText::parseMedium(bytes))
+            return d;
     }
-    const QString t = Windows1252::decode(f.bytes);
-    const auto d = dateOf(t);
+    return dateOf(Windows1252::decode(bytes));
+}
+} // namespace
+
+QDate RecordReader::readDate()
+{
+    const int line = m_line;
+    const Field f = readField();
+    const auto d = dateOf(QByteArrayView(f.bytes));
     if (!d)
-        fail(RecordFileError::TypeMismatch, QStringLiteral("\"%1\" is not a date").arg(t.trimmed()), line);
+        fail(RecordFileError::TypeMismatch,
+             QStringLiteral("\"%1\" is not a date").arg(Windows1252::decode(f.bytes).trimmed()), line);
     return *d;
 }
 
@@ -383,7 +388,7 @@ RecordValue RecordReader::readValue()
     if (t.compare(QLatin1String("#FALSE#"), Qt::CaseInsensitive) == 0)
         return RecordValue::boolean(false);
     if (t.startsWith(u'#')) {
-        if (const auto d = dateOf(t))
+        if (const auto d = dateOf(QByteArrayView(f.bytes)))
             return RecordValue::date(*d);
     }
     if (const auto v = NumberText::parse(t))
