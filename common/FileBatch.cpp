@@ -14,20 +14,15 @@
 #include <QSet>
 
 #include <algorithm>
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <mutex>
-#include <thread>
 #include <cerrno>
 #include <cstring>
-#include <exception>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -187,8 +182,10 @@ public:
         m_fd = ::open(name.constData(), flags, 0666);
         if (m_fd >= 0) {
             struct stat st;
-            if (::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode))
+            if (::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode)) {
+                m_size = qint64(st.st_size);
                 return;
+            }
             ::close(std::exchange(m_fd, -1));
         } else if (errno != EACCES && errno != EPERM && errno != ELOOP && errno != ENXIO) {
             throw RecordFileError(RecordFileError::WriteFailed, shownPath, SystemError::text());
@@ -213,7 +210,8 @@ public:
                 fail(n < 0 ? errno : ENOSPC);
             at += n;
         }
-        if (::ftruncate(m_fd, off_t(note.size())) != 0)
+        // Cut back only where the last note was longer.
+        if (note.size() < m_size && ::ftruncate(m_fd, off_t(note.size())) != 0)
             fail(errno);
         m_whole = true;
         if (::fdatasync(m_fd) != 0)
@@ -236,100 +234,9 @@ private:
 
     QString m_shownPath;
     int m_fd = -1;
+    qint64 m_size = 0; // what the note held when opened
     bool m_whole = false;
     bool m_cleared = true;
-};
-
-// The size from which a new file is handed to the writer's thread.
-constexpr qsizetype kHandOver = 1024 * 1024;
-
-// The thread that writes a batch's new files while the batch makes the
-// next one: writing a file costs the system about as much as reading and
-// checking one, and both are done at once. One thread, started by the first
-// batch that writes and kept for the rest of the program: started for each
-// batch it would cost more than it gains.
-class Writer
-{
-public:
-    static Writer &instance()
-    {
-        // Never destroyed: the thread waits for work until the program ends.
-        // A child process made by fork() has no such thread: it starts its
-        // own.
-        static const bool forgetInChild = [] {
-            ::pthread_atfork(nullptr, nullptr, [] { s_writer = nullptr; });
-            return true;
-        }();
-        Q_UNUSED(forgetInChild);
-        const std::lock_guard lock(s_starting);
-        if (!s_writer)
-            s_writer = new Writer;
-        return *s_writer;
-    }
-
-    // Runs `work` on the thread, after the work given before it.
-    void give(std::function<void()> work)
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_work.push_back(std::move(work));
-            ++m_given;
-        }
-        m_ready.notify_one();
-    }
-
-    // Waits until all work given is done; then rethrows the first error
-    // any of it threw since the last wait.
-    void wait()
-    {
-        std::unique_lock lock(m_mutex);
-        m_finished.wait(lock, [this] { return m_done == m_given; });
-        if (std::exception_ptr error = std::exchange(m_error, nullptr))
-            std::rethrow_exception(error);
-    }
-
-private:
-    Writer()
-    {
-        std::thread([this] { run(); }).detach();
-    }
-
-    void run()
-    {
-        for (;;) {
-            std::function<void()> work;
-            {
-                std::unique_lock lock(m_mutex);
-                m_ready.wait(lock, [this] { return !m_work.empty(); });
-                work = std::move(m_work.front());
-                m_work.pop_front();
-            }
-            std::exception_ptr error;
-            try {
-                work();
-            } catch (...) {
-                error = std::current_exception();
-            }
-            {
-                const std::lock_guard lock(m_mutex);
-                if (error && !m_error)
-                    m_error = error;
-                ++m_done;
-            }
-            m_finished.notify_all();
-        }
-    }
-
-    inline static Writer *s_writer = nullptr;
-    inline static std::mutex s_starting;
-
-    std::mutex m_mutex;
-    std::condition_variable m_ready;
-    std::condition_variable m_finished;
-    std::deque<std::function<void()>> m_work;
-    quint64 m_given = 0;
-    quint64 m_done = 0;
-    std::exception_ptr m_error;
 };
 
 // Flushes a folder's entries (new names, renames) to the disk.
@@ -416,12 +323,19 @@ constexpr QByteArrayView kNoteHeadingEnd("\0\0", 2);
 
 QByteArray noteOf(const QDir &dir, const QList<QPair<QString, QString>> &files)
 {
+    // A file of the folder itself is named by its name alone.
+    const QString base = dir.path() + u'/';
+    const auto relative = [&](const QString &path) {
+        if (path.startsWith(base) && path.size() > base.size() && path.indexOf(u'/', base.size()) < 0)
+            return path.sliced(base.size());
+        return dir.relativeFilePath(path);
+    };
     QByteArray names;
     for (const auto &[saving, target] : files) {
         if (!saving.isEmpty())
-            names += QFile::encodeName(dir.relativeFilePath(saving));
+            names += QFile::encodeName(relative(saving));
         names += '\0';
-        names += QFile::encodeName(dir.relativeFilePath(target)) + '\0';
+        names += QFile::encodeName(relative(target)) + '\0';
     }
     return kNoteHeading + QByteArray::number(names.size()) + ' '
            + QCryptographicHash::hash(names, QCryptographicHash::Sha256).toHex() + kNoteHeadingEnd.toByteArray() + names;
@@ -486,18 +400,10 @@ struct Note
     }
 };
 
-// The note of `folder`.
-Note readNote(const QString &folder)
+// What the note `bytes` of the folder `dir` says.
+Note noteFrom(const QDir &dir, const std::optional<QByteArray> &note)
 {
     Note out;
-    const QDir dir(folder);
-    std::optional<QByteArray> note;
-    try {
-        note = RecordFile::readIfExists(dir.filePath(FileBatch::kCommitFileName));
-    } catch (const RecordFileError &) {
-        out.read = false;
-        return out;
-    }
     if (!note || note->isEmpty())
         return out;
     out.stands = true;
@@ -524,6 +430,70 @@ Note readNote(const QString &folder)
     return out;
 }
 
+// The bytes of the note of `folder`; none when there is none, and
+// RecordFileError when it cannot be read.
+std::optional<QByteArray> noteBytes(const QString &folder)
+{
+    return RecordFile::readIfExists(QDir(folder).filePath(FileBatch::kCommitFileName));
+}
+
+// The note of `folder`.
+Note readNote(const QString &folder)
+{
+    try {
+        return noteFrom(QDir(folder), noteBytes(folder));
+    } catch (const RecordFileError &) {
+        Note out;
+        out.read = false;
+        return out;
+    }
+}
+
+// The last note this program wrote in each folder and carried out whole
+// (every file it names replaced, none removed), and the folders of its
+// files. A note that still holds those very bytes (its batch's own random
+// id among them) names a batch with nothing left to do: the next batch
+// there need not read what it names and look for its files again.
+class FinishedNotes
+{
+public:
+    struct Finished
+    {
+        QByteArray bytes;
+        QSet<QString> folders;
+    };
+    static std::optional<QSet<QString>> foldersIfSame(const QString &folder, const QByteArray &bytes)
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        const auto it = notes().constFind(folder);
+        if (it == notes().cend() || it->bytes != bytes)
+            return std::nullopt;
+        return it->folders;
+    }
+    static void set(const QString &folder, const QByteArray &bytes, const QSet<QString> &folders)
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        notes().insert(folder, Finished{bytes, folders});
+    }
+    static void forget(const QString &folder)
+    {
+        const std::lock_guard<std::mutex> guard(lock());
+        notes().remove(folder);
+    }
+
+private:
+    static std::mutex &lock()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static QHash<QString, Finished> &notes()
+    {
+        static QHash<QString, Finished> n;
+        return n;
+    }
+};
+
 // Whether a file the note of `folder` names is still under its hidden name.
 bool anyLeft(const QString &folder)
 {
@@ -547,10 +517,26 @@ struct Finishing
 
 // Carries out the committed batch noted in `folder`: every new file still
 // under its hidden name replaces its file, and then the files it removes go.
-Finishing finishCommitted(const QString &folder)
+// With `trustFinished`, a note this program carried out whole and that
+// still holds its very bytes is taken as done without looking again (see
+// FinishedNotes).
+Finishing finishCommitted(const QString &folder, bool trustFinished)
 {
     Finishing out;
-    const Note note = readNote(folder);
+    std::optional<QByteArray> bytes;
+    Note note;
+    try {
+        bytes = noteBytes(folder);
+        if (bytes && trustFinished) {
+            if (auto folders = FinishedNotes::foldersIfSame(folder, *bytes)) {
+                out.folders = std::move(*folders);
+                return out;
+            }
+        }
+        note = noteFrom(QDir(folder), bytes);
+    } catch (const RecordFileError &) {
+        note.read = false;
+    }
     if (!note.read) {
         out.done = false;
         out.why = QStringLiteral("its note could not be read");
@@ -724,7 +710,7 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
         if (!m_lock->locked())
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("its folder could not be locked for the save (through %1)").arg(kLockFileName));
-        const Finishing finishing = finishCommitted(folder);
+        const Finishing finishing = finishCommitted(folder, true);
         if (!finishing.done)
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("an earlier save into its folder could not be finished; the "
@@ -851,10 +837,13 @@ void FileBatch::commit()
 {
     if (m_changes.isEmpty())
         return;
-    const QDir noteDir = QFileInfo(m_changes.first().path).absoluteDir();
+    const QString noteFolder = QFileInfo(m_changes.first().path).absolutePath();
+    const QDir noteDir(noteFolder);
 
     // On one thread: a thread for each file cost more in starting and in
-    // fresh memory than it gained.
+    // fresh memory than it gained, and one kept to write the largest file
+    // while the others were made cost more in memory than it gained on the
+    // disk.
     // Of one length, so that the notes of batches of the same files are of one
     // length too and each is written over the last without growing it.
     const QString id = QString::number(QRandomGenerator::global()->generate64(), 36).rightJustified(13, u'0');
@@ -872,7 +861,11 @@ void FileBatch::commit()
         if (!c.staged)
             continue;
         // A name the file system does not take could never replace its
-        // file: refused before any file is touched.
+        // file: refused before any file is touched. One no longer than its
+        // hidden file's is taken if that one is (and if not, the batch is
+        // refused when it is made).
+        if (QFile::encodeName(target.fileName()).size() <= QFile::encodeName(savingName(id, QString::number(i))).size())
+            continue;
         auto longest = longestNames.constFind(folder);
         if (longest == longestNames.cend())
             longest = longestNames.insert(folder, RecordFile::longestName(folder));
@@ -895,16 +888,22 @@ void FileBatch::commit()
         }
     }
     // The largest file first: the disk writes it while the others are
-    // read, checked and made. Files the batch only read need nothing more.
+    // read, checked, made and written. Files the batch only read need nothing more.
     QList<std::pair<qint64, qsizetype>> order; // size, index
     for (qsizetype i = 0; i < count; ++i) {
         const Change &c = m_changes[i];
         if (!c.staged)
             continue;
-        struct stat st;
-        const qint64 size = c.loaded ? c.after.size()
-                            : ::stat(QFile::encodeName(c.path).constData(), &st) == 0 ? qint64(st.st_size)
-                                                                                      : 0;
+        // A file not read yet is as large as this program last wrote it,
+        // or as it stands.
+        qint64 size = c.after.size();
+        if (!c.loaded) {
+            struct stat st;
+            const Written::Kept kept = Written::of(c.target);
+            size = !kept.form.isEmpty()                                               ? kept.bytes.size()
+                   : ::stat(QFile::encodeName(c.path).constData(), &st) == 0 ? qint64(st.st_size)
+                                                                             : 0;
+        }
         order.append({size, i});
     }
     std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
@@ -945,30 +944,11 @@ void FileBatch::commit()
             }
             files[size_t(i)] = std::make_unique<NewFile>();
             files[size_t(i)]->open(savings[i], keep, c.path);
-            // The last file has nothing to be made beside it, and a small
-            // one is written sooner than it is handed over: written here.
-            if (i == order.last().second || c.after.size() < kHandOver) {
-                files[size_t(i)]->writeAll(c.after.constData(), c.after.size());
-                if (order.size() > 1)
-                    files[size_t(i)]->startFlush();
-                continue;
-            }
-            // Written and set going to the disk on the writer's thread while
-            // this one makes the next file; `c.after` stays as it is until
-            // the wait below.
-            Writer::instance().give([file = files[size_t(i)].get(), data = c.after.constData(),
-                                     size = c.after.size()] {
-                file->writeAll(data, size);
-                file->startFlush();
-            });
+            files[size_t(i)]->writeAll(c.after.constData(), c.after.size());
+            if (order.size() > 1)
+                files[size_t(i)]->startFlush();
         }
-        Writer::instance().wait();
     } catch (...) {
-        // Nothing may still be writing into the files about to go.
-        try {
-            Writer::instance().wait();
-        } catch (...) {
-        }
         removeWritten();
         throw;
     }
@@ -1037,6 +1017,7 @@ void FileBatch::commit()
     // the last note names (its renames) on the disk, so that the last note
     // is no longer needed; then the note written over it and flushed before
     // any file is replaced.
+    QByteArray noteWritten;
     try {
         QSet<QString> own = folders;
         own.insert(noteDir.path());
@@ -1050,7 +1031,9 @@ void FileBatch::commit()
             named.append({savings[i], m_changes[i].target});
         for (const QString &path : std::as_const(removalPaths))
             named.append({QString(), path});
-        note.write(noteOf(noteDir, named));
+        FinishedNotes::forget(noteFolder);
+        noteWritten = noteOf(noteDir, named);
+        note.write(noteWritten);
     } catch (const RecordFileError &e) {
         if (note.cleared()) {
             removeWritten();
@@ -1094,8 +1077,10 @@ void FileBatch::commit()
     }
     for (qsizetype i : std::as_const(removals))
         Written::forget(m_changes[i].target);
-    if (removals.isEmpty())
+    if (removals.isEmpty()) {
+        FinishedNotes::set(noteFolder, noteWritten, m_noteFolders);
         return;
+    }
 
     // Every file replaced: the files to remove go, each tried once more
     // before the save is kept for the next batch or start to finish, as a
@@ -1130,7 +1115,8 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
         return out;
     }
     QDir dir(folder);
-    const Finishing finishing = finishCommitted(folder);
+    // Read and carried out whatever this program did last.
+    const Finishing finishing = finishCommitted(folder, false);
     if (!finishing.done) {
         // It was tried once more, here; a save that still cannot be
         // finished is given up, so that it stops no save after it. Its

@@ -115,6 +115,13 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
                 break;
             }
             matched += n;
+            // A read that ends short at the very size the file had is at
+            // its end: no read more is needed to see it.
+            if (size_t(n) < part.size() && matched == same->size()) {
+                ::close(fd);
+                whole = true;
+                return *same;
+            }
         }
     }
     // The size it has, and one byte more to see its end in the same read;
@@ -146,6 +153,10 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
         if (n == 0)
             break;
         size += n;
+        // Short at the very size the file had: its end, seen without a
+        // read more.
+        if (size < room && size == qsizetype(st.st_size))
+            break;
     }
     ::close(fd);
     bytes.truncate(size);

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void lockFileThatIsNoFileRefusesTheSave();
     void unfinishedBatchStopsTheNextUntilTheStartGivesItUp();
     void batchTriesAgainOnceTheWayIsClear();
+    void batchStartsFromTheFinishedOne_data();
     void batchStartsFromTheFinishedOne();
     void noteWrittenInPlaceCommitsOnlyWhenWhole();
     void noteThatCannotBeWrittenInPlaceIsMadeAnew_data();
@@ -372,20 +373,45 @@ void TestFileBatch::batchTriesAgainOnceTheWayIsClear()
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Journal.txt")), QByteArray("journal"));
 }
 
-// A batch starts from the files as the committed batch before it left them.
+// A batch starts from the files as the committed batch before it left them,
+// also when that batch is another copy's, noted over a note of this
+// program's own of the very same length.
+void TestFileBatch::batchStartsFromTheFinishedOne_data()
+{
+    QTest::addColumn<bool>("afterOwn");
+    QTest::newRow("first save") << false;
+    QTest::newRow("after a save of its own") << true;
+}
+
 void TestFileBatch::batchStartsFromTheFinishedOne()
 {
+    QFETCH(bool, afterOwn);
     const QString folder = TestEnvironment::freshFolder();
-    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"),
-                               noteOf({".pulsar-k1-0.saving", "Log.txt"}));
-    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log\r\n");
+    const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    const QString other = RecordFile::path(folder, QStringLiteral("Other.txt"));
+    QByteArray note = noteOf({".pulsar-k1-0.saving", "Log.txt"});
+    if (afterOwn) {
+        FileBatch batch;
+        batch.write(log, "own log\r\n");
+        batch.write(other, "own other\r\n");
+        batch.commit();
+        const QByteArray own = TestEnvironment::readFile(folder, QStringLiteral(".pulsar-commit"));
+        note = headedNoteOf({".pulsar-zzzzzzzzzzzzz-0.saving", "Log.txt", ".pulsar-zzzzzzzzzzzzz-1.saving", "Other.txt"});
+        QCOMPARE(note.size(), own.size());
+        TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-zzzzzzzzzzzzz-1.saving"), "new other\r\n");
+    }
+    TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"), note);
+    const QByteArray saving = afterOwn ? ".pulsar-zzzzzzzzzzzzz-0.saving" : ".pulsar-k1-0.saving";
+    TestEnvironment::writeFile(folder, QString::fromLatin1(saving), "new log\r\n");
     TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old log\r\n");
     {
         FileBatch batch;
-        batch.append(RecordFile::path(folder, QStringLiteral("Log.txt")), "appended\r\n");
+        batch.append(log, "appended\r\n");
         batch.commit();
     }
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new log\r\nappended\r\n"));
+    if (afterOwn)
+        QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Other.txt")), QByteArray("new other\r\n"));
 }
 
 // A batch writes its note over the last one in place (one of an earlier
@@ -437,6 +463,22 @@ void TestFileBatch::noteWrittenInPlaceCommitsOnlyWhenWhole()
     cutAfterCommit(second.left(second.size() / 2) + first.mid(first.size() / 2), "new a", "new b");
     QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), (Files{{"A.txt", "new a"}, {"B.txt", "new b"}}));
+
+    // A note shorter than the last one, cut to its own length: carried out.
+    {
+        FileBatch batch;
+        batch.write(RecordFile::path(folder, QStringLiteral("A.txt")), "long a");
+        batch.write(RecordFile::path(folder, QStringLiteral("B.txt")), "long b");
+        batch.write(RecordFile::path(folder, QStringLiteral("C.txt")), "c");
+        batch.commit();
+    }
+    QVERIFY(QFile::remove(RecordFile::path(folder, QStringLiteral("C.txt"))));
+    const QByteArray longer = TestEnvironment::readFile(folder, QStringLiteral(".pulsar-commit"));
+    const QByteArray shorter = save("short a", "short b");
+    QVERIFY(shorter.size() < longer.size());
+    cutAfterCommit(shorter, "long a", "long b");
+    QVERIFY(FileBatch::recover(folder));
+    QCOMPARE(files(folder), (Files{{"A.txt", "short a"}, {"B.txt", "short b"}}));
 }
 
 // Something in the note's place that cannot be written over in place (a
