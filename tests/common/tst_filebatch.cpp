@@ -129,6 +129,7 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas_data()
     QTest::newRow("a folder in its place") << "folder" << "B.txt";
     QTest::newRow("unreadable contents") << "damaged" << "B.txt";
     QTest::newRow("no room on the disk") << "full" << "B.txt";
+    QTest::newRow("no room for a file written while the others are made") << "full-large" << "B.txt";
     QTest::newRow("no room for the note") << "note" << "A.txt";
 }
 
@@ -157,11 +158,13 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas()
     // permissions can not do for root.
     if (failing == QLatin1String("full"))
         batch->write(RecordFile::path(folder, QStringLiteral("B.txt")), QByteArray(4096, 'b'));
+    if (failing == QLatin1String("full-large"))
+        batch->write(RecordFile::path(folder, QStringLiteral("B.txt")), QByteArray(9 * 1024 * 1024, 'b'));
     struct rlimit saved;
     QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     // The note, longer than the new files, is the one not written whole.
-    if (failing == QLatin1String("full") || failing == QLatin1String("note")) {
+    if (failing.startsWith(QLatin1String("full")) || failing == QLatin1String("note")) {
         struct rlimit small = saved;
         small.rlim_cur = 64;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
