@@ -822,6 +822,7 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
     const QFileInfo fi(path);
     // Through a symbolic link to the file it names, as other saves write.
     c.linked = fi.isSymLink();
+    c.regular = !c.linked && fi.isFile();
     c.target = !c.linked   ? fi.absoluteFilePath()
                : fi.exists() ? fi.canonicalFilePath()
                              : fi.symLinkTarget();
@@ -835,7 +836,7 @@ void FileBatch::load(Change &c)
         return;
     const Written::Kept kept = Written::of(c.target);
     std::optional<QByteArray> before =
-        RecordFile::readIfExists(c.path, &c.mode, kept.form.isEmpty() ? nullptr : &kept.bytes);
+        RecordFile::readIfExists(c.path, &c.mode, kept.form.isEmpty() ? nullptr : &kept.bytes, c.regular);
     c.existed = before.has_value();
     c.before = before ? std::move(*before) : QByteArray();
     c.after = c.before;

@@ -133,6 +133,7 @@ private:
         bool loaded = false;
         bool existed = false;
         bool linked = false; // `path` is a symbolic link
+        bool regular = false; // `path` was a regular file when first named
         unsigned mode = 0;   // the file's type and permissions when it was read
         QByteArray before;
         QByteArray after;

@@ -46,20 +46,26 @@ namespace {
 constexpr size_t kComparedPart = 256 * 1024;
 
 // The regular file at `path` opened for reading, its status in `st`; -1
-// when it is missing. Only a regular file is opened.
-int openRegular(const QString &path, struct stat &st)
+// when it is missing. Only a regular file is opened; `seen` says one was
+// seen there a moment ago.
+int openRegular(const QString &path, struct stat &st, bool seen = false)
 {
     const QByteArray name = QFile::encodeName(path);
     // What stands there first: a FIFO or a device is never opened.
-    if (::stat(name.constData(), &st) != 0) {
+    if (seen) {
+        st.st_mode = S_IFREG;
+    } else if (::stat(name.constData(), &st) != 0) {
         if (isMissing(errno))
             return -1;
         throw RecordFileError(RecordFileError::ReadFailed, path, SystemError::text(errno));
     }
     if (!S_ISREG(st.st_mode))
         throw RecordFileError(RecordFileError::ReadFailed, path, notRegular());
-    // Without waiting, should something else stand there by now.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // Without waiting, should something else stand there by now; a link
+    // made there since the file was seen is looked at first as any other.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (seen ? O_NOFOLLOW : 0));
+    if (fd < 0 && seen && errno == ELOOP)
+        return openRegular(path, st, false);
     if (fd < 0) {
         if (isMissing(errno))
             return -1;
@@ -77,10 +83,10 @@ int openRegular(const QString &path, struct stat &st)
 // The file's first `limit` bytes and one more (all of it with a negative
 // `limit`), and whether that is all of it; none when it is missing.
 std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &whole, unsigned *mode = nullptr,
-                                   const QByteArray *same = nullptr)
+                                   const QByteArray *same = nullptr, bool regular = false)
 {
     struct stat st;
-    const int fd = openRegular(path, st);
+    const int fd = openRegular(path, st, regular);
     if (fd < 0)
         return std::nullopt;
     if (mode)
@@ -165,10 +171,11 @@ std::optional<QByteArray> readPart(const QString &path, qsizetype limit, bool &w
 
 } // namespace
 
-std::optional<QByteArray> RecordFile::readIfExists(const QString &path, unsigned *mode, const QByteArray *same)
+std::optional<QByteArray> RecordFile::readIfExists(const QString &path, unsigned *mode, const QByteArray *same,
+                                                   bool regular)
 {
     bool whole = true;
-    return readPart(path, -1, whole, mode, same);
+    return readPart(path, -1, whole, mode, same, regular);
 }
 
 QByteArray RecordFile::readHead(const QString &path, qsizetype size, bool &whole)

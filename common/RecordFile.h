@@ -25,8 +25,10 @@ public:
     // the file's permissions and type go there. With `same` given, a file
     // that holds exactly its bytes is compared with it as it is read, in
     // parts, and answered with `same` itself: no copy of it is made.
+    // `regular` says the caller has just seen a regular file under the very
+    // name (no symbolic link): it is opened without looking at it first.
     static std::optional<QByteArray> readIfExists(const QString &path, unsigned *mode = nullptr,
-                                                  const QByteArray *same = nullptr);
+                                                  const QByteArray *same = nullptr, bool regular = false);
     // The head of the file: its first `size` bytes and one more, or all of
     // it when it is shorter, which `whole` then says. A missing file is
     // empty and whole.

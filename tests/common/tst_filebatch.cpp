@@ -33,6 +33,7 @@ private Q_SLOTS:
     void noteThatCannotBeWrittenInPlaceIsMadeAnew_data();
     void noteThatCannotBeWrittenInPlaceIsMadeAnew();
     void newFilesKeepWhatTheOldOnesWere();
+    void fileMadeALinkOnceNamedIsReadThroughIt();
     void newFilesTakeTheUmaskOldOnesKeepTheirMode_data();
     void newFilesTakeTheUmaskOldOnesKeepTheirMode();
     void nameTooLongIsRefusedBeforeAnyFileIsTouched_data();
@@ -546,6 +547,24 @@ void TestFileBatch::newFilesKeepWhatTheOldOnesWere()
     QVERIFY(QFileInfo(RecordFile::path(folder, QStringLiteral("Linked.txt"))).isSymLink());
     QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Real.txt")), QByteArray("new real"));
     QCOMPARE(TestEnvironment::readFile(folder, longName), QByteArray("new long"));
+}
+
+// A file made a symbolic link between the batch naming it and reading it is
+// read through the link, as any link is, not refused.
+void TestFileBatch::fileMadeALinkOnceNamedIsReadThroughIt()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString elsewhere = TestEnvironment::freshFolder(QStringLiteral("elsewhere"));
+    const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old\r\n");
+    TestEnvironment::writeFile(elsewhere, QStringLiteral("Real.txt"), "real\r\n");
+    FileBatch batch;
+    batch.transform(log, [](const QByteArray &before) { return before + "appended\r\n"; });
+    QVERIFY(QFile::remove(log));
+    QVERIFY(QFile::link(RecordFile::path(elsewhere, QStringLiteral("Real.txt")), log));
+    batch.commit();
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("real\r\nappended\r\n"));
+    QCOMPARE(TestEnvironment::readFile(elsewhere, QStringLiteral("Real.txt")), QByteArray("real\r\n"));
 }
 
 void TestFileBatch::newFilesTakeTheUmaskOldOnesKeepTheirMode_data()
