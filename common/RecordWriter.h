@@ -18,6 +18,8 @@ class RecordWriter
 public:
     static QByteArray field(const RecordValue &value);
     static QByteArray line(const QList<RecordValue> &values);
+    // The same for fields given in place, without a list.
+    static QByteArray line(std::initializer_list<RecordValue> values);
     // A text read from a file and about to be written back: one holding a
     // double quote would not read back as it was, so it is the TypeMismatch
     // error naming the file (and the line, when known) instead.

@@ -37,11 +37,15 @@ void Windows1252::appendEncoded(QByteArray &out, QStringView text)
 {
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char *dst = out.data() + start;
+    encodeInto(out.data() + start, text);
+}
+
+char *Windows1252::encodeInto(char *to, QStringView text)
+{
     for (QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            *dst++ = char(u);
+            *to++ = char(u);
             continue;
         }
         char byte = '?';
@@ -51,6 +55,7 @@ void Windows1252::appendEncoded(QByteArray &out, QStringView text)
                 break;
             }
         }
-        *dst++ = byte;
+        *to++ = byte;
     }
+    return to;
 }

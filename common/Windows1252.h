@@ -11,4 +11,7 @@ QString decode(QByteArrayView bytes);
 QByteArray encode(QStringView text);
 // encode(text) added at the end of `out`.
 void appendEncoded(QByteArray &out, QStringView text);
+// encode(text) written from `to`, which has room for text.size() bytes;
+// where it ends.
+char *encodeInto(char *to, QStringView text);
 }

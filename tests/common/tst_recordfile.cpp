@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 #include <QElapsedTimer>
 
 #include <csignal>
@@ -72,6 +74,11 @@ void TestRecordFile::writesOneLinePerRecord_data()
     QTest::newRow("large and small")
         << QList<RecordValue>{RecordValue::dbl(123456789012.0), RecordValue::dbl(0.000015)}
         << QByteArray("123456789012,0.000015\r\n");
+    QTest::newRow("widest whole numbers")
+        << QList<RecordValue>{RecordValue::whole(std::numeric_limits<qint64>::min()), RecordValue::text(""),
+                              RecordValue::whole(std::numeric_limits<qint64>::max())}
+        << QByteArray("-9223372036854775808,\"\",9223372036854775807\r\n");
+    QTest::newRow("no value") << QList<RecordValue>{} << QByteArray("\r\n");
 }
 
 void TestRecordFile::writesOneLinePerRecord()
