@@ -1,5 +1,6 @@
 #include "Windows1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -15,12 +16,16 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 QString Windows1252::decode(QByteArrayView bytes)
 {
-    QString out;
-    out.resize(bytes.size());
+    // Latin-1 but for the bytes 0x80 to 0x9F, which most texts never hold.
+    QString out = QString::fromLatin1(bytes);
+    const auto high = [](char c) { return static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) <= 0x9F; };
+    qsizetype i = std::find_if(bytes.begin(), bytes.end(), high) - bytes.begin();
+    if (i == bytes.size())
+        return out;
     QChar *dst = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        dst[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
+    for (; i < bytes.size(); ++i) {
+        if (high(bytes[i]))
+            dst[i] = QChar(kHigh[static_cast<unsigned char>(bytes[i]) - 0x80]);
     }
     return out;
 }

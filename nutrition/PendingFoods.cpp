@@ -4,6 +4,8 @@
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
 
+#include <utility>
+
 const QString PendingFoods::kFileName = QStringLiteral("TempFood.txt");
 
 QString PendingFoods::path(const QString &dataFolder)
@@ -26,6 +28,7 @@ QByteArray PendingFoods::line(const PendingFoodRecord &record)
 QList<PendingFoodRecord> PendingFoods::parse(const QByteArray &bytes, const QString &fileName)
 {
     QList<PendingFoodRecord> out;
+    out.reserve(lineCount(bytes));
     RecordReader r(bytes, fileName);
     // The empty first line is one empty field; whatever stands there is
     // dropped with it.
@@ -39,7 +42,7 @@ QList<PendingFoodRecord> PendingFoods::parse(const QByteArray &bytes, const QStr
         rec.food = r.readText();
         rec.calories = r.readText();
         rec.servings = r.readText();
-        out.append(rec);
+        out.append(std::move(rec));
     }
     return out;
 }
