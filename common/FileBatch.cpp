@@ -877,7 +877,7 @@ void FileBatch::append(const QString &path, const QByteArray &lines)
 {
     Change &c = changeOf(path);
     make(c);
-    c.after.remove(0, RecordReader::byteOrderMarkSize(c.after));
+    c.after.remove(0, RecordReader::droppableByteOrderMarkSize(c.after));
     if (!c.after.isEmpty() && !c.after.endsWith('\n') && !c.after.endsWith('\r'))
         c.after += "\r\n";
     c.after += lines;

@@ -61,6 +61,14 @@ public:
     {
         return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     }
+    // The size of the byte-order mark a writer may drop from the start of
+    // `bytes`: none when the same three bytes follow it, which are text and
+    // would be taken for the mark once it went.
+    static qsizetype droppableByteOrderMarkSize(QByteArrayView bytes)
+    {
+        const qsizetype mark = byteOrderMarkSize(bytes);
+        return mark > 0 && byteOrderMarkSize(bytes.sliced(mark)) == 0 ? mark : 0;
+    }
 
     // True once every byte has been consumed; directly after the last record
     // of a file the program wrote, and at once for an empty file.

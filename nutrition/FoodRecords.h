@@ -32,7 +32,7 @@ QList<Record> foodRecordsOf(const QString &path, ReadOne readOne, QString &probl
 // mark another program put at its start goes, as in every rewrite.
 inline QByteArray withRecordsAppended(QByteArray bytes, const QByteArray &lines)
 {
-    bytes.remove(0, RecordReader::byteOrderMarkSize(bytes));
+    bytes.remove(0, RecordReader::droppableByteOrderMarkSize(bytes));
     qsizetype end = bytes.size();
     while (end > 0 && (bytes[end - 1] == ' ' || bytes[end - 1] == '\t' || bytes[end - 1] == '\r'
                        || bytes[end - 1] == '\n'))

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void newFilesTakeTheUmaskOldOnesKeepTheirMode();
     void nameTooLongIsRefusedBeforeAnyFileIsTouched_data();
     void nameTooLongIsRefusedBeforeAnyFileIsTouched();
+    void appendDropsAByteOrderMark_data();
     void appendDropsAByteOrderMark();
     void removeGoesWithTheBatch_data();
     void removeGoesWithTheBatch();
@@ -665,13 +666,26 @@ void TestFileBatch::nameTooLongIsRefusedBeforeAnyFileIsTouched()
 }
 
 // A file another program began with a UTF-8 byte-order mark is written
-// back without it: the record reader skips it anyway.
+// back without it: the record reader skips it anyway. One followed by the
+// same bytes as text stays, so that the text keeps them.
+void TestFileBatch::appendDropsAByteOrderMark_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("a mark") << QByteArray("\xEF\xBB\xBF\"a\"\r\n") << QByteArray("\"a\"\r\n\"b\"\r\n");
+    QTest::newRow("a mark, then its bytes as text")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF-a\",1\r\n")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF-a\",1\r\n\"b\"\r\n");
+}
+
 void TestFileBatch::appendDropsAByteOrderMark()
 {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
     const QString folder = TestEnvironment::freshFolder();
-    TestEnvironment::writeFile(folder, QStringLiteral("List.txt"), "\xEF\xBB\xBF\"a\"\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("List.txt"), before);
     RecordFile::append(RecordFile::path(folder, QStringLiteral("List.txt")), "\"b\"\r\n");
-    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("List.txt")), QByteArray("\"a\"\r\n\"b\"\r\n"));
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("List.txt")), after);
 }
 
 void TestFileBatch::formComesBackOnlyWithTheBytesWritten_data()
