@@ -17,6 +17,9 @@ constexpr std::array<char16_t, 32> kHigh = {
 QString Windows1252::decode(QByteArrayView bytes)
 {
     // Latin-1 but for the bytes 0x80 to 0x9F, which most texts never hold.
+    // An empty text is never a null one, whatever it was decoded from.
+    if (bytes.isEmpty())
+        return QString(0, Qt::Uninitialized);
     QString out = QString::fromLatin1(bytes);
     const auto high = [](char c) { return static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) <= 0x9F; };
     qsizetype i = std::find_if(bytes.begin(), bytes.end(), high) - bytes.begin();
