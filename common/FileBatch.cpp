@@ -549,6 +549,34 @@ Note readNote(const QString &folder)
     }
 }
 
+// What this program keeps by path from one batch to the next, shared by
+// every thread that saves.
+template <typename Value>
+class ProcessTable
+{
+public:
+    // The value kept for `key`, or a default one.
+    Value value(const QString &key) const
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        return m_values.value(key);
+    }
+    void insert(const QString &key, Value value)
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        m_values.insert(key, std::move(value));
+    }
+    void remove(const QString &key)
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        m_values.remove(key);
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    QHash<QString, Value> m_values;
+};
+
 // The last note this program wrote in each folder and carried out whole
 // (every file it names replaced, none removed), and the folders of its
 // files. A note that still holds those very bytes (its batch's own random
@@ -564,32 +592,21 @@ public:
     };
     static std::optional<QSet<QString>> foldersIfSame(const QString &folder, const QByteArray &bytes)
     {
-        const std::lock_guard<std::mutex> guard(lock());
-        const auto it = notes().constFind(folder);
-        if (it == notes().cend() || it->bytes != bytes)
+        const Finished finished = notes().value(folder);
+        if (finished.bytes.isEmpty() || finished.bytes != bytes)
             return std::nullopt;
-        return it->folders;
+        return finished.folders;
     }
     static void set(const QString &folder, const QByteArray &bytes, const QSet<QString> &folders)
     {
-        const std::lock_guard<std::mutex> guard(lock());
         notes().insert(folder, Finished{bytes, folders});
     }
-    static void forget(const QString &folder)
-    {
-        const std::lock_guard<std::mutex> guard(lock());
-        notes().remove(folder);
-    }
+    static void forget(const QString &folder) { notes().remove(folder); }
 
 private:
-    static std::mutex &lock()
+    static ProcessTable<Finished> &notes()
     {
-        static std::mutex m;
-        return m;
-    }
-    static QHash<QString, Finished> &notes()
-    {
-        static QHash<QString, Finished> n;
+        static ProcessTable<Finished> n;
         return n;
     }
 };
@@ -707,15 +724,10 @@ public:
         QByteArray bytes;
         QByteArray form;
     };
-    static Kept of(const QString &target)
-    {
-        const std::lock_guard<std::mutex> guard(lock());
-        return files().value(target);
-    }
+    static Kept of(const QString &target) { return files().value(target); }
     // The file now holds `bytes` in `form` (in no known form when empty).
     static void set(const QString &target, const QByteArray &bytes, const QByteArray &form)
     {
-        const std::lock_guard<std::mutex> guard(lock());
         if (form.isEmpty())
             files().remove(target);
         else
@@ -725,14 +737,9 @@ public:
     static void forget(const QString &target) { set(target, QByteArray(), QByteArray()); }
 
 private:
-    static std::mutex &lock()
+    static ProcessTable<Kept> &files()
     {
-        static std::mutex m;
-        return m;
-    }
-    static QHash<QString, Kept> &files()
-    {
-        static QHash<QString, Kept> f;
+        static ProcessTable<Kept> f;
         return f;
     }
 };
