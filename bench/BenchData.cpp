@@ -48,7 +48,7 @@ void scales(benchmark::internal::Benchmark *b)
 void saveScales(benchmark::internal::Benchmark *b)
 {
     for (int scale : {1, 10, 100})
-        b->Args({scale, 0})->Args({scale, 1});
+        b->Args({scale, 0})->Args({scale, 1})->Args({scale, 2});
     b->Unit(benchmark::kMillisecond);
 }
 
@@ -146,6 +146,11 @@ Snapshot::Snapshot(const Folder &folder, const QStringList &names)
 {
     for (const QString &name : names)
         m_files.append({folder.file(name), RecordFile::read(folder.file(name))});
+}
+
+QString Snapshot::folder() const
+{
+    return QFileInfo(m_files.first().first).absolutePath();
 }
 
 void Snapshot::restore() const

@@ -4,6 +4,7 @@
 // the program itself writes it, with plausible values, in a temporary
 // folder that is removed when the folder object goes.
 
+#include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/Settings.h"
 
@@ -33,9 +34,11 @@ inline const QDate kNewest(2049, 12, 31);
 // Gives a case its sizes: 1, 10 and 100 times the design sizes, in
 // milliseconds.
 void scales(benchmark::internal::Benchmark *b);
-// Gives a save its sizes, each twice: a session's first save into its files
-// (second argument 0), and a save into files the program itself wrote last
-// (1), as every later save of a session finds them.
+// Gives a save its sizes, each three times (the second argument): a
+// session's first save into files the program wrote in an earlier run (0),
+// a save into files a save of the same session wrote last, as every later
+// save of a session finds them (1), and a save into files another program
+// changed, whose every record is checked (2).
 void saveScales(benchmark::internal::Benchmark *b);
 
 // A weight-training log of `entries` one-line entries of `sets` sets.
@@ -87,6 +90,8 @@ public:
     // Puts every file back as a save leaves it, flushed to the disk, so that
     // the timed save pays for none of it; call with the timing paused.
     void restore() const;
+    // The folder of the files.
+    QString folder() const;
 
     // Times the floor of the save that just ran: the files it changed
     // (those that no longer hold their snapshot), written as writeFloor()
@@ -107,23 +112,33 @@ private:
 };
 
 // Times `save` (which answers an error's text, empty when it saved): before
-// each run the files are put back as `files` holds them and, for a save
-// after one of its own (saveScales()), `prime` saves into them once; both
-// untimed. Each save is followed by its floor (Snapshot::timeFloor()),
-// untimed too.
+// each run the files are put back as `files` holds them; then, as the save's
+// second argument (saveScales()) asks, `prime` saves into them once and the
+// session ends and a new one starts (0), `prime` saves into them once (1),
+// or a new session starts (2). A session ends as the program ends, keeping
+// its files' forms (FileBatch::keepForms()), and starts as the program
+// starts (FileBatch::recoverFolder()); all of it untimed. Each save is
+// followed by its floor (Snapshot::timeFloor()), untimed too.
 template <typename Prime, typename Save>
 void timeSaves(benchmark::State &state, Snapshot &files, Prime prime, Save save)
 {
-    const bool again = state.range(1) != 0;
+    const int64_t mode = state.range(1);
+    const QString folder = files.folder();
     for (auto _ : state) {
         state.PauseTiming();
         files.restore();
-        if (again) {
+        if (mode == 0 || mode == 1) {
             const QString refusal = prime();
             if (!refusal.isEmpty()) {
                 state.SkipWithError(qPrintable(refusal));
                 return;
             }
+        }
+        if (mode == 0)
+            FileBatch::keepForms(folder);
+        if (mode == 0 || mode == 2) {
+            FileBatch::forgetThisRun();
+            FileBatch::recoverFolder(folder);
         }
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();

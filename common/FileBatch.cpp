@@ -1,5 +1,7 @@
 #include "FileBatch.h"
 
+#include "KeptForms.h"
+
 #include "RecordFile.h"
 #include "RecordFileError.h"
 #include "RecordReader.h"
@@ -571,6 +573,27 @@ public:
         const std::lock_guard<std::mutex> guard(m_mutex);
         m_values.remove(key);
     }
+    // The value kept for `key`, which is then kept no more.
+    std::optional<Value> take(const QString &key)
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        const auto found = m_values.constFind(key);
+        if (found == m_values.cend())
+            return std::nullopt;
+        Value v = *found;
+        m_values.erase(found);
+        return v;
+    }
+    QHash<QString, Value> all() const
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        return m_values;
+    }
+    void clear()
+    {
+        const std::lock_guard<std::mutex> guard(m_mutex);
+        m_values.clear();
+    }
 
 private:
     mutable std::mutex m_mutex;
@@ -602,6 +625,7 @@ public:
         notes().insert(folder, Finished{bytes, folders});
     }
     static void forget(const QString &folder) { notes().remove(folder); }
+    static void forgetAll() { notes().clear(); }
 
 private:
     static ProcessTable<Finished> &notes()
@@ -715,7 +739,9 @@ Finishing finishCommitted(const QString &folder, bool trustFinished)
 
 // What this program last wrote into each file in a checked form, for the
 // next save into it (see MakeChecked). Only the last contents of a file are
-// kept, shared with the batch that wrote them: no copy is made.
+// kept, shared with the batch that wrote them: no copy is made. The forms
+// the last run kept (KeptForms) wait beside them until a save reads their
+// file or writes it.
 class FileBatch::Written
 {
 public:
@@ -728,6 +754,7 @@ public:
     // The file now holds `bytes` in `form` (in no known form when empty).
     static void set(const QString &target, const QByteArray &bytes, const QByteArray &form)
     {
+        lastRun().remove(target);
         if (form.isEmpty())
             files().remove(target);
         else
@@ -736,11 +763,73 @@ public:
     // What the file holds is not known: it is read and checked anew.
     static void forget(const QString &target) { set(target, QByteArray(), QByteArray()); }
 
+    // The form the last run kept for the file, when it read `bytes` now
+    // still holds what that run wrote (the same size and digest): from
+    // then on this run knows them as its own.
+    static QByteArray fromLastRun(const QString &target, const QByteArray &bytes)
+    {
+        const std::optional<KeptForms::Entry> kept = lastRun().take(target);
+        if (!kept || kept->size != bytes.size() || KeptForms::digest(bytes) != kept->digest)
+            return QByteArray();
+        files().insert(target, Kept{bytes, kept->form});
+        return kept->form;
+    }
+    // Takes up the forms kept in `folder`, unless a save of this run knows
+    // better.
+    static void readLastRun(const QString &folder)
+    {
+        std::optional<QByteArray> bytes;
+        try {
+            bytes = RecordFile::readIfExists(QDir(folder).filePath(QString::fromLatin1(KeptForms::kFileName)));
+        } catch (const RecordFileError &) {
+            return;
+        }
+        const auto entries = bytes ? KeptForms::decode(*bytes) : std::nullopt;
+        if (!entries)
+            return;
+        for (const KeptForms::Entry &e : *entries) {
+            const QString target = QFileInfo(QDir(folder).filePath(QFile::decodeName(e.name))).absoluteFilePath();
+            if (files().value(target).form.isEmpty())
+                lastRun().insert(target, e);
+        }
+    }
+    // Every form this run knows of the files of `folder`: those it wrote,
+    // and those the last run kept that no save of this one has touched.
+    static QList<KeptForms::Entry> inFolder(const QString &folder)
+    {
+        QHash<QByteArray, KeptForms::Entry> out;
+        const auto fileOf = [&](const QString &target) -> std::optional<QByteArray> {
+            const QFileInfo fi(target);
+            if (fi.absolutePath() != folder)
+                return std::nullopt;
+            return QFile::encodeName(fi.fileName());
+        };
+        for (const auto &[target, e] : lastRun().all().asKeyValueRange()) {
+            if (const auto name = fileOf(target))
+                out.insert(*name, KeptForms::Entry{*name, e.size, e.digest, e.form});
+        }
+        for (const auto &[target, kept] : files().all().asKeyValueRange()) {
+            if (const auto name = fileOf(target))
+                out.insert(*name, KeptForms::Entry{*name, kept.bytes.size(), KeptForms::digest(kept.bytes), kept.form});
+        }
+        return out.values();
+    }
+    static void forgetAll()
+    {
+        files().clear();
+        lastRun().clear();
+    }
+
 private:
     static ProcessTable<Kept> &files()
     {
         static ProcessTable<Kept> f;
         return f;
+    }
+    static ProcessTable<KeptForms::Entry> &lastRun()
+    {
+        static ProcessTable<KeptForms::Entry> l;
+        return l;
     }
 };
 
@@ -848,6 +937,8 @@ void FileBatch::load(Change &c)
     c.before = before ? std::move(*before) : QByteArray();
     c.after = c.before;
     c.form = c.existed && !kept.form.isEmpty() && c.before.isSharedWith(kept.bytes) ? kept.form : QByteArray();
+    if (c.existed && c.form.isEmpty())
+        c.form = Written::fromLastRun(c.target, c.before);
     c.loaded = true;
 }
 
@@ -1233,6 +1324,9 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
     // A folder not made yet has nothing to finish.
     if (!QFileInfo(folder).isDir())
         return out;
+    // What the last run kept of its files' forms; a file a batch finished
+    // below no longer matches its digest.
+    Written::readLastRun(folder);
     const FolderLock lock(folder);
     if (!lock.locked()) {
         // Another copy of the program keeps saving there: it finished
@@ -1268,4 +1362,25 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
     for (const QString &name : strays)
         dir.remove(name);
     return out;
+}
+
+void FileBatch::keepForms(const QString &folder)
+{
+    const QString dir = QFileInfo(folder).absoluteFilePath();
+    const QList<KeptForms::Entry> entries = Written::inFolder(dir);
+    if (entries.isEmpty())
+        return;
+    try {
+        FileBatch batch;
+        batch.write(QDir(dir).filePath(QString::fromLatin1(KeptForms::kFileName)), KeptForms::encode(entries));
+        batch.commit();
+    } catch (const RecordFileError &) {
+        // The next run checks every file it saves into, as it would anyway.
+    }
+}
+
+void FileBatch::forgetThisRun()
+{
+    Written::forgetAll();
+    FinishedNotes::forgetAll();
 }

@@ -125,6 +125,19 @@ public:
     // The same; false when a committed batch could not be finished.
     static bool recover(const QString &folder) { return recoverFolder(folder).ok(); }
 
+    // Keeps the forms this run knows of the files of `folder` (those it
+    // wrote last, those the last run kept of files it left alone) in the
+    // folder's hidden file (KeptForms), so that the next run's first saves
+    // need not check those files record by record when they are still as
+    // they were. Run as the program ends; recoverFolder(), at the next start,
+    // takes them up. Nothing is lost when they cannot be kept: the next run
+    // checks every file as it would anyway.
+    static void keepForms(const QString &folder);
+    // Forgets what this run knows of the files it wrote and of the notes it
+    // carried out, as the next run of the program starts with nothing: for
+    // tests and measurements.
+    static void forgetThisRun();
+
 private:
     struct Change
     {

@@ -1,4 +1,5 @@
 #include "common/FileBatch.h"
+#include "common/KeptForms.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "support/TestEnvironment.h"
@@ -47,9 +48,18 @@ private Q_SLOTS:
     void removalThatCannotBeFinishedIsGivenUp();
     void formComesBackOnlyWithTheBytesWritten_data();
     void formComesBackOnlyWithTheBytesWritten();
+    void formKeptForTheNextRun_data();
+    void formKeptForTheNextRun();
+    void keptFormsReadBackOnlyWhole_data();
+    void keptFormsReadBackOnlyWhole();
+    void digestTellsEveryChange_data();
+    void digestTellsEveryChange();
 
 private:
     using Files = QMap<QString, QByteArray>;
+    // The form and the bytes a batch's make is handed for `path` ("none"
+    // for no make), which it saves with a line more.
+    static std::pair<QByteArray, QByteArray> nextSaveSees(const QString &path);
     // Every file of the folder, hidden ones too, but the folder's lock file
     // (empty, and there for good once a batch has saved there).
     static Files files(const QString &folder);
@@ -688,6 +698,20 @@ void TestFileBatch::appendDropsAByteOrderMark()
     QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("List.txt")), after);
 }
 
+std::pair<QByteArray, QByteArray> TestFileBatch::nextSaveSees(const QString &path)
+{
+    QByteArray seen("none");
+    QByteArray seenBytes;
+    FileBatch batch;
+    batch.transformChecked(path, [&](const QByteArray &before, QByteArrayView was) {
+        seen = was.toByteArray();
+        seenBytes = before;
+        return FileBatch::Checked{before + "d\r\n", QByteArray()};
+    });
+    batch.commit();
+    return {seen, seenBytes};
+}
+
 void TestFileBatch::formComesBackOnlyWithTheBytesWritten_data()
 {
     // A batch writes Log.txt ("a\r\nb\r\n") in the form "checked"; then
@@ -744,18 +768,167 @@ void TestFileBatch::formComesBackOnlyWithTheBytesWritten()
         QVERIFY_THROWS_EXCEPTION(RecordFileError, batch.commit());
     }
     const QByteArray there = QFile::exists(log) ? TestEnvironment::readFile(folder, QStringLiteral("Log.txt")) : QByteArray();
-    QByteArray seen("none");
-    QByteArray seenBytes;
-    FileBatch batch;
-    batch.transformChecked(log, [&](const QByteArray &before, QByteArrayView was) {
-        seen = was.toByteArray();
-        seenBytes = before;
-        return FileBatch::Checked{before + "d\r\n", QByteArray()};
-    });
-    batch.commit();
+    const auto [seen, seenBytes] = nextSaveSees(log);
     QCOMPARE(seen, form);
     // Whatever came with it, the make was handed the file as it stood.
     QCOMPARE(seenBytes, there);
+}
+
+void TestFileBatch::formKeptForTheNextRun_data()
+{
+    // A run writes Log.txt ("a\r\nb\r\n") in the form "checked" and, as it
+    // ends, keeps the forms (unless `kept` is false); then `meanwhile`
+    // happens, and the next run's first batch's make is handed `form`.
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QByteArray>("form");
+    QTest::newRow("nothing") << true << QString() << QByteArray("checked");
+    QTest::newRow("a run between that saved another file") << true << QStringLiteral("other run")
+                                                            << QByteArray("checked");
+    QTest::newRow("the run ended without keeping them") << false << QString() << QByteArray();
+    QTest::newRow("one byte changed, the size kept") << true << QStringLiteral("byte") << QByteArray();
+    QTest::newRow("a byte more") << true << QStringLiteral("longer") << QByteArray();
+    QTest::newRow("a run between that saved it without a form") << true << QStringLiteral("plain run")
+                                                                << QByteArray();
+    QTest::newRow("kept forms cut short") << true << QStringLiteral("cut") << QByteArray();
+    QTest::newRow("kept forms edited") << true << QStringLiteral("edited") << QByteArray();
+}
+
+// A new run of the program (FileBatch::forgetThisRun(), then
+// recoverFolder() as the start runs it) takes up the forms the last one
+// kept, for files that still hold what it wrote.
+void TestFileBatch::formKeptForTheNextRun()
+{
+    QFETCH(bool, kept);
+    QFETCH(QString, meanwhile);
+    QFETCH(QByteArray, form);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    const QString other = RecordFile::path(folder, QStringLiteral("Other.txt"));
+    const QString keptFile = QDir(folder).filePath(QString::fromLatin1(KeptForms::kFileName));
+    const auto newRun = [&] {
+        FileBatch::forgetThisRun();
+        QVERIFY(FileBatch::recover(folder));
+    };
+    const auto writeChecked = [&](const QString &path, const QByteArray &bytes) {
+        FileBatch batch;
+        batch.transformChecked(path, [&](const QByteArray &, QByteArrayView) {
+            return FileBatch::Checked{bytes, "checked"};
+        });
+        batch.commit();
+    };
+    newRun();
+    writeChecked(log, "a\r\nb\r\n");
+    if (kept)
+        FileBatch::keepForms(folder);
+    if (meanwhile == u"other run" || meanwhile == u"plain run") {
+        newRun();
+        if (meanwhile == u"other run")
+            writeChecked(other, "x\r\n");
+        else
+            RecordFile::write(log, "a\r\nc\r\n");
+        FileBatch::keepForms(folder);
+    } else if (meanwhile == u"byte") {
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "a\r\nc\r\n");
+    } else if (meanwhile == u"longer") {
+        TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "a\r\nb\r\nc");
+    } else if (meanwhile == u"cut") {
+        QFile f(keptFile);
+        QVERIFY(f.resize(f.size() - 1));
+    } else if (meanwhile == u"edited") {
+        QByteArray bytes = TestEnvironment::readFile(folder, QString::fromLatin1(KeptForms::kFileName));
+        bytes.replace("checked", "checkeD");
+        TestEnvironment::writeFile(folder, QString::fromLatin1(KeptForms::kFileName), bytes);
+    }
+    newRun();
+    const QByteArray there = TestEnvironment::readFile(folder, QStringLiteral("Log.txt"));
+    const auto [seen, seenBytes] = nextSaveSees(log);
+    QCOMPARE(seen, form);
+    QCOMPARE(seenBytes, there);
+    FileBatch::forgetThisRun();
+}
+
+void TestFileBatch::keptFormsReadBackOnlyWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("whole");
+    const QByteArray good = KeptForms::encode({{"B.txt", 12, 0xfedcba9876543210ULL, "b form, new at 0 5"},
+                                               {"A.txt", 0, 1, "a"}});
+    QTest::newRow("as written") << good << true;
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("no entries") << KeptForms::encode({}) << true;
+    QTest::newRow("cut short") << good.chopped(1) << false;
+    QTest::newRow("a byte more") << good + 'x' << false;
+    QByteArray flipped = good;
+    flipped[flipped.size() - 3] = char(flipped[flipped.size() - 3] ^ 1);
+    QTest::newRow("a byte of an entry changed") << flipped << false;
+    QByteArray heading = good;
+    heading.replace("pulsar-forms 1", "pulsar-forms 2");
+    QTest::newRow("another version's heading") << heading << false;
+    QTest::newRow("no line end") << good.left(good.indexOf('\n')) << false;
+    // Whole, but not as encode() writes entries: each name once, in order.
+    const auto whole = [](const QByteArray &body) {
+        return "pulsar-forms 1 " + QByteArray::number(body.size()) + ' '
+               + QByteArray::number(KeptForms::digest(body), 16).rightJustified(16, '0') + '\n' + body;
+    };
+    const QByteArray a = QByteArray("A.txt") + '\0' + "0 0000000000000001 a" + '\0';
+    const QByteArray b = QByteArray("B.txt") + '\0' + "0 0000000000000001 b" + '\0';
+    QTest::newRow("as encode() writes them, wrapped by hand") << whole(a + b) << true;
+    QTest::newRow("names out of order") << whole(b + a) << false;
+    QTest::newRow("one name twice") << whole(a + a) << false;
+}
+
+// The forms' file, read back whole or not at all.
+void TestFileBatch::keptFormsReadBackOnlyWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, whole);
+    const auto entries = KeptForms::decode(bytes);
+    QCOMPARE(entries.has_value(), whole);
+    if (!whole)
+        return;
+    // Read back as written, in the order of their names.
+    QCOMPARE(KeptForms::encode(*entries), bytes);
+    for (qsizetype i = 1; i < entries->size(); ++i)
+        QVERIFY(entries->at(i - 1).name < entries->at(i).name);
+}
+
+void TestFileBatch::digestTellsEveryChange_data()
+{
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QByteArray text;
+    for (int i = 0; i < 100; ++i)
+        text += char('a' + i % 26);
+    QByteArray last = text;
+    last[99] = 'z';
+    QByteArray first = text;
+    first[0] = 'b';
+    // Two words of eight bytes swapped, each in another of the four lanes.
+    QByteArray swapped = text;
+    swapped.replace(0, 8, text.mid(8, 8)).replace(8, 8, text.mid(0, 8));
+    QTest::newRow("its first byte") << text << first;
+    QTest::newRow("its last byte") << text << last;
+    QTest::newRow("two of its words swapped") << text << swapped;
+    QTest::newRow("a zero byte more") << text << text + '\0';
+    QTest::newRow("a zero byte more after a full word") << QByteArray(32, '\0') << QByteArray(33, '\0');
+    QTest::newRow("no byte and one zero byte") << QByteArray() << QByteArray(1, '\0');
+}
+
+// A file changed in any of these ways never matches the digest of what was
+// written: its first save then checks it record by record.
+void TestFileBatch::digestTellsEveryChange()
+{
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QCOMPARE(KeptForms::digest(a), KeptForms::digest(QByteArray(a.constData(), a.size())));
+    QVERIFY(KeptForms::digest(a) != KeptForms::digest(b));
+    // Every single bit, too.
+    for (qsizetype i = 0; i < b.size() * 8; ++i) {
+        QByteArray c = b;
+        c[i / 8] = char(c[i / 8] ^ (1 << (i % 8)));
+        QVERIFY2(KeptForms::digest(c) != KeptForms::digest(b), qPrintable(QString::number(i)));
+    }
 }
 
 void TestFileBatch::removeGoesWithTheBatch_data()

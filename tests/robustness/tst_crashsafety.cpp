@@ -1,6 +1,7 @@
 #include "CrashSaves.h"
 
 #include "common/FileBatch.h"
+#include "common/KeptForms.h"
 #include "common/RecordFile.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
@@ -35,7 +36,8 @@
 
 // A process killed in the middle of saving (workouts, weighings, custom
 // exercises, food picks, the Enter of a day's foods, deleting a logged food,
-// adding a food to a list, deleting an exercise with its log)
+// adding a food to a list, deleting an exercise with its log, keeping the
+// forms of its files for the next run)
 // leaves every data file whole, and all of them together as they were before
 // the interrupted save or, once the start's recovery has run, as that save
 // left them: never a mixture or a cut-off file.
@@ -82,6 +84,9 @@ TestCrashSafety::Child TestCrashSafety::startSaving(const QString &folder, const
             CrashSaves::saveNext(folder, settings);
             if (::write(fds[1], "s", 1) != 1)
                 ::_exit(1);
+            // As the program keeps its files' forms when it ends; the next
+            // child, a new run, starts from them.
+            FileBatch::keepForms(folder);
         }
     }
     ::close(fds[1]);
@@ -130,8 +135,10 @@ QStringList TestCrashSafety::hiddenFiles(const QString &folder)
 {
     QStringList out;
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        // The folder's lock file stays, empty, once a save has locked it.
-        if (name.startsWith(u'.') && name != FileBatch::kLockFileName)
+        // The folder's lock file stays, empty, once a save has locked it;
+        // the forms kept for the next run stay too.
+        if (name.startsWith(u'.') && name != FileBatch::kLockFileName
+            && name != QLatin1String(KeptForms::kFileName))
             out.append(name);
     }
     return out;

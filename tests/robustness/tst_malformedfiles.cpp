@@ -1,3 +1,4 @@
+#include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "common/SettingKeys.h"
@@ -53,6 +54,10 @@ private Q_SLOTS:
     // a save compares with what it wrote instead of checking them anew.
     void actionsOnFilesDamagedAfterASave_data() { actionsOnDamagedFiles_data(); }
     void actionsOnFilesDamagedAfterASave() { checkAction(true); }
+    // The same after a save of the last run, which kept its files' forms
+    // for the next one as the program ends.
+    void actionsOnFilesDamagedAfterTheLastRun_data() { actionsOnDamagedFiles_data(); }
+    void actionsOnFilesDamagedAfterTheLastRun() { checkAction(true, true); }
     void reportsOfDamagedFiles_data();
     void reportsOfDamagedFiles();
     void sheetReportsOfDamagedFiles_data();
@@ -64,7 +69,7 @@ private:
     static QString actOnFoodFile(const QString &file, const QString &folder);
     // Damages the file of the row and runs its action, after the same action
     // on the sound files when `savedFirst`.
-    static void checkAction(bool savedFirst);
+    static void checkAction(bool savedFirst, bool newRun = false);
     static void foodRows();
     static void checkReadsWhole(const QString &folder);
 };
@@ -328,7 +333,7 @@ void TestMalformedFiles::foodRows()
     row(kFoodJournal, "value beyond 32 bits", "\"07-Dec-26\",2147483648\r\n", FileError);
 }
 
-void TestMalformedFiles::checkAction(bool savedFirst)
+void TestMalformedFiles::checkAction(bool savedFirst, bool newRun)
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
@@ -342,6 +347,11 @@ void TestMalformedFiles::checkAction(bool savedFirst)
         QCOMPARE(actOn(file, folder, settings), QString());
         // The foods to enter picked again.
         TestEnvironment::writeFile(folder, kPendingFoods, soundFiles()[kPendingFoods]);
+        if (newRun) {
+            FileBatch::keepForms(folder);
+            FileBatch::forgetThisRun();
+            QVERIFY(FileBatch::recover(folder));
+        }
     }
     TestEnvironment::writeFile(folder, file, bytes);
     const QByteArray path = QFile::encodeName(RecordFile::path(folder, file));

@@ -1,4 +1,5 @@
 #include "common/DateText.h"
+#include "common/FileBatch.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "support/BothWays.h"
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void aerobicLogInsertions_data();
     void aerobicLogInsertions();
     void journalChangedSinceItWasWrittenIsCheckedAgain();
+    void journalOfTheLastRunIsTakenUpOrCheckedAgain_data();
+    void journalOfTheLastRunIsTakenUpOrCheckedAgain();
 
 private:
     // The dates the saves of each case are made for, in turn: a day before
@@ -179,6 +182,51 @@ void TestWrittenForms::journalChangedSinceItWasWrittenIsCheckedAgain()
         QCOMPARE(e.line(), 5);
     }
     QCOMPARE(TestEnvironment::readFile(folder, CalorieJournal::kExerciseFileName), damaged);
+}
+
+void TestWrittenForms::journalOfTheLastRunIsTakenUpOrCheckedAgain_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("as the last run left it") << false;
+    QTest::newRow("a date damaged since, the size kept") << true;
+}
+
+// Saved into twice by one run of the program, which keeps the forms as it
+// ends; the next run's first save makes the very bytes a save that reads
+// every record makes, and still refuses a journal damaged in between.
+void TestWrittenForms::journalOfTheLastRunIsTakenUpOrCheckedAgain()
+{
+    QFETCH(bool, damaged);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString name = CalorieJournal::kExerciseFileName;
+    const QString path = RecordFile::path(folder, name);
+    TestEnvironment::writeFile(folder, name, "\"09-Dec-26\",100\r\n\"05-Dec-26\",20\r\n\"01-Nov-26\",7\r\n");
+    FileBatch::forgetThisRun();
+    QVERIFY(FileBatch::recover(folder));
+    CalorieJournal::insert(path, QDate(2026, 12, 10), 142.5f);
+    CalorieJournal::insert(path, QDate(2026, 12, 6), -36.25f);
+    FileBatch::keepForms(folder);
+    FileBatch::forgetThisRun();
+    QByteArray before = TestEnvironment::readFile(folder, name);
+    if (damaged) {
+        before[before.indexOf("01-Nov-26") + 3] = 'X';
+        TestEnvironment::writeFile(folder, name, before);
+    }
+    QVERIFY(FileBatch::recover(folder));
+    if (!damaged) {
+        const QByteArray expected = CalorieJournal::inserted(before, name, QDate(2026, 12, 7), 5);
+        CalorieJournal::insert(path, QDate(2026, 12, 7), 5);
+        QCOMPARE(TestEnvironment::readFile(folder, name), expected);
+    } else {
+        try {
+            CalorieJournal::insert(path, QDate(2026, 12, 7), 5);
+            QFAIL("the damaged journal was saved into");
+        } catch (const RecordFileError &e) {
+            QCOMPARE(e.line(), 5);
+        }
+        QCOMPARE(TestEnvironment::readFile(folder, name), before);
+    }
+    FileBatch::forgetThisRun();
 }
 
 QTEST_GUILESS_MAIN(TestWrittenForms)
