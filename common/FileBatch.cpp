@@ -751,6 +751,17 @@ public:
         QByteArray form;
     };
     static Kept of(const QString &target) { return files().value(target); }
+    // The size the file had when this run or the last one wrote it in a
+    // form; none when neither did.
+    static std::optional<qint64> sizeWritten(const QString &target)
+    {
+        const Kept kept = of(target);
+        if (!kept.form.isEmpty())
+            return kept.bytes.size();
+        if (const auto entry = lastRun().value(target); !entry.form.isEmpty())
+            return entry.size;
+        return std::nullopt;
+    }
     // The file now holds `bytes` in `form` (in no known form when empty).
     static void set(const QString &target, const QByteArray &bytes, const QByteArray &form)
     {
@@ -1091,13 +1102,13 @@ void FileBatch::commit()
         const Change &c = m_changes[i];
         if (!c.staged)
             continue;
-        // A file not read yet is as large as this program last wrote it,
-        // or as it stands.
+        // A file not read yet is as large as this program (this run or the
+        // last) last wrote it, or as it stands.
         qint64 size = c.after.size();
         if (!c.loaded) {
             struct stat st;
-            const Written::Kept kept = Written::of(c.target);
-            size = !kept.form.isEmpty()                                               ? kept.bytes.size()
+            const std::optional<qint64> written = Written::sizeWritten(c.target);
+            size = written                                                    ? *written
                    : ::stat(QFile::encodeName(c.path).constData(), &st) == 0 ? qint64(st.st_size)
                                                                              : 0;
         }

@@ -20,11 +20,12 @@ inline quint64 word(const char *p)
     return w;
 }
 
-// One word into a lane: multiplied so that each of its bits reaches the
-// bits above it, turned so that the high ones come down, multiplied again.
+// One word into a lane: mixed in, multiplied so that each of its bits
+// reaches the bits above it, and turned so that the high ones come down.
+// Each step is one-to-one, so a word that differs leaves its lane different.
 inline quint64 take(quint64 lane, quint64 w)
 {
-    return std::rotl(lane ^ (w * kOdd2), 31) * kOdd1;
+    return std::rotl((lane ^ w) * kOdd1, 29);
 }
 
 // Every bit of `h` made to reach every bit of the result.
@@ -44,22 +45,27 @@ quint64 digest(QByteArrayView bytes)
 {
     const char *p = bytes.data();
     const qsizetype n = bytes.size();
-    // Four lanes of eight bytes each, independent of one another so that
-    // the processor works on all four at once.
-    quint64 lanes[4] = {kOdd1, kOdd2, kOdd3, kOdd4};
+    // Eight lanes of eight bytes each, independent of one another so that
+    // the processor works on all of them at once.
+    quint64 a = kOdd1, b = kOdd2, c = kOdd3, d = kOdd4, e = ~kOdd1, f = ~kOdd2, g = ~kOdd3, k = ~kOdd4;
     qsizetype i = 0;
-    for (; i + 32 <= n; i += 32) {
-        lanes[0] = take(lanes[0], word(p + i));
-        lanes[1] = take(lanes[1], word(p + i + 8));
-        lanes[2] = take(lanes[2], word(p + i + 16));
-        lanes[3] = take(lanes[3], word(p + i + 24));
+    for (; i + 64 <= n; i += 64) {
+        a = take(a, word(p + i));
+        b = take(b, word(p + i + 8));
+        c = take(c, word(p + i + 16));
+        d = take(d, word(p + i + 24));
+        e = take(e, word(p + i + 32));
+        f = take(f, word(p + i + 40));
+        g = take(g, word(p + i + 48));
+        k = take(k, word(p + i + 56));
     }
+    const quint64 lanes[8] = {a, b, c, d, e, f, g, k};
     // The size first, so that a file one zero byte longer is told apart.
     quint64 h = spread(quint64(n) ^ kOdd3);
     for (const quint64 lane : lanes)
-        h = take(h, spread(lane));
+        h = spread(take(h, lane));
     for (; i + 8 <= n; i += 8)
-        h = take(h, word(p + i));
+        h = spread(take(h, word(p + i)));
     if (i < n) {
         quint64 w = 0;
         std::memcpy(&w, p + i, size_t(n - i));
