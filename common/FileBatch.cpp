@@ -817,7 +817,7 @@ public:
         };
         for (const auto &[target, e] : lastRun().all().asKeyValueRange()) {
             if (const auto name = fileOf(target))
-                out.insert(*name, KeptForms::Entry{*name, e.size, e.digest, e.form});
+                out.insert(*name, e);
         }
         for (const auto &[target, kept] : files().all().asKeyValueRange()) {
             if (const auto name = fileOf(target))
