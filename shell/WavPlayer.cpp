@@ -2,30 +2,90 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QAudioDevice>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QThreadPool>
 
 namespace {
 
-class SoundEffectChannel : public WavPlayer::Channel
+// Stands for the real channel until its factory is found on a thread of its
+// own; remembers the one sound asked for meanwhile.
+class LoadingChannel : public WavPlayer::Channel
 {
 public:
+    explicit LoadingChannel(WavPlayer::FactoryLoader loader)
+        : m_loader(std::move(loader)), m_link(std::make_shared<Link>(Link{this}))
+    {
+    }
+    ~LoadingChannel() override { m_link->owner = nullptr; }
+
     void play(const QUrl &source) override
     {
-        // No audio device: silence.
-        if (QMediaDevices::defaultAudioOutput().isNull())
+        if (m_real) {
+            m_real->play(source);
             return;
-        if (m_effect.source() != source)
-            m_effect.setSource(source);
-        m_effect.play();
+        }
+        m_waiting = source;
+        startLoading();
     }
-    void stop() override { m_effect.stop(); }
-    bool isPlaying() const override { return m_effect.isPlaying(); }
+    void stop() override
+    {
+        m_waiting.clear();
+        if (m_real)
+            m_real->stop();
+    }
+    bool isPlaying() const override { return m_real ? m_real->isPlaying() : !m_waiting.isEmpty(); }
 
 private:
-    QSoundEffect m_effect;
+    // What the loading thread reaches the channel through; `owner` is only
+    // read and written on the main thread.
+    struct Link
+    {
+        LoadingChannel *owner;
+    };
+
+    void startLoading()
+    {
+        if (m_loading || !m_loader)
+            return;
+        m_loading = true;
+        QThreadPool::globalInstance()->start([link = m_link, loader = m_loader] {
+            WavPlayer::Factory factory = loader();
+            QCoreApplication *app = QCoreApplication::instance();
+            if (!app || !factory)
+                return;
+            QMetaObject::invokeMethod(
+                app,
+                [link, factory] {
+                    if (link->owner)
+                        link->owner->loaded(factory);
+                },
+                Qt::QueuedConnection);
+        });
+    }
+
+    void loaded(const WavPlayer::Factory &factory)
+    {
+        m_real = factory();
+        if (m_real && !m_waiting.isEmpty())
+            m_real->play(m_waiting);
+        m_waiting.clear();
+    }
+
+    WavPlayer::FactoryLoader m_loader;
+    std::shared_ptr<Link> m_link;
+    std::unique_ptr<WavPlayer::Channel> m_real;
+    QUrl m_waiting;
+    bool m_loading = false;
 };
+
+// The sound effect must go before the application object does.
+void releaseChannel()
+{
+    WavPlayer::instance().setChannel(nullptr);
+}
+
+const char *const kFactorySymbol = "pulsarMakeSoundChannel";
 
 } // namespace
 
@@ -35,14 +95,6 @@ WavPlayer &WavPlayer::instance()
     return player;
 }
 
-namespace {
-// The sound effect must go before the application object does.
-void releaseChannel()
-{
-    WavPlayer::instance().setChannel(nullptr);
-}
-}
-
 QUrl WavPlayer::sourceOf(const QString &fileName)
 {
     if (fileName.startsWith(u':'))
@@ -50,10 +102,39 @@ QUrl WavPlayer::sourceOf(const QString &fileName)
     return QUrl::fromLocalFile(fileName);
 }
 
+QString WavPlayer::modulePath()
+{
+    // The build's own module first, so that a build run in place never
+    // takes an older installed one.
+    for (const char *path : {PULSAR_BUILD_SOUND_MODULE, PULSAR_INSTALL_SOUND_MODULE}) {
+        const QString file = QString::fromUtf8(path);
+        if (QFileInfo(file).isFile())
+            return file;
+    }
+    return {};
+}
+
+WavPlayer::Factory WavPlayer::loadModule()
+{
+    const QString path = modulePath();
+    if (path.isEmpty())
+        return {};
+    // The library stays loaded for the program's life: its channels are
+    // still in use when this object goes.
+    QLibrary library(path);
+    if (!library.load())
+        return {};
+    using Make = Channel *(*)();
+    const auto make = reinterpret_cast<Make>(library.resolve(kFactorySymbol));
+    if (!make)
+        return {};
+    return [make] { return std::unique_ptr<Channel>(make()); };
+}
+
 WavPlayer::Channel &WavPlayer::channel()
 {
     if (!m_channel) {
-        m_channel = std::make_unique<SoundEffectChannel>();
+        m_channel = std::make_unique<LoadingChannel>(m_loader ? m_loader : FactoryLoader(&WavPlayer::loadModule));
         static bool routineAdded = false;
         if (!routineAdded) {
             qAddPostRoutine(releaseChannel);
@@ -84,4 +165,9 @@ void WavPlayer::stop()
 void WavPlayer::setChannel(std::unique_ptr<Channel> channel)
 {
     m_channel = std::move(channel);
+}
+
+void WavPlayer::setLoader(FactoryLoader loader)
+{
+    m_loader = std::move(loader);
 }

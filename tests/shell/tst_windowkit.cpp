@@ -23,6 +23,7 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -96,6 +97,7 @@ private Q_SLOTS:
     void cleanup()
     {
         WavPlayer::instance().setChannel(nullptr);
+        WavPlayer::instance().setLoader(nullptr);
     }
 
     void openFormGrowsOrSetsTheHeight_data()
@@ -381,6 +383,80 @@ private Q_SLOTS:
         // A missing file plays nothing and stops nothing.
         QVERIFY(!PlayWav(TestEnvironment::root() + "/nothing.wav", true));
         QCOMPARE(log.size(), 3);
+    }
+
+    void soundsAskedWhileTheChannelLoads_data()
+    {
+        // What happens before the channel's loading ends ("load"), and what
+        // the channel then hears; "made" is the channel being made.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("one sound waits for the channel")
+            << QStringList{"open", "load"} << QStringList{"made", "play open.wav"};
+        QTest::newRow("a second sound cuts off the first")
+            << QStringList{"open", "click", "load"} << QStringList{"made", "play click.wav"};
+        QTest::newRow("a stop cancels the waiting sound")
+            << QStringList{"open", "stop", "load"} << QStringList{"made"};
+        QTest::newRow("sounds after the load go straight through")
+            << QStringList{"open", "load", "click"}
+            << QStringList{"made", "play open.wav", "stop", "play click.wav"};
+        QTest::newRow("no module: silence")
+            << QStringList{"open", "load nothing", "click"} << QStringList{};
+    }
+
+    void soundsAskedWhileTheChannelLoads()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, heard);
+        QStringList log;
+        QSemaphore gate;
+        bool found = true;
+        std::atomic<bool> loaded{false};
+        WavPlayer::instance().setLoader([&]() -> WavPlayer::Factory {
+            gate.acquire();
+            loaded = true;
+            if (!found)
+                return {};
+            return [&log] {
+                log << "made";
+                return std::make_unique<RecordingChannel>(&log);
+            };
+        });
+        for (const QString &step : steps) {
+            if (step == "open") {
+                QVERIFY(PlayWav(kOpenSound, true));
+            } else if (step == "click") {
+                QVERIFY(PlayWav(kClickSound, true));
+            } else if (step == "stop") {
+                WavPlayer::instance().stop();
+            } else {
+                found = step == "load";
+                // Nothing reaches a channel before its loading ends.
+                QTest::qWait(20);
+                QVERIFY(log.isEmpty());
+                gate.release();
+                QTRY_VERIFY(loaded);
+                if (found)
+                    QTRY_VERIFY(log.contains("made"));
+                else
+                    QTest::qWait(20);
+            }
+        }
+        QCOMPARE(log, heard);
+    }
+
+    void soundModuleMakesTheChannel()
+    {
+        // The build's own module is found, loads, and makes a channel that
+        // takes a sound (heard or not, as the machine has an audio device).
+        QVERIFY(!WavPlayer::modulePath().isEmpty());
+        const WavPlayer::Factory make = WavPlayer::loadModule();
+        QVERIFY(make);
+        std::unique_ptr<WavPlayer::Channel> channel = make();
+        QVERIFY(channel);
+        channel->play(WavPlayer::sourceOf(kOpenSound));
+        channel->stop();
+        QVERIFY(!channel->isPlaying());
     }
 
     void openAndCloseEachPlayTheirSound()
