@@ -181,6 +181,15 @@ bool floorWrite(const QList<QPair<QByteArray, QByteArray>> &files, const QByteAr
 
 } // namespace
 
+void settle(const QString &folder)
+{
+    const int d = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d >= 0) {
+        (void)::syncfs(d);
+        ::close(d);
+    }
+}
+
 void Snapshot::timeFloor()
 {
     QList<QPair<QByteArray, QByteArray>> changed;

@@ -111,14 +111,21 @@ private:
     int m_floors = 0;
 };
 
+// Puts whatever waits to go to the disk of `folder` there (the files put
+// back, what the start cleared away), as the system does by itself within
+// seconds: a session's first save comes that long after the start.
+void settle(const QString &folder);
+
 // Times `save` (which answers an error's text, empty when it saved): before
 // each run the files are put back as `files` holds them; then, as the save's
 // second argument (saveScales()) asks, `prime` saves into them once and the
 // session ends and a new one starts (0), `prime` saves into them once (1),
 // or a new session starts (2). A session ends as the program ends, keeping
 // its files' forms (FileBatch::keepForms()), and starts as the program
-// starts (FileBatch::recoverFolder()); all of it untimed. Each save is
-// followed by its floor (Snapshot::timeFloor()), untimed too.
+// starts (FileBatch::recoverFolder()); a new session's folder is then put
+// on the disk (settle()), as the seconds between a start and its first save
+// put it there; all of it untimed. Each save is followed by its floor
+// (Snapshot::timeFloor()), untimed too.
 template <typename Prime, typename Save>
 void timeSaves(benchmark::State &state, Snapshot &files, Prime prime, Save save)
 {
@@ -139,6 +146,7 @@ void timeSaves(benchmark::State &state, Snapshot &files, Prime prime, Save save)
         if (mode == 0 || mode == 2) {
             FileBatch::forgetThisRun();
             FileBatch::recoverFolder(folder);
+            settle(folder);
         }
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
