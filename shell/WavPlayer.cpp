@@ -1,6 +1,7 @@
 #include "WavPlayer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
@@ -104,12 +105,18 @@ QUrl WavPlayer::sourceOf(const QString &fileName)
 
 QString WavPlayer::modulePath()
 {
-    // The build's own module first, so that a build run in place never
-    // takes an older installed one.
-    for (const char *path : {PULSAR_BUILD_SOUND_MODULE, PULSAR_INSTALL_SOUND_MODULE}) {
-        const QString file = QString::fromUtf8(path);
+    // Beside an installed program wherever it was installed, then the
+    // build's own (a build run in place), then where the build installs it.
+    // The program's own file is read from the system, not from the
+    // application object: this runs on the loading thread.
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    QStringList candidates;
+    if (!program.isEmpty())
+        candidates << QFileInfo(program).absolutePath() + QStringLiteral("/../lib/kestrava-pulsar/libpulsar-sound.so");
+    candidates << QString::fromUtf8(PULSAR_BUILD_SOUND_MODULE) << QString::fromUtf8(PULSAR_INSTALL_SOUND_MODULE);
+    for (const QString &file : std::as_const(candidates)) {
         if (QFileInfo(file).isFile())
-            return file;
+            return QDir::cleanPath(file);
     }
     return {};
 }
