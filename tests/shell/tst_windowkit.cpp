@@ -23,7 +23,9 @@
 #include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QScopeGuard>
 #include <QSemaphore>
+#include <QThread>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -414,13 +416,23 @@ private Q_SLOTS:
         std::atomic<bool> loaded{false};
         WavPlayer::instance().setLoader([&]() -> WavPlayer::Factory {
             gate.acquire();
-            loaded = true;
-            if (!found)
-                return {};
-            return [&log] {
-                log << "made";
-                return std::make_unique<RecordingChannel>(&log);
-            };
+            WavPlayer::Factory make;
+            if (found) {
+                make = [&log] {
+                    log << "made";
+                    return std::make_unique<RecordingChannel>(&log);
+                };
+            }
+            loaded = true; // the last this thread touches of the test's own
+            return make;
+        });
+        // Whatever the test comes to, the loading ends before what it uses
+        // goes, and its channel with it.
+        const auto finish = qScopeGuard([&] {
+            gate.release(2);
+            while (!loaded)
+                QThread::msleep(1);
+            WavPlayer::instance().setChannel(nullptr);
         });
         for (const QString &step : steps) {
             if (step == "open") {
