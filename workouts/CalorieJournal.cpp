@@ -1,6 +1,7 @@
 #include "CalorieJournal.h"
 
 #include "common/FileBatch.h"
+#include "common/InParts.h"
 #include "NewestFirst.h"
 #include "RecordList.h"
 
@@ -74,20 +75,34 @@ struct RecordReading
         j.line = r.line();
         // Nearly every record stands as the writer writes it: read in one
         // pass.
-        RecordReader::PlainField plain[2];
-        if (Q_LIKELY((r.readPlainLine<'t', 'w'>(plain)))) {
-            j.dateField = plain[0].bytes;
-            j.calories = plain[1].whole;
-        } else {
+        if (Q_UNLIKELY(!readPlain(r, j))) {
             readCarefully(r, j);
+            dateOf(j);
         }
+        return j;
+    }
+
+    // The record that starts here when it stands on one line as the writer
+    // writes it; false, and nothing read, for any other.
+    Q_ALWAYS_INLINE bool readPlain(RecordReader &r, JournalRecord &j)
+    {
+        RecordReader::PlainField plain[2];
+        if (!r.readPlainLine<'t', 'w'>(plain))
+            return false;
+        j.dateField = plain[0].bytes;
+        j.calories = plain[1].whole;
+        dateOf(j);
+        return true;
+    }
+
+    Q_ALWAYS_INLINE void dateOf(JournalRecord &j)
+    {
         if (!lastField.isNull() && sameField(j.dateField, lastField)) {
             j.sameDate = true;
             j.date = lastDate;
-            return j;
+            return;
         }
         readDate(j);
-        return j;
     }
 
     Q_NEVER_INLINE static void readCarefully(RecordReader &r, JournalRecord &j)
@@ -245,10 +260,80 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
                                                                     made->newBegin + fresh.bytes().size())};
 }
 
+// What a part of a journal holds when every record of it stands on a line
+// of its own as the writer writes it, as the one pass copies it, the dates
+// never rising.
+struct PartForm
+{
+    bool formed = false;
+    QDate first;            // the date of its first record
+    QDate last;             // and of its last
+    qsizetype firstEnd = 0; // where its first record ends
+};
+
+PartForm formOfPart(QByteArrayView part)
+{
+    static const QString noName;
+    PartForm f;
+    const QByteArray bytes = QByteArray::fromRawData(part.data(), part.size());
+    RecordReader r = RecordReader::partOf(bytes, noName);
+    RecordReading reading{noName, {}, {}};
+    QDate previous;
+    try {
+        while (r.position() < r.size()) {
+            r.beginRecord();
+            JournalRecord j;
+            if (!reading.readPlain(r, j) || (previous.isValid() && j.date > previous))
+                return {};
+            if (!previous.isValid()) {
+                f.first = j.date;
+                f.firstEnd = r.position();
+            }
+            previous = j.date;
+            // The records of the same day that follow as the writer wrote
+            // them, in one go.
+            r.skipPlainRepeats(QByteArrayView(bytes).sliced(r.verbatim().begin, j.dateField.size() + 2));
+        }
+    } catch (const RecordFileError &) {
+        return {}; // a date field that is no date
+    }
+    f.last = previous;
+    f.formed = f.first.isValid();
+    return f;
+}
+
+// The form of a journal that stands in the written form although this
+// program did not write it so (or did not keep its form): every record
+// on one line as the writer writes it and as the one pass copies it, the
+// dates never rising, nothing before the first record nor after the last.
+// Its first record stands for the one written new last time. Checked in
+// parts on several threads; none for a journal in any other form, or one
+// too small to pay for the threads, which the one pass reads.
+QByteArray formFound(const QByteArray &bytes)
+{
+    const QList<qsizetype> starts = InParts::lineStarts(bytes, CalorieJournal::kLeastPart);
+    if (starts.size() < 2)
+        return {};
+    QList<PartForm> parts(starts.size());
+    InParts::run(starts.size(), [&](qsizetype i) { parts[i] = formOfPart(InParts::part(bytes, starts, i)); });
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (!parts[i].formed || (i > 0 && parts[i].first > parts[i - 1].last))
+            return {};
+    }
+    return WrittenForm::of(kKind, 0, parts[0].firstEnd);
+}
+
 template <typename WriteNew>
 FileBatch::Checked insertChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
                                  const QDate &date, WriteNew writeNew)
 {
+    // A journal in the written form whose form was not kept (another
+    // program wrote it so, or this one ended before it kept its forms).
+    QByteArray found;
+    if (form.isEmpty()) {
+        found = formFound(bytes);
+        form = found;
+    }
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, date, writeNew); }))
         return std::move(*known);
     return insertWith(bytes, fileName, date, writeNew);

@@ -1,5 +1,6 @@
 #include "common/DateText.h"
 #include "common/FileBatch.h"
+#include "common/InParts.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
 #include "support/BothWays.h"
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void journalChangedSinceItWasWrittenIsCheckedAgain();
     void journalOfTheLastRunIsTakenUpOrCheckedAgain_data();
     void journalOfTheLastRunIsTakenUpOrCheckedAgain();
+    void largeJournalCheckedInParts_data();
+    void largeJournalCheckedInParts();
 
 private:
     // The dates the saves of each case are made for, in turn: a day before
@@ -227,6 +230,126 @@ void TestWrittenForms::journalOfTheLastRunIsTakenUpOrCheckedAgain()
         QCOMPARE(TestEnvironment::readFile(folder, name), before);
     }
     FileBatch::forgetThisRun();
+}
+
+namespace {
+
+// A journal of `records` records as the writer writes them, three a day
+// back from the last day of 2049: its lines and their dates.
+struct LargeJournal
+{
+    QList<QByteArray> lines;
+    QList<QDate> dates;
+
+    explicit LargeJournal(int records)
+    {
+        for (int i = 0; i < records; ++i) {
+            dates.append(QDate(2049, 12, 31).addDays(-i / 3));
+            lines.append(line(dates.last(), QByteArray::number(100 + i % 900)));
+        }
+    }
+    static QByteArray line(const QDate &date, const QByteArray &calories)
+    {
+        return '"' + DateText::medium(date).toLatin1() + "\"," + calories + "\r\n";
+    }
+    QByteArray bytes() const { return lines.join(); }
+    // The journal with `added` before the first record dated on or before
+    // `date`, found line by line.
+    QByteArray with(const QDate &date, const QByteArray &added) const
+    {
+        QList<QByteArray> out = lines;
+        qsizetype at = 0;
+        while (at < dates.size() && dates[at] > date)
+            ++at;
+        out.insert(at, added);
+        return out.join();
+    }
+};
+
+} // namespace
+
+void TestWrittenForms::largeJournalCheckedInParts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("expected"); // the journal the insertion makes
+    QTest::addColumn<bool>("formed");
+    QTest::addColumn<int>("refusedLine"); // the line the insertion refuses, or 0
+    // About a megabyte: several parts on a machine of several processors.
+    const LargeJournal plain(60000);
+    const QDate day = plain.dates[30000];
+    const QByteArray added = LargeJournal::line(day, "142.5");
+    const QByteArray made = plain.with(day, added);
+    QVERIFY(plain.bytes().size() >= 4 * CalorieJournal::kLeastPart);
+    const qsizetype late = 59000; // a record in the last part
+
+    QTest::newRow("as the writer writes it") << plain.bytes() << made << true << 0;
+    {
+        LargeJournal j = plain;
+        j.lines[late].replace(",", ",  ").replace("\r\n", ".0\r\n");
+        QTest::newRow("one record with blanks and a fraction") << j.bytes() << made << true << 0;
+    }
+    {
+        LargeJournal j = plain;
+        j.lines[late].replace(",", "\r\n");
+        QTest::newRow("one record over two lines") << j.bytes() << made << true << 0;
+    }
+    QTest::newRow("blank lines at the end") << plain.bytes() + "\r\n \r\n" << made << true << 0;
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + plain.bytes() << made << true << 0;
+    {
+        LargeJournal j = plain;
+        j.lines[late].replace("-", "+");
+        QTest::newRow("a date that is no date") << j.bytes() << QByteArray() << false << int(late + 1);
+    }
+    {
+        LargeJournal j = plain;
+        std::swap(j.lines[late], j.lines[late + 3]);
+        std::swap(j.dates[late], j.dates[late + 3]);
+        QTest::newRow("dates rising within a part") << j.bytes() << j.with(day, added) << false << 0;
+    }
+    {
+        // The first record of a later part dated a day after the last
+        // record of the part before it: each part falls, the journal
+        // does not.
+        LargeJournal j = plain;
+        const QList<qsizetype> starts = InParts::lineStarts(j.bytes(), CalorieJournal::kLeastPart);
+        if (starts.size() > 2) {
+            qsizetype at = 0;
+            for (qsizetype offset = 0; offset < starts[2]; offset += j.lines[at++].size()) {
+            }
+            j.dates[at] = j.dates[at - 1].addDays(1);
+            j.lines[at] = LargeJournal::line(j.dates[at], "7");
+            QTest::newRow("dates rising where a part starts") << j.bytes() << j.with(day, added) << false << 0;
+        }
+    }
+}
+
+// A journal the program did not write in this run nor kept the form of,
+// large enough to be checked in parts on several threads: the insertion
+// makes the bytes and the form the one pass makes, and refuses what it
+// refuses.
+void TestWrittenForms::largeJournalCheckedInParts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, expected);
+    QFETCH(bool, formed);
+    QFETCH(int, refusedLine);
+    const QString name = CalorieJournal::kExerciseFileName;
+    const QDate day = LargeJournal(60000).dates[30000];
+    const auto insert = [&](const QByteArray &journal, QByteArrayView form, int i) {
+        return CalorieJournal::insertedChecked(journal, form, name, day.addDays(-i * 400), 142.5f);
+    };
+    FileBatch::Checked now;
+    try {
+        now = insert(bytes, {}, 0);
+        QVERIFY2(refusedLine == 0, "a damaged journal was taken");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(e.line(), refusedLine);
+        QCOMPARE(e.code(), RecordFileError::TypeMismatch);
+        return;
+    }
+    QCOMPARE(now.bytes, expected);
+    QCOMPARE(!now.form.isEmpty(), formed);
+    saveBothWays(now, 3, insert);
 }
 
 QTEST_GUILESS_MAIN(TestWrittenForms)

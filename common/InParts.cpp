@@ -1,0 +1,197 @@
+#include "InParts.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include <pthread.h>
+
+namespace InParts {
+
+namespace {
+
+// At most this many threads go over one file's parts, the caller's among
+// them: past it the disk and memory, not the processors, set the pace.
+constexpr unsigned kMostThreads = 8;
+
+// A file goes into up to this many parts for each thread.
+constexpr qsizetype kPartsPerThread = 4;
+
+unsigned threadCount()
+{
+    static const unsigned count = std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads);
+    return count;
+}
+
+// One run(): its work and how far it has gone. Shared with the threads
+// that take part, so that one that comes to it late finds it still there.
+struct Job
+{
+    std::function<void(qsizetype)> work;
+    qsizetype count = 0;
+    std::atomic<qsizetype> next{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    qsizetype done = 0; // guarded by `mutex`
+
+    // Takes parts until none is left.
+    void help()
+    {
+        qsizetype ran = 0;
+        for (qsizetype i = next++; i < count; i = next++) {
+            work(i);
+            ++ran;
+        }
+        if (ran == 0)
+            return;
+        bool all;
+        {
+            const std::lock_guard lock(mutex);
+            done += ran;
+            all = done == count;
+        }
+        if (all)
+            finished.notify_all();
+    }
+};
+
+// The threads kept for the parts: started at the first run that needs them,
+// they wait for jobs until the program ends. Each waits on its own: a job
+// wakes only the threads it gives parts to, one at a time, so that no
+// thread wakes for nothing and none waits on another's wake-up.
+class Crew
+{
+public:
+    static Crew &instance()
+    {
+        // A child process made by fork() has none of the threads: it
+        // starts its own.
+        static const bool forgetInChild = [] {
+            ::pthread_atfork(nullptr, nullptr, [] { s_crew = nullptr; });
+            return true;
+        }();
+        Q_UNUSED(forgetInChild);
+        const std::lock_guard lock(s_starting);
+        if (!s_crew)
+            s_crew = new Crew(threadCount() - 1);
+        return *s_crew;
+    }
+
+    // Lets `helpers` of the threads take parts of `job`. Only the first is
+    // woken here: each wakes the next before it takes a part, so that the
+    // caller, which pays for every wake-up it makes, starts its own part
+    // at once.
+    void give(const std::shared_ptr<Job> &job, qsizetype helpers)
+    {
+        if (helpers > 0 && !m_members.empty())
+            m_members.front()->give(job, helpers - 1);
+    }
+
+private:
+    struct Member
+    {
+        Member *next = nullptr; // the thread this one wakes for a job's further helpers
+        std::mutex mutex;
+        std::condition_variable ready;
+        std::deque<std::pair<std::shared_ptr<Job>, qsizetype>> jobs; // a job, the helpers still to wake for it
+
+        void give(const std::shared_ptr<Job> &job, qsizetype more)
+        {
+            {
+                const std::lock_guard lock(mutex);
+                jobs.emplace_back(job, more);
+            }
+            ready.notify_one();
+        }
+
+        void serve()
+        {
+            for (;;) {
+                std::shared_ptr<Job> job;
+                qsizetype more = 0;
+                {
+                    std::unique_lock lock(mutex);
+                    ready.wait(lock, [this] { return !jobs.empty(); });
+                    std::tie(job, more) = std::move(jobs.front());
+                    jobs.pop_front();
+                }
+                if (more > 0 && next && job->next.load() < job->count)
+                    next->give(job, more - 1);
+                job->help();
+            }
+        }
+    };
+
+    explicit Crew(unsigned threads)
+    {
+        for (unsigned i = 0; i < threads; ++i) {
+            m_members.push_back(std::make_unique<Member>());
+            if (i > 0)
+                m_members[i - 1]->next = m_members[i].get();
+        }
+        for (const auto &member : m_members)
+            std::thread([member = member.get()] { member->serve(); }).detach();
+    }
+
+    inline static Crew *s_crew = nullptr;
+    inline static std::mutex s_starting;
+
+    std::vector<std::unique_ptr<Member>> m_members;
+};
+
+} // namespace
+
+QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least)
+{
+    QList<qsizetype> starts{0};
+    if (threadCount() < 2)
+        return starts;
+    // Several parts a thread: a thread that wakes late finds parts left,
+    // and one that comes early takes more of them.
+    const qsizetype parts = std::min<qsizetype>(kPartsPerThread * threadCount(),
+                                                bytes.size() / std::max<qsizetype>(least, 1));
+    if (parts <= 1)
+        return starts;
+    const qsizetype step = bytes.size() / parts;
+    for (qsizetype i = 1; i < parts; ++i) {
+        const qsizetype from = std::max(i * step, starts.last() + least);
+        if (from >= bytes.size())
+            break;
+        const qsizetype feed = bytes.indexOf('\n', from);
+        if (feed < 0 || feed + 1 >= bytes.size())
+            break;
+        starts.append(feed + 1);
+    }
+    return starts;
+}
+
+QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizetype index)
+{
+    const qsizetype begin = starts[index];
+    const qsizetype end = index + 1 < starts.size() ? starts[index + 1] : bytes.size();
+    return bytes.sliced(begin, end - begin);
+}
+
+void run(qsizetype count, const std::function<void(qsizetype)> &work)
+{
+    if (count <= 1) {
+        if (count == 1)
+            work(0);
+        return;
+    }
+    auto job = std::make_shared<Job>();
+    job->work = work;
+    job->count = count;
+    Crew::instance().give(job, std::min<qsizetype>(count - 1, threadCount() - 1));
+    job->help();
+    std::unique_lock lock(job->mutex);
+    job->finished.wait(lock, [&] { return job->done == job->count; });
+}
+
+} // namespace InParts

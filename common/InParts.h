@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+
+#include <functional>
+
+// A large file's bytes gone over in parts on several threads at once: a
+// save that must check every record of a file it did not write itself
+// checks each part on a thread of its own, so that the check costs a part's
+// time rather than the whole file's.
+namespace InParts {
+
+// Where `bytes` splits into parts of at least `least` bytes each, a few for
+// each of the threads that can go over them (the caller's and those kept
+// for it), every part but the first starting just after a line feed: the
+// offsets the parts start at, the first 0. One part (bytes smaller than
+// two parts, or a machine of one processor) is the whole of them; a part
+// whose line feed comes only at the end of the bytes is left out, so that
+// no part is empty.
+QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least);
+
+// The part `index` of `bytes` that lineStarts() split at `starts`.
+QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizetype index);
+
+// Runs `work(i)` for every i from 0 to `count` - 1, each once, on this
+// thread and the threads kept for it; returns when all have run. `work`
+// must not throw; it runs on several threads at once, so whatever it
+// writes is its own part's.
+void run(qsizetype count, const std::function<void(qsizetype)> &work);
+
+} // namespace InParts

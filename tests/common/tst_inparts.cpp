@@ -1,0 +1,87 @@
+#include "common/InParts.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+// A file's bytes split at line starts and gone over on several threads.
+class TestInParts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void partsStartAtLines_data();
+    void partsStartAtLines();
+    void everyPartRunsOnce();
+};
+
+void TestInParts::partsStartAtLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("least");
+    QTest::addColumn<bool>("split"); // whether a machine of several processors splits them
+    QByteArray lines;
+    for (int i = 0; i < 20000; ++i)
+        lines += "\"09-Dec-26\"," + QByteArray::number(i) + "\r\n";
+    QTest::newRow("many lines") << lines << qsizetype(4096) << true;
+    QTest::newRow("smaller than two parts") << lines << qsizetype(lines.size() / 2 + 1) << false;
+    QTest::newRow("no line feed") << QByteArray(100000, 'x') << qsizetype(1000) << false;
+    QTest::newRow("a line feed only at the end") << QByteArray(100000, 'x') + '\n' << qsizetype(1000) << false;
+    QTest::newRow("two long lines") << QByteArray(60000, 'x') + '\n' + QByteArray(60000, 'y') + '\n'
+                                    << qsizetype(1000) << true;
+}
+
+void TestInParts::partsStartAtLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, least);
+    QFETCH(bool, split);
+    const QList<qsizetype> starts = InParts::lineStarts(bytes, least);
+    QVERIFY(!starts.isEmpty());
+    QCOMPARE(starts.first(), 0);
+    if (std::thread::hardware_concurrency() > 1)
+        QCOMPARE(starts.size() > 1, split);
+    QByteArray joined;
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        const QByteArrayView part = InParts::part(bytes, starts, i);
+        QVERIFY(!part.isEmpty());
+        if (i > 0)
+            QCOMPARE(bytes[starts[i] - 1], '\n');
+        if (i + 1 < starts.size())
+            QVERIFY(part.size() >= least);
+        joined += part;
+    }
+    QCOMPARE(joined, bytes);
+}
+
+// Every index runs once, also when two threads run jobs at the same time
+// and share the threads kept for them.
+void TestInParts::everyPartRunsOnce()
+{
+    constexpr qsizetype count = 64;
+    std::vector<std::atomic<int>> runs(2 * count);
+    const auto job = [&](qsizetype offset) {
+        for (int round = 0; round < 50; ++round) {
+            InParts::run(count, [&](qsizetype i) {
+                runs[size_t(offset + i)]++;
+                volatile int spin = 0;
+                for (int k = 0; k < 1000 * int(i % 7); ++k)
+                    spin = spin + k;
+            });
+        }
+    };
+    std::thread other(job, count);
+    job(0);
+    other.join();
+    for (size_t i = 0; i < runs.size(); ++i)
+        QCOMPARE(runs[i].load(), 50);
+    int ran = 0;
+    InParts::run(1, [&](qsizetype) { ++ran; });
+    InParts::run(0, [&](qsizetype) { ++ran; });
+    QCOMPARE(ran, 1);
+}
+
+QTEST_GUILESS_MAIN(TestInParts)
+#include "tst_inparts.moc"
