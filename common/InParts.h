@@ -4,12 +4,17 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 // A large file's bytes gone over in parts on several threads at once: a
 // save that must check every record of a file it did not write itself
 // checks each part on a thread of its own, so that the check costs a part's
 // time rather than the whole file's.
 namespace InParts {
+
+// The least part worth a thread of its own: a thread woken for a part may
+// take about as long to start as checking this many bytes of records does.
+inline constexpr qsizetype kLeastPart = 128 * 1024;
 
 // Where `bytes` splits into parts of at least `least` bytes each, a few for
 // each of the threads that can go over them (the caller's and those kept
@@ -28,5 +33,20 @@ QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizet
 // must not throw; it runs on several threads at once, so whatever it
 // writes is its own part's.
 void run(qsizetype count, const std::function<void(qsizetype)> &work);
+
+// Looks at `bytes` in the parts lineStarts() splits them into, on several
+// threads: `look(part)` gives each part's result, in the parts' order. None
+// when the bytes make one part only, which the caller then reads whole on
+// its own thread.
+template <typename Result, typename Look>
+std::optional<QList<Result>> lookAt(QByteArrayView bytes, qsizetype least, Look look)
+{
+    const QList<qsizetype> starts = lineStarts(bytes, least);
+    if (starts.size() < 2)
+        return std::nullopt;
+    QList<Result> results(starts.size());
+    run(starts.size(), [&](qsizetype i) { results[i] = look(part(bytes, starts, i)); });
+    return results;
+}
 
 } // namespace InParts

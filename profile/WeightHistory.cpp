@@ -2,6 +2,7 @@
 
 #include "common/DateText.h"
 #include "common/FileBatch.h"
+#include "common/InParts.h"
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
 #include "common/RecordHead.h"
@@ -116,6 +117,13 @@ namespace {
 // The kind of file the history's written form names (WrittenForm).
 constexpr QByteArrayView kKind("weight history");
 
+// Whether the record that starts here stands on one line as the writer
+// writes it back (three whole numbers of 16 bits): then it is read.
+bool readPlain(RecordReader &reader)
+{
+    return reader.skipPlainTextAndNumbers(3) || reader.readPlainLine<'t', 'h', 'h', 'h'>();
+}
+
 // Writes every record of `bytes` after the new one: one that stands on one
 // line as it is written back (three whole numbers of 16 bits) is checked in
 // one pass and copied as it is, any other read and written anew. Whether
@@ -126,7 +134,7 @@ bool writeOlder(RecordWriter &out, const QByteArray &bytes, const QString &file)
     RecordReader reader(bytes, file);
     while (!reader.atEndOrBlank()) {
         reader.beginRecord();
-        if (reader.skipPlainTextAndNumbers(3) || reader.readPlainLine<'t', 'h', 'h', 'h'>()) {
+        if (readPlain(reader)) {
             out.copy(bytes, reader.verbatim());
             continue;
         }
@@ -144,11 +152,42 @@ bool writeOlder(RecordWriter &out, const QByteArray &bytes, const QString &file)
         if (copied) {
             RecordReader again = RecordReader::partOf(out.bytes().sliced(from), file);
             again.beginRecord();
-            copied = (again.skipPlainTextAndNumbers(3) || again.readPlainLine<'t', 'h', 'h', 'h'>())
-                     && again.verbatim().isValid() && again.atEndOrBlank();
+            copied = readPlain(again) && again.verbatim().isValid() && again.atEndOrBlank();
         }
     }
     return copied;
+}
+
+// Where the first record of a part of a history ends, when every record of
+// the part stands as the writer writes it back; 0 otherwise.
+qsizetype formOfPart(QByteArrayView part)
+{
+    static const QString noName;
+    RecordReader reader = RecordReader::partOf(QByteArray::fromRawData(part.data(), part.size()), noName);
+    qsizetype firstEnd = 0;
+    while (reader.position() < reader.size()) {
+        reader.beginRecord();
+        if (!readPlain(reader))
+            return 0;
+        if (firstEnd == 0)
+            firstEnd = reader.position();
+    }
+    return firstEnd;
+}
+
+// The form of a history that stands in the written form although this
+// program did not write it so (or did not keep its form): every record on
+// one line as the writer writes it back, nothing before the first record
+// nor after the last; its first record stands for the one written new
+// last time. Checked in parts on several threads; none for a history in
+// any other form, or one too small to pay for the threads, which the one
+// pass reads.
+QByteArray formFound(const QByteArray &bytes)
+{
+    const auto parts = InParts::lookAt<qsizetype>(bytes, InParts::kLeastPart, formOfPart);
+    if (!parts || parts->contains(0))
+        return {};
+    return WrittenForm::of(kKind, 0, parts->first());
 }
 
 } // namespace
@@ -162,7 +201,14 @@ FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayV
     };
     // A history this program wrote and that still holds those bytes: only
     // the record it wrote new last time, the first, is read; the rest is
-    // copied unchecked.
+    // copied unchecked. One in that form all the same whose form was not
+    // kept (another program wrote it so, or this one ended before it kept
+    // its forms) is found so by a check in parts.
+    QByteArray found;
+    if (form.isEmpty()) {
+        found = formFound(bytes);
+        form = found;
+    }
     const auto known = WrittenForm::madeKnown(form, [&] {
         return WrittenForm::withNewFirst(bytes, form, kKind, writeNew, [&](RecordWriter &out, const QByteArray &head) {
             return writeOlder(out, head, file);

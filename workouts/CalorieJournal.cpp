@@ -311,11 +311,10 @@ PartForm formOfPart(QByteArrayView part)
 // too small to pay for the threads, which the one pass reads.
 QByteArray formFound(const QByteArray &bytes)
 {
-    const QList<qsizetype> starts = InParts::lineStarts(bytes, CalorieJournal::kLeastPart);
-    if (starts.size() < 2)
+    const auto found = InParts::lookAt<PartForm>(bytes, InParts::kLeastPart, formOfPart);
+    if (!found)
         return {};
-    QList<PartForm> parts(starts.size());
-    InParts::run(starts.size(), [&](qsizetype i) { parts[i] = formOfPart(InParts::part(bytes, starts, i)); });
+    const QList<PartForm> &parts = *found;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (!parts[i].formed || (i > 0 && parts[i].first > parts[i - 1].last))
             return {};

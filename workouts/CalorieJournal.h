@@ -32,12 +32,6 @@ class CalorieJournal
 {
 public:
     static const QString kExerciseFileName; // "ExerciseCalories.txt"
-    // A journal that comes to an insertion without a form (see
-    // FileBatch::MakeChecked) is checked in parts of at least this many
-    // bytes on several threads (InParts) when it holds two of them or
-    // more: a thread woken for a part may take about as long to start as
-    // checking this many bytes does.
-    static constexpr qsizetype kLeastPart = 128 * 1024;
 
     // Every record of the bytes; throws RecordFileError naming the file and
     // line when a record is incomplete, its calories are no number or its

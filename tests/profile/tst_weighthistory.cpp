@@ -1,3 +1,5 @@
+#include "common/DateText.h"
+#include "common/InParts.h"
 #include "common/RecordFile.h"
 #include "common/SettingKeys.h"
 #include "common/Settings.h"
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void writtenHistoryIsNotCheckedAgain_data();
     void writtenHistoryIsNotCheckedAgain();
     void historyChangedSinceItWasWrittenIsCheckedAgain();
+    void largeHistoryCheckedInParts_data();
+    void largeHistoryCheckedInParts();
     void twoCopiesOfTheProgramLoseNoWeighing();
     void closingStoresNearestWholeNumbers();
     void unusableBoxKeepsTheStoredValue();
@@ -199,6 +203,70 @@ void TestWeightHistory::historyChangedSinceItWasWrittenIsCheckedAgain()
     TestEnvironment::writeFile(folder, WeightHistory::kFileName, damaged);
     QVERIFY_THROWS_EXCEPTION(RecordFileError, history.addFirst(QDate(2026, 12, 16), 30, 152, 71));
     QCOMPARE(TestEnvironment::readFile(folder, WeightHistory::kFileName), damaged);
+}
+
+namespace {
+
+// A history of `records` weighings as the writer writes them, one a day
+// back from the last day of 2049: its lines.
+QList<QByteArray> largeHistory(int records)
+{
+    QList<QByteArray> lines;
+    for (int i = 0; i < records; ++i)
+        lines.append('"' + DateText::medium(QDate(2049, 12, 31).addDays(-i)).toLatin1() + "\",40,"
+                     + QByteArray::number(150 + i % 40) + ",70\r\n");
+    return lines;
+}
+
+} // namespace
+
+void TestWeightHistory::largeHistoryCheckedInParts_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("code"); // the error the weighing refuses it with, or -1
+    QTest::addColumn<int>("line"); // and the line it names
+    const QList<QByteArray> plain = largeHistory(30000);
+    QVERIFY(plain.join().size() >= 4 * InParts::kLeastPart);
+    const int late = 29000; // a record in the last part
+    const auto with = [&](const QByteArray &from, const QByteArray &to) {
+        QList<QByteArray> lines = plain;
+        lines[late].replace(from, to);
+        return lines.join();
+    };
+    QTest::newRow("as the writer writes it") << plain.join() << -1 << 0;
+    QTest::newRow("one record with blanks and a fraction") << with(",40,", ", 40.0 ,") << -1 << 0;
+    QTest::newRow("one record over two lines") << with(",40,", "\r\n40,") << -1 << 0;
+    QTest::newRow("blank lines at the end") << plain.join() + "\r\n\r\n" << -1 << 0;
+    QTest::newRow("a weight too large") << with(",40,", ",40,40000") << int(RecordFileError::Overflow) << late + 1;
+    QTest::newRow("an age that is no number") << with(",40,", ",forty,") << int(RecordFileError::TypeMismatch)
+                                              << late + 1;
+}
+
+// A history the program did not write in this run nor kept the form of,
+// large enough to be checked in parts on several threads: the weighing
+// makes the bytes and the form the one pass makes, and refuses what it
+// refuses, naming the line.
+void TestWeightHistory::largeHistoryCheckedInParts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, code);
+    QFETCH(int, line);
+    const QString file = QStringLiteral("PersonalInformation.txt");
+    const auto weigh = [&](const QByteArray &history, QByteArrayView form, int i) {
+        return WeightHistory::withFirst(history, form, file, QDate(2050, 1, 1).addDays(i), 30, qint16(140 + i), 71);
+    };
+    FileBatch::Checked first;
+    try {
+        first = weigh(bytes, {}, 0);
+        QVERIFY2(code < 0, "a damaged history was taken");
+    } catch (const RecordFileError &e) {
+        QCOMPARE(int(e.code()), code);
+        QCOMPARE(e.line(), line);
+        return;
+    }
+    QCOMPARE(first.bytes, "\"01-Jan-50\",30,140,71\r\n" + largeHistory(30000).join());
+    QVERIFY(!first.form.isEmpty());
+    saveBothWays(first, 3, weigh);
 }
 
 void TestWeightHistory::readerKeepsWhatItCouldRead()

@@ -279,7 +279,7 @@ void TestWrittenForms::largeJournalCheckedInParts_data()
     const QDate day = plain.dates[30000];
     const QByteArray added = LargeJournal::line(day, "142.5");
     const QByteArray made = plain.with(day, added);
-    QVERIFY(plain.bytes().size() >= 4 * CalorieJournal::kLeastPart);
+    QVERIFY(plain.bytes().size() >= 4 * InParts::kLeastPart);
     const qsizetype late = 59000; // a record in the last part
 
     QTest::newRow("as the writer writes it") << plain.bytes() << made << true << 0;
@@ -311,7 +311,7 @@ void TestWrittenForms::largeJournalCheckedInParts_data()
         // record of the part before it: each part falls, the journal
         // does not.
         LargeJournal j = plain;
-        const QList<qsizetype> starts = InParts::lineStarts(j.bytes(), CalorieJournal::kLeastPart);
+        const QList<qsizetype> starts = InParts::lineStarts(j.bytes(), InParts::kLeastPart);
         if (starts.size() > 2) {
             qsizetype at = 0;
             for (qsizetype offset = 0; offset < starts[2]; offset += j.lines[at++].size()) {
