@@ -126,8 +126,9 @@ void ReadFactors(benchmark::State &state)
 BENCHMARK(ReadFactors)->Apply(scales)->Unit(benchmark::kMicrosecond);
 
 // The rewrites of a save in memory, without reading or writing a file:
-// every record checked and copied, the new one put in its place. Bytes per
-// second of the old file.
+// every record checked and copied, the new one put in its place. A journal
+// large enough is checked in parts on several threads, then copied whole.
+// Bytes per second of the old file.
 void RewriteJournal(benchmark::State &state)
 {
     const int records = kJournalRecords * int(state.range(0));

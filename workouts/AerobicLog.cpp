@@ -4,6 +4,7 @@
 #include "RecordList.h"
 
 #include "common/DateText.h"
+#include "common/InParts.h"
 #include "common/RecordFileError.h"
 #include "common/RecordHead.h"
 #include "common/RecordReader.h"
@@ -216,6 +217,63 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
     return FileBatch::Checked{made->bytes, WrittenForm::of(kind, made->newBegin, made->newBegin + fresh.bytes().size())};
 }
 
+// What a part of a log holds when every record of it stands on one line
+// as the writer writes it, its date as the writer writes one, the dates
+// never rising.
+struct PartForm
+{
+    bool formed = false;
+    QDate first;            // the date of its first record
+    QDate last;             // and of its last
+    qsizetype firstEnd = 0; // where its first record ends
+};
+
+PartForm formOfPart(QByteArrayView part, AerobicLog::Layout layout)
+{
+    static const QString noName;
+    RecordReader r = RecordReader::partOf(QByteArray::fromRawData(part.data(), part.size()), noName);
+    PartForm f;
+    QDate previous;
+    while (r.position() < r.size()) {
+        r.beginRecord();
+        RecordReader::PlainField plain[4];
+        if (!readPlainRecord(r, layout, plain))
+            return {};
+        const auto date = DateText::parseMedium(plain[0].bytes);
+        if (!date || (previous.isValid() && *date > previous))
+            return {};
+        if (!previous.isValid()) {
+            f.first = *date;
+            f.firstEnd = r.position();
+        }
+        previous = *date;
+    }
+    f.last = previous;
+    f.formed = f.first.isValid();
+    return f;
+}
+
+// The form of a log that stands in the written form although this program
+// did not write it so (or did not keep its form): every record on one line
+// as the writer writes it, the dates never rising, nothing before the first
+// record nor after the last; its first record stands for the one written
+// new last time. Checked in parts on several threads; none for a log in
+// any other form, or one too small to pay for the threads, which the one
+// pass reads.
+QByteArray formFound(const QByteArray &bytes, AerobicLog::Layout layout)
+{
+    const auto found = InParts::lookAt<PartForm>(
+        bytes, InParts::kLeastPart, [layout](QByteArrayView part) { return formOfPart(part, layout); });
+    if (!found)
+        return {};
+    const QList<PartForm> &parts = *found;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (!parts[i].formed || (i > 0 && parts[i].first > parts[i - 1].last))
+            return {};
+    }
+    return WrittenForm::of(kindOf(layout), 0, parts[0].firstEnd);
+}
+
 } // namespace
 
 QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName, Layout layout,
@@ -227,6 +285,13 @@ QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName
 FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
                                                Layout layout, const AerobicLogEntry &entry)
 {
+    // A log in the written form whose form was not kept (another program
+    // wrote it so, or this one ended before it kept its forms).
+    QByteArray found;
+    if (form.isEmpty()) {
+        found = formFound(bytes, layout);
+        form = found;
+    }
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, layout, entry); }))
         return std::move(*known);
     // One pass: each record is read, checked and written before the next;

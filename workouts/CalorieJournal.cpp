@@ -261,14 +261,20 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
 }
 
 // What a part of a journal holds when every record of it stands on a line
-// of its own as the writer writes it, as the one pass copies it, the dates
-// never rising.
+// of its own, the dates never rising, and all of them but at most one as
+// the writer writes them and the one pass copies them: that one, a record
+// a save wrote new with its fraction, or one another program wrote in its
+// own way, is the one the form names (WrittenForm), which the next save
+// reads and writes back as it writes any older record.
 struct PartForm
 {
     bool formed = false;
     QDate first;            // the date of its first record
     QDate last;             // and of its last
     qsizetype firstEnd = 0; // where its first record ends
+    int others = 0;         // records not as the writer writes them
+    qsizetype otherBegin = 0; // where the first of them starts
+    qsizetype otherEnd = 0;   // and ends
 };
 
 PartForm formOfPart(QByteArrayView part)
@@ -282,8 +288,18 @@ PartForm formOfPart(QByteArrayView part)
     try {
         while (r.position() < r.size()) {
             r.beginRecord();
+            const qsizetype begin = r.position();
             JournalRecord j;
-            if (!reading.readPlain(r, j) || (previous.isValid() && j.date > previous))
+            if (!reading.readPlain(r, j)) {
+                // Read as the one pass reads it; it must end its line.
+                const int line = r.line();
+                j = reading(r);
+                if (r.line() != line + 1 || bytes[r.position() - 1] != '\n' || ++f.others > 1)
+                    return {};
+                f.otherBegin = begin;
+                f.otherEnd = r.position();
+            }
+            if (previous.isValid() && j.date > previous)
                 return {};
             if (!previous.isValid()) {
                 f.first = j.date;
@@ -292,10 +308,11 @@ PartForm formOfPart(QByteArrayView part)
             previous = j.date;
             // The records of the same day that follow as the writer wrote
             // them, in one go.
-            r.skipPlainRepeats(QByteArrayView(bytes).sliced(r.verbatim().begin, j.dateField.size() + 2));
+            if (f.otherEnd != r.position())
+                r.skipPlainRepeats(QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2));
         }
     } catch (const RecordFileError &) {
-        return {}; // a date field that is no date
+        return {}; // a record the one pass refuses, naming its line
     }
     f.last = previous;
     f.formed = f.first.isValid();
@@ -303,23 +320,35 @@ PartForm formOfPart(QByteArrayView part)
 }
 
 // The form of a journal that stands in the written form although this
-// program did not write it so (or did not keep its form): every record
-// on one line as the writer writes it and as the one pass copies it, the
-// dates never rising, nothing before the first record nor after the last.
-// Its first record stands for the one written new last time. Checked in
-// parts on several threads; none for a journal in any other form, or one
-// too small to pay for the threads, which the one pass reads.
+// program did not keep it (another program wrote it so, or this one ended
+// before it kept its forms): every record on one line, the dates never
+// rising, nothing before the first record nor after the last, and every
+// record as the writer writes it and as the one pass copies it but at
+// most one, which the form names as the one written new last time (else
+// the first). Checked in parts on several threads; none for a journal in
+// any other form, or one too small to pay for the threads, which the one
+// pass reads.
 QByteArray formFound(const QByteArray &bytes)
 {
-    const auto found = InParts::lookAt<PartForm>(bytes, InParts::kLeastPart, formOfPart);
-    if (!found)
+    const QList<qsizetype> starts = InParts::lineStarts(bytes, InParts::kLeastPart);
+    if (starts.size() < 2)
         return {};
-    const QList<PartForm> &parts = *found;
+    QList<PartForm> parts(starts.size());
+    InParts::run(starts.size(), [&](qsizetype i) { parts[i] = formOfPart(InParts::part(bytes, starts, i)); });
+    std::pair<qsizetype, qsizetype> named{0, parts[0].firstEnd};
+    int others = 0;
     for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (!parts[i].formed || (i > 0 && parts[i].first > parts[i - 1].last))
+        const PartForm &f = parts[i];
+        if (!f.formed || (i > 0 && f.first > parts[i - 1].last))
             return {};
+        if (f.others > 0) {
+            named = {starts[i] + f.otherBegin, starts[i] + f.otherEnd};
+            others += f.others;
+        }
     }
-    return WrittenForm::of(kKind, 0, parts[0].firstEnd);
+    if (others > 1)
+        return {};
+    return WrittenForm::of(kKind, named.first, named.second);
 }
 
 template <typename WriteNew>

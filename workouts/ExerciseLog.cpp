@@ -3,6 +3,7 @@
 #include "RecordList.h"
 
 #include "common/DateText.h"
+#include "common/InParts.h"
 #include "common/RecordHead.h"
 #include "common/RecordWriter.h"
 #include "common/Windows1252.h"
@@ -163,6 +164,49 @@ bool writeOlder(RecordWriter &out, const QByteArray &olderBytes, const QString &
     return copied;
 }
 
+// Whether every entry of a part of a log stands on one line as the writer
+// writes it back.
+bool plainPart(QByteArrayView part, qint16 sets)
+{
+    static const QString noName;
+    RecordReader r = RecordReader::partOf(QByteArray::fromRawData(part.data(), part.size()), noName);
+    while (r.position() < r.size()) {
+        r.beginRecord();
+        if (!r.skipPlainTextAndNumbers(2 * sets) && !readPlainEntry(r, sets, nullptr))
+            return false;
+    }
+    return true;
+}
+
+// The form of a log that stands in the written form although this program
+// did not keep it (another program wrote it so, or this one ended before
+// it kept its forms): its first entry, over lines as a save writes a new
+// one or not, then every entry on one line as the writer writes it back,
+// nothing before the first entry nor after the last. Those after the first
+// are checked in parts on several threads; none for a log in any other
+// form, or one too small to pay for the threads, which the one pass reads.
+QByteArray formFound(const QByteArray &bytes, qint16 sets)
+{
+    if (bytes.size() < 2 * InParts::kLeastPart || RecordReader::byteOrderMarkSize(bytes) > 0)
+        return {};
+    static const QString noName;
+    RecordReader first = RecordReader::partOf(bytes, noName);
+    try {
+        first.beginRecord();
+        readOlder(first, sets);
+    } catch (const RecordFileError &) {
+        return {};
+    }
+    const qsizetype firstEnd = first.position();
+    if (firstEnd == 0 || bytes[firstEnd - 1] != '\n')
+        return {};
+    const auto parts = InParts::lookAt<bool>(QByteArrayView(bytes).sliced(firstEnd), InParts::kLeastPart,
+                                             [sets](QByteArrayView part) { return plainPart(part, sets); });
+    if (!parts || parts->contains(false))
+        return {};
+    return WrittenForm::of(kindOf(sets), 0, firstEnd);
+}
+
 } // namespace
 
 QByteArray ExerciseLog::withFirst(const ExerciseLogEntry &entry, const QByteArray &olderBytes,
@@ -176,7 +220,13 @@ FileBatch::Checked ExerciseLog::withFirstChecked(const ExerciseLogEntry &entry, 
 {
     // A log this program wrote and that still holds those bytes: only the
     // entry written new last time, first in the log, is read and written
-    // back as an older one; the rest is copied unchecked.
+    // back as an older one; the rest is copied unchecked. One in that form
+    // all the same whose form was not kept is found so by a check in parts.
+    QByteArray found;
+    if (form.isEmpty()) {
+        found = formFound(olderBytes, sets);
+        form = found;
+    }
     const auto known = WrittenForm::madeKnown(form, [&] {
         return WrittenForm::withNewFirst(
             olderBytes, form, kindOf(sets), [&](RecordWriter &out) { writeNew(out, entry); },

@@ -33,6 +33,8 @@ private Q_SLOTS:
     void journalOfTheLastRunIsTakenUpOrCheckedAgain();
     void largeJournalCheckedInParts_data();
     void largeJournalCheckedInParts();
+    void largeLogsCheckedInParts_data();
+    void largeLogsCheckedInParts();
 
 private:
     // The dates the saves of each case are made for, in turn: a day before
@@ -293,6 +295,18 @@ void TestWrittenForms::largeJournalCheckedInParts_data()
         j.lines[late].replace(",", "\r\n");
         QTest::newRow("one record over two lines") << j.bytes() << made << true << 0;
     }
+    {
+        // As a save leaves it, its new record keeping its fraction; and one
+        // more such record, which no written form holds.
+        LargeJournal j = plain;
+        LargeJournal whole = plain;
+        j.lines[late] = LargeJournal::line(j.dates[late], "142.5");
+        whole.lines[late] = LargeJournal::line(j.dates[late], "142");
+        QTest::newRow("one record with a fraction") << j.bytes() << whole.with(day, added) << true << 0;
+        j.lines[1000] = LargeJournal::line(j.dates[1000], "-36.5");
+        whole.lines[1000] = LargeJournal::line(j.dates[1000], "-36");
+        QTest::newRow("two records with fractions") << j.bytes() << whole.with(day, added) << true << 0;
+    }
     QTest::newRow("blank lines at the end") << plain.bytes() + "\r\n \r\n" << made << true << 0;
     QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + plain.bytes() << made << true << 0;
     {
@@ -350,6 +364,77 @@ void TestWrittenForms::largeJournalCheckedInParts()
     QCOMPARE(now.bytes, expected);
     QCOMPARE(!now.form.isEmpty(), formed);
     saveBothWays(now, 3, insert);
+}
+
+void TestWrittenForms::largeLogsCheckedInParts_data()
+{
+    QTest::addColumn<bool>("aerobic"); // else a weight-training log of five sets
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("formed"); // whether the save leaves it in a written form
+    QList<QByteArray> weight, aerobic;
+    for (int i = 0; i < 30000; ++i) {
+        const QByteArray date = '"' + DateText::medium(QDate(2049, 6, 30).addDays(-i)).toLatin1() + '"';
+        weight.append(date + ",100,10,105,9,110,8,115,7,120," + QByteArray::number(1 + i % 9) + "\r\n");
+        aerobic.append(date + ',' + QByteArray::number(20 + i % 40) + ",3,\"Hills\"\r\n");
+    }
+    const int late = 29000; // an entry in the last part
+    const auto with = [&](QList<QByteArray> lines, qsizetype at, const QByteArray &line) {
+        lines[at] = line;
+        return lines.join();
+    };
+    QTest::newRow("weight, as the writer writes it") << false << weight.join() << true;
+    QTest::newRow("weight, its first entry over lines, as a save writes a new one")
+        << false << "\"01-Jul-49\"\r\n100,10\r\n105,9\r\n110,8\r\n115,7\r\n120,6\r\n" + weight.join() << true;
+    QTest::newRow("weight, an entry over lines further on")
+        << false << with(weight, late, QByteArray(weight[late]).replace(",100,", "\r\n100,")) << true;
+    QTest::newRow("weight, a fraction") << false << with(weight, late, QByteArray(weight[late]).replace(",100,", ",100.5,"))
+                                        << true;
+    QTest::newRow("weight, a number that is none")
+        << false << with(weight, late, QByteArray(weight[late]).replace(",100,", ",1x0,")) << false;
+    QTest::newRow("aerobic, as the writer writes it") << true << aerobic.join() << true;
+    QTest::newRow("aerobic, dates rising") << true << with(aerobic, late, aerobic[10]) << false;
+    QTest::newRow("aerobic, a date that is no date")
+        << true << with(aerobic, late, QByteArray(aerobic[late]).replace("-", "+")) << false;
+    QTest::newRow("aerobic, blank lines at the end") << true << aerobic.join() + "\r\n\r\n" << true;
+}
+
+// Logs the program did not write in this run nor kept the forms of, large
+// enough to be checked in parts on several threads: a save makes the bytes
+// and the form, or the refusal, of the one pass, which a form gone stale
+// (naming no record of the file) leaves every save to.
+void TestWrittenForms::largeLogsCheckedInParts()
+{
+    QFETCH(bool, aerobic);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, formed);
+    QVERIFY(bytes.size() >= 4 * InParts::kLeastPart);
+    const QString name = QStringLiteral("a log.txt");
+    const auto save = [&](const QByteArray &log, QByteArrayView form, int i) {
+        const QDate day = QDate(2049, 7, 2).addDays(i);
+        if (aerobic)
+            return AerobicLog::insertedChecked(log, form, name, AerobicLog::Layout::Full,
+                                               AerobicLogEntry{DateText::medium(day), day, 30, 4, QStringLiteral("Flat"), {}});
+        return ExerciseLog::withFirstChecked(
+            ExerciseLogEntry{DateText::medium(day), {{100, 10}, {105, 9}, {110, 8}, {115, 7}, {120, 6}}, {}}, log, form,
+            name, 5);
+    };
+    const auto outcome = [&](QByteArrayView form) -> std::pair<std::optional<FileBatch::Checked>, QString> {
+        try {
+            return {save(bytes, form, 0), QString()};
+        } catch (const RecordFileError &e) {
+            return {std::nullopt, e.message()};
+        }
+    };
+    const auto inParts = outcome({});
+    const auto onePass = outcome("a form gone stale");
+    QCOMPARE(inParts.second, onePass.second);
+    QCOMPARE(inParts.first.has_value(), onePass.first.has_value());
+    if (!inParts.first)
+        return;
+    QCOMPARE(inParts.first->bytes, onePass.first->bytes);
+    QCOMPARE(inParts.first->form, onePass.first->form);
+    QCOMPARE(!inParts.first->form.isEmpty(), formed);
+    saveBothWays(*inParts.first, 3, save);
 }
 
 QTEST_GUILESS_MAIN(TestWrittenForms)
