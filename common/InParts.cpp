@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -61,10 +62,25 @@ struct Job
     }
 };
 
+using Clock = std::chrono::steady_clock;
+
+// Waits a moment without giving the processor up.
+inline void pause()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
 // The threads kept for the parts: started at the first run that needs them,
-// they wait for jobs until the program ends. Each waits on its own: a job
-// wakes only the threads it gives parts to, one at a time, so that no
-// thread wakes for nothing and none waits on another's wake-up.
+// they wait for jobs until the program ends. A thread that sleeps takes 50
+// to 150 µs to wake here, and a thread that wakes another pays for it itself,
+// so a job wakes them as a tree: the caller wakes the first thread only, each
+// thread the next two, and the caller starts its own part at once. After a
+// job, or when warned that one is coming (warm()), they keep looking for work
+// without sleeping for a moment, so that a job given then starts at once.
 class Crew
 {
 public:
@@ -83,29 +99,51 @@ public:
         return *s_crew;
     }
 
-    // Lets `helpers` of the threads take parts of `job`. Only the first is
-    // woken here: each wakes the next before it takes a part, so that the
-    // caller, which pays for every wake-up it makes, starts its own part
-    // at once.
+    // Lets `helpers` of the threads take parts of `job`.
     void give(const std::shared_ptr<Job> &job, qsizetype helpers)
     {
+        keepAwake(kAwakeAfterJob);
         if (helpers > 0 && !m_members.empty())
-            m_members.front()->give(job, helpers - 1);
+            m_members.front()->give(job, std::min<qsizetype>(helpers, qsizetype(m_members.size())));
+    }
+
+    // Wakes every thread, to look for work for a while without sleeping.
+    void warm()
+    {
+        keepAwake(kAwakeWhenWarned);
+        if (!m_members.empty())
+            m_members.front()->give(nullptr, qsizetype(m_members.size()));
     }
 
 private:
+    // How long the threads stay awake after a job, and after a warning.
+    static constexpr auto kAwakeAfterJob = std::chrono::microseconds(300);
+    static constexpr auto kAwakeWhenWarned = std::chrono::milliseconds(3);
+
+    void keepAwake(Clock::duration duration)
+    {
+        const Clock::rep until = (Clock::now() + duration).time_since_epoch().count();
+        Clock::rep was = m_awakeUntil.load();
+        while (was < until && !m_awakeUntil.compare_exchange_weak(was, until)) {
+        }
+    }
+
     struct Member
     {
-        Member *next = nullptr; // the thread this one wakes for a job's further helpers
+        Crew *crew = nullptr;
+        qsizetype index = 0;
         std::mutex mutex;
         std::condition_variable ready;
-        std::deque<std::pair<std::shared_ptr<Job>, qsizetype>> jobs; // a job, the helpers still to wake for it
+        // A job (none: only a warning) and how many threads it wakes.
+        std::deque<std::pair<std::shared_ptr<Job>, qsizetype>> jobs;
+        std::atomic<bool> pending{false};
 
-        void give(const std::shared_ptr<Job> &job, qsizetype more)
+        void give(const std::shared_ptr<Job> &job, qsizetype wakes)
         {
             {
                 const std::lock_guard lock(mutex);
-                jobs.emplace_back(job, more);
+                jobs.emplace_back(job, wakes);
+                pending = true;
             }
             ready.notify_one();
         }
@@ -114,16 +152,27 @@ private:
         {
             for (;;) {
                 std::shared_ptr<Job> job;
-                qsizetype more = 0;
+                qsizetype wakes = 0;
                 {
                     std::unique_lock lock(mutex);
                     ready.wait(lock, [this] { return !jobs.empty(); });
-                    std::tie(job, more) = std::move(jobs.front());
+                    std::tie(job, wakes) = std::move(jobs.front());
                     jobs.pop_front();
+                    pending = !jobs.empty();
                 }
-                if (more > 0 && next && job->next.load() < job->count)
-                    next->give(job, more - 1);
-                job->help();
+                for (qsizetype child = 2 * index + 1; child <= 2 * index + 2 && child < wakes; ++child) {
+                    if (!job || job->next.load() < job->count)
+                        crew->m_members[size_t(child)]->give(job, wakes);
+                }
+                if (job)
+                    job->help();
+                job.reset();
+                // Awake for a while: a job given now starts at once.
+                for (int spins = 0; !pending.load(std::memory_order_relaxed); ++spins) {
+                    pause();
+                    if (spins % 64 == 0 && Clock::now().time_since_epoch().count() >= crew->m_awakeUntil.load())
+                        break;
+                }
             }
         }
     };
@@ -132,8 +181,8 @@ private:
     {
         for (unsigned i = 0; i < threads; ++i) {
             m_members.push_back(std::make_unique<Member>());
-            if (i > 0)
-                m_members[i - 1]->next = m_members[i].get();
+            m_members.back()->crew = this;
+            m_members.back()->index = qsizetype(i);
         }
         for (const auto &member : m_members)
             std::thread([member = member.get()] { member->serve(); }).detach();
@@ -143,6 +192,7 @@ private:
     inline static std::mutex s_starting;
 
     std::vector<std::unique_ptr<Member>> m_members;
+    std::atomic<Clock::rep> m_awakeUntil{0};
 };
 
 } // namespace
@@ -176,6 +226,12 @@ QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizet
     const qsizetype begin = starts[index];
     const qsizetype end = index + 1 < starts.size() ? starts[index + 1] : bytes.size();
     return bytes.sliced(begin, end - begin);
+}
+
+void warm()
+{
+    if (threadCount() > 1)
+        Crew::instance().warm();
 }
 
 void run(qsizetype count, const std::function<void(qsizetype)> &work)
