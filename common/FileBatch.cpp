@@ -1,6 +1,5 @@
 #include "FileBatch.h"
 
-#include "InParts.h"
 #include "KeptForms.h"
 
 #include "RecordFile.h"
@@ -1099,7 +1098,6 @@ void FileBatch::commit()
     // The largest file first: the disk writes it while the others are
     // read, checked, made and written. Files the batch only read need nothing more.
     QList<std::pair<qint64, qsizetype>> order; // size, index
-    bool warned = false;
     for (qsizetype i = 0; i < count; ++i) {
         const Change &c = m_changes[i];
         if (!c.staged)
@@ -1113,12 +1111,6 @@ void FileBatch::commit()
             size = written                                                    ? *written
                    : ::stat(QFile::encodeName(c.path).constData(), &st) == 0 ? qint64(st.st_size)
                                                                              : 0;
-            // A large file in no known form is likely to be checked in
-            // parts: the threads for them wake while it is read.
-            if (!written && !c.makes.isEmpty() && size >= 2 * InParts::kLeastPart && !warned) {
-                InParts::warm();
-                warned = true;
-            }
         }
         order.append({size, i});
     }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -62,25 +61,13 @@ struct Job
     }
 };
 
-using Clock = std::chrono::steady_clock;
-
-// Waits a moment without giving the processor up.
-inline void pause()
-{
-#if defined(__x86_64__) || defined(__i386__)
-    __builtin_ia32_pause();
-#else
-    std::this_thread::yield();
-#endif
-}
-
 // The threads kept for the parts: started at the first run that needs them,
 // they wait for jobs until the program ends. A thread that sleeps takes 50
 // to 150 µs to wake here, and a thread that wakes another pays for it itself,
 // so a job wakes them as a tree: the caller wakes the first thread only, each
-// thread the next two, and the caller starts its own part at once. After a
-// job, or when warned that one is coming (warm()), they keep looking for work
-// without sleeping for a moment, so that a job given then starts at once.
+// thread the next two, and the caller starts its own part at once. Between
+// jobs they sleep: threads kept looking for work slowed the caller's own
+// reading, writing and checking more than they saved.
 class Crew
 {
 public:
@@ -102,48 +89,25 @@ public:
     // Lets `helpers` of the threads take parts of `job`.
     void give(const std::shared_ptr<Job> &job, qsizetype helpers)
     {
-        keepAwake(kAwakeAfterJob);
         if (helpers > 0 && !m_members.empty())
             m_members.front()->give(job, std::min<qsizetype>(helpers, qsizetype(m_members.size())));
     }
 
-    // Wakes every thread, to look for work for a while without sleeping.
-    void warm()
-    {
-        keepAwake(kAwakeWhenWarned);
-        if (!m_members.empty())
-            m_members.front()->give(nullptr, qsizetype(m_members.size()));
-    }
-
 private:
-    // How long the threads stay awake after a job, and after a warning.
-    static constexpr auto kAwakeAfterJob = std::chrono::microseconds(300);
-    static constexpr auto kAwakeWhenWarned = std::chrono::milliseconds(3);
-
-    void keepAwake(Clock::duration duration)
-    {
-        const Clock::rep until = (Clock::now() + duration).time_since_epoch().count();
-        Clock::rep was = m_awakeUntil.load();
-        while (was < until && !m_awakeUntil.compare_exchange_weak(was, until)) {
-        }
-    }
-
     struct Member
     {
         Crew *crew = nullptr;
         qsizetype index = 0;
         std::mutex mutex;
         std::condition_variable ready;
-        // A job (none: only a warning) and how many threads it wakes.
+        // A job and how many threads it wakes.
         std::deque<std::pair<std::shared_ptr<Job>, qsizetype>> jobs;
-        std::atomic<bool> pending{false};
 
         void give(const std::shared_ptr<Job> &job, qsizetype wakes)
         {
             {
                 const std::lock_guard lock(mutex);
                 jobs.emplace_back(job, wakes);
-                pending = true;
             }
             ready.notify_one();
         }
@@ -158,21 +122,12 @@ private:
                     ready.wait(lock, [this] { return !jobs.empty(); });
                     std::tie(job, wakes) = std::move(jobs.front());
                     jobs.pop_front();
-                    pending = !jobs.empty();
                 }
                 for (qsizetype child = 2 * index + 1; child <= 2 * index + 2 && child < wakes; ++child) {
-                    if (!job || job->next.load() < job->count)
+                    if (job->next.load() < job->count)
                         crew->m_members[size_t(child)]->give(job, wakes);
                 }
-                if (job)
-                    job->help();
-                job.reset();
-                // Awake for a while: a job given now starts at once.
-                for (int spins = 0; !pending.load(std::memory_order_relaxed); ++spins) {
-                    pause();
-                    if (spins % 64 == 0 && Clock::now().time_since_epoch().count() >= crew->m_awakeUntil.load())
-                        break;
-                }
+                job->help();
             }
         }
     };
@@ -192,7 +147,6 @@ private:
     inline static std::mutex s_starting;
 
     std::vector<std::unique_ptr<Member>> m_members;
-    std::atomic<Clock::rep> m_awakeUntil{0};
 };
 
 } // namespace
@@ -226,12 +180,6 @@ QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizet
     const qsizetype begin = starts[index];
     const qsizetype end = index + 1 < starts.size() ? starts[index + 1] : bytes.size();
     return bytes.sliced(begin, end - begin);
-}
-
-void warm()
-{
-    if (threadCount() > 1)
-        Crew::instance().warm();
 }
 
 void run(qsizetype count, const std::function<void(qsizetype)> &work)

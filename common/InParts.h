@@ -28,12 +28,6 @@ QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least);
 // The part `index` of `bytes` that lineStarts() split at `starts`.
 QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizetype index);
 
-// Tells the threads kept for the parts that a run() is coming: they wake
-// now, while the caller reads the file, and look for work for a few
-// milliseconds without sleeping, so that the run starts on all of them at
-// once.
-void warm();
-
 // Runs `work(i)` for every i from 0 to `count` - 1, each once, on this
 // thread and the threads kept for it; returns when all have run. `work`
 // must not throw; it runs on several threads at once, so whatever it
