@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <type_traits>
 
 // A large file's bytes gone over in parts on several threads at once: a
 // save that must check every record of a file it did not write itself
@@ -35,9 +36,10 @@ QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizet
 void run(qsizetype count, const std::function<void(qsizetype)> &work);
 
 // Looks at `bytes` in the parts lineStarts() splits them into, on several
-// threads: `look(part)` gives each part's result, in the parts' order. None
-// when the bytes make one part only, which the caller then reads whole on
-// its own thread.
+// threads: `look(part)`, or `look(part, begin)` for one that needs where
+// the part begins in `bytes`, gives each part's result, in the parts'
+// order. None when the bytes make one part only, which the caller then
+// reads whole on its own thread.
 template <typename Result, typename Look>
 std::optional<QList<Result>> lookAt(QByteArrayView bytes, qsizetype least, Look look)
 {
@@ -45,7 +47,12 @@ std::optional<QList<Result>> lookAt(QByteArrayView bytes, qsizetype least, Look 
     if (starts.size() < 2)
         return std::nullopt;
     QList<Result> results(starts.size());
-    run(starts.size(), [&](qsizetype i) { results[i] = look(part(bytes, starts, i)); });
+    run(starts.size(), [&](qsizetype i) {
+        if constexpr (std::is_invocable_v<Look, QByteArrayView, qsizetype>)
+            results[i] = look(part(bytes, starts, i), starts[i]);
+        else
+            results[i] = look(part(bytes, starts, i));
+    });
     return results;
 }
 

@@ -46,6 +46,14 @@ std::optional<FileBatch::Checked> withNewFirst(const QByteArray &bytes, QByteArr
     return FileBatch::Checked{out.bytes(), of(kind, 0, newEnd)};
 }
 
+// `form`, or when none was kept, the one `find()` finds in the file (none
+// when the file is in no written form).
+template <typename Find>
+QByteArray orFound(QByteArrayView form, Find find)
+{
+    return form.isEmpty() ? QByteArray(find()) : form.toByteArray();
+}
+
 // The new contents `known()` makes of a file in its written form `form`; none
 // when there is no form, when `known` finds the file not as the form
 // promises, or when it refuses a record: the record-by-record pass then

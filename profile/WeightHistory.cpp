@@ -204,11 +204,8 @@ FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayV
     // copied unchecked. One in that form all the same whose form was not
     // kept (another program wrote it so, or this one ended before it kept
     // its forms) is found so by a check in parts.
-    QByteArray found;
-    if (form.isEmpty()) {
-        found = formFound(bytes);
-        form = found;
-    }
+    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(bytes); });
+    form = found;
     const auto known = WrittenForm::madeKnown(form, [&] {
         return WrittenForm::withNewFirst(bytes, form, kKind, writeNew, [&](RecordWriter &out, const QByteArray &head) {
             return writeOlder(out, head, file);

@@ -287,11 +287,8 @@ FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArr
 {
     // A log in the written form whose form was not kept (another program
     // wrote it so, or this one ended before it kept its forms).
-    QByteArray found;
-    if (form.isEmpty()) {
-        found = formFound(bytes, layout);
-        form = found;
-    }
+    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(bytes, layout); });
+    form = found;
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, layout, entry); }))
         return std::move(*known);
     // One pass: each record is read, checked and written before the next;

@@ -330,19 +330,24 @@ PartForm formOfPart(QByteArrayView part)
 // pass reads.
 QByteArray formFound(const QByteArray &bytes)
 {
-    const QList<qsizetype> starts = InParts::lineStarts(bytes, InParts::kLeastPart);
-    if (starts.size() < 2)
+    // Each part's other record where it stands in the whole journal.
+    const auto parts = InParts::lookAt<PartForm>(bytes, InParts::kLeastPart, [](QByteArrayView part, qsizetype begin) {
+        PartForm f = formOfPart(part);
+        f.firstEnd += begin;
+        f.otherBegin += begin;
+        f.otherEnd += begin;
+        return f;
+    });
+    if (!parts)
         return {};
-    QList<PartForm> parts(starts.size());
-    InParts::run(starts.size(), [&](qsizetype i) { parts[i] = formOfPart(InParts::part(bytes, starts, i)); });
-    std::pair<qsizetype, qsizetype> named{0, parts[0].firstEnd};
+    std::pair<qsizetype, qsizetype> named{0, parts->first().firstEnd};
     int others = 0;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const PartForm &f = parts[i];
-        if (!f.formed || (i > 0 && f.first > parts[i - 1].last))
+    for (qsizetype i = 0; i < parts->size(); ++i) {
+        const PartForm &f = parts->at(i);
+        if (!f.formed || (i > 0 && f.first > parts->at(i - 1).last))
             return {};
         if (f.others > 0) {
-            named = {starts[i] + f.otherBegin, starts[i] + f.otherEnd};
+            named = {f.otherBegin, f.otherEnd};
             others += f.others;
         }
     }
@@ -357,11 +362,8 @@ FileBatch::Checked insertChecked(const QByteArray &bytes, QByteArrayView form, c
 {
     // A journal in the written form whose form was not kept (another
     // program wrote it so, or this one ended before it kept its forms).
-    QByteArray found;
-    if (form.isEmpty()) {
-        found = formFound(bytes);
-        form = found;
-    }
+    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(bytes); });
+    form = found;
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, date, writeNew); }))
         return std::move(*known);
     return insertWith(bytes, fileName, date, writeNew);

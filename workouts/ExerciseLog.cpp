@@ -222,11 +222,8 @@ FileBatch::Checked ExerciseLog::withFirstChecked(const ExerciseLogEntry &entry, 
     // entry written new last time, first in the log, is read and written
     // back as an older one; the rest is copied unchecked. One in that form
     // all the same whose form was not kept is found so by a check in parts.
-    QByteArray found;
-    if (form.isEmpty()) {
-        found = formFound(olderBytes, sets);
-        form = found;
-    }
+    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(olderBytes, sets); });
+    form = found;
     const auto known = WrittenForm::madeKnown(form, [&] {
         return WrittenForm::withNewFirst(
             olderBytes, form, kindOf(sets), [&](RecordWriter &out) { writeNew(out, entry); },
