@@ -252,6 +252,10 @@ private:
 // it (a journal of 1.7 MB cost a third more handed over, in memory).
 constexpr qsizetype kHandOver = 8 * 1024 * 1024;
 
+// Where the makes commit() runs on this thread leave their checks; null
+// when it is not making a file.
+thread_local std::vector<FileBatch::Check> *t_deferred = nullptr;
+
 // The thread that writes a batch's new files while the batch makes the
 // next one: writing a file costs the system about as much as reading and
 // checking one, and both are done at once. One thread, started by the first
@@ -964,6 +968,40 @@ void FileBatch::make(Change &c)
     c.makes.clear();
 }
 
+bool FileBatch::checksDeferred()
+{
+    return t_deferred != nullptr;
+}
+
+bool FileBatch::deferCheck(Check check)
+{
+    if (!t_deferred)
+        return false;
+    t_deferred->push_back(std::move(check));
+    return true;
+}
+
+void FileBatch::makeDeferring(Change &c, const Change &unmade, std::vector<Check> &checks)
+{
+    struct Deferring
+    {
+        explicit Deferring(std::vector<Check> &checks) { t_deferred = &checks; }
+        ~Deferring() { t_deferred = nullptr; }
+    };
+    try {
+        const Deferring deferring(checks);
+        make(c);
+    } catch (const RecordFileError &) {
+        if (checks.empty())
+            throw;
+        // Refused where a presumption may not hold: the makes again, each
+        // checking at once, and their own refusal if any.
+        checks.clear();
+        c = unmade;
+        make(c);
+    }
+}
+
 QByteArray FileBatch::read(const QString &path)
 {
     Change &c = changeOf(path);
@@ -1127,11 +1165,12 @@ void FileBatch::commit()
         // Each file read and made, then written under its hidden name, and
         // the disk set writing it; a file that cannot be made or replaced
         // leaves no file written (the hidden ones go with `files`).
-        for (const auto &[size, i] : std::as_const(order)) {
-            Change &c = m_changes[i];
-            make(c);
+        // The new file of `c`, the `i`-th, under its hidden name; false
+        // when its contents do not change. `checking` says checks left by
+        // its makes follow: the disk is set writing it at once.
+        const auto writeNew = [&](Change &c, qsizetype i, bool checking) {
             if (c.existed && c.after == c.before)
-                continue;
+                return false;
             // A folder or a write-protected file where the file should
             // go refuses the whole batch; the new file keeps the old
             // one's permissions.
@@ -1157,9 +1196,9 @@ void FileBatch::commit()
             // written here.
             if (i == order.last().second || c.after.size() < kHandOver) {
                 files[size_t(i)]->writeAll(c.after.constData(), c.after.size());
-                if (order.size() > 1)
+                if (order.size() > 1 || checking)
                     files[size_t(i)]->startFlush();
-                continue;
+                return true;
             }
             // Written and set going to the disk on the writer's thread while
             // this one makes the next file; `c.after` stays as it is until
@@ -1169,6 +1208,35 @@ void FileBatch::commit()
                 file->writeAll(data, size);
                 file->startFlush();
             });
+            return true;
+        };
+        for (const auto &[size, i] : std::as_const(order)) {
+            Change &c = m_changes[i];
+            // A make may presume the file it reads passes a check of every
+            // record and leave the check until the disk writes what it made:
+            // the check then costs the save nothing beyond the disk's time.
+            load(c);
+            const Change unmade = c;
+            std::vector<Check> checks;
+            makeDeferring(c, unmade, checks);
+            if (!writeNew(c, i, !checks.empty()) || checks.empty())
+                continue;
+            const bool passed = std::all_of(checks.begin(), checks.end(), [](const Check &check) {
+                try {
+                    return check();
+                } catch (const RecordFileError &) {
+                    return false;
+                }
+            });
+            if (passed)
+                continue;
+            // Not as presumed: made again, each make checking first, and
+            // written over what was made.
+            Writer::instance().wait();
+            files[size_t(i)].reset();
+            c = unmade;
+            make(c);
+            writeNew(c, i, false);
         }
         Writer::instance().wait();
     } catch (...) {

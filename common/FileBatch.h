@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // The data files one action writes, written together: every file is read
 // and its new contents made first, then commit() writes them all or none.
@@ -40,6 +41,18 @@ public:
     // next save's make with that form when the file still holds them, byte
     // for byte (compared as it is read): the make need not check them again.
     using MakeChecked = std::function<Checked(const QByteArray &before, QByteArrayView form)>;
+    // A check of a whole file a make presumed to pass: true when it does.
+    using Check = std::function<bool()>;
+    // Whether commit() is making a file on this thread: a make it runs may
+    // then presume that a check of the whole file passes and leave that check
+    // to deferCheck(), instead of running it first.
+    static bool checksDeferred();
+    // Leaves `check` to commit(), which runs it once the file's new contents
+    // go to the disk, so that the disk writes them meanwhile. When it fails,
+    // commit() makes the file again, every make checking at once, and writes
+    // that instead. False, and nothing left, when commit() is not making a
+    // file on this thread: the make checks at once itself.
+    static bool deferCheck(Check check);
 
     // The note of a committed batch, in the folder of its first file.
     static const QString kCommitFileName; // ".pulsar-commit"
@@ -158,6 +171,10 @@ private:
     Change &changeOf(const QString &path);
     static void load(Change &c);
     static void make(Change &c);
+    // make() of `c`, loaded and as `unmade` holds it, letting its makes
+    // leave their checks in `checks`; when one refuses meanwhile, `c` is
+    // made again from `unmade`, every make checking at once.
+    static void makeDeferring(Change &c, const Change &unmade, std::vector<Check> &checks);
 
     QList<Change> m_changes;
     // The folders of the files the folder's note names: each is flushed

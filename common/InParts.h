@@ -26,6 +26,9 @@ inline constexpr qsizetype kLeastPart = 128 * 1024;
 // no part is empty.
 QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least);
 
+// Whether lineStarts() splits `bytes` into more than one part.
+bool inParts(QByteArrayView bytes, qsizetype least);
+
 // The part `index` of `bytes` that lineStarts() split at `starts`.
 QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizetype index);
 

@@ -46,12 +46,24 @@ std::optional<FileBatch::Checked> withNewFirst(const QByteArray &bytes, QByteArr
     return FileBatch::Checked{out.bytes(), of(kind, 0, newEnd)};
 }
 
-// `form`, or when none was kept, the one `find()` finds in the file (none
-// when the file is in no written form).
-template <typename Find>
-QByteArray orFound(QByteArrayView form, Find find)
+// `form`, or when none was kept, the one `find(bytes)` finds in the file
+// `bytes` (none when the file is in no written form). While a save makes the
+// file (FileBatch::checksDeferred()), the form `presume(bytes)` takes from
+// the file's first record alone stands for it instead, and the check that
+// `find` finds that very form is left to the save, which makes the file again
+// when it does not. `find` and `presume` are copied, with what they hold.
+template <typename Find, typename Presume>
+QByteArray orFound(QByteArrayView form, const QByteArray &bytes, Find find, Presume presume)
 {
-    return form.isEmpty() ? QByteArray(find()) : form.toByteArray();
+    if (!form.isEmpty())
+        return form.toByteArray();
+    if (FileBatch::checksDeferred()) {
+        QByteArray presumed = presume(bytes);
+        if (!presumed.isEmpty()
+            && FileBatch::deferCheck([bytes, find, presumed] { return QByteArray(find(bytes)) == presumed; }))
+            return presumed;
+    }
+    return QByteArray(find(bytes));
 }
 
 // The new contents `known()` makes of a file in its written form `form`; none

@@ -190,6 +190,17 @@ QByteArray formFound(const QByteArray &bytes)
     return WrittenForm::of(kKind, 0, parts->first());
 }
 
+// The form formFound() finds in a history it checks in parts, taken from
+// the first record alone; none where it would find none for that record or
+// would not check in parts.
+QByteArray formPresumed(const QByteArray &bytes)
+{
+    if (!InParts::inParts(bytes, InParts::kLeastPart))
+        return {};
+    const qsizetype firstEnd = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1));
+    return firstEnd > 0 ? WrittenForm::of(kKind, 0, firstEnd) : QByteArray();
+}
+
 } // namespace
 
 FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayView form, const QString &file,
@@ -204,7 +215,7 @@ FileBatch::Checked WeightHistory::withFirst(const QByteArray &bytes, QByteArrayV
     // copied unchecked. One in that form all the same whose form was not
     // kept (another program wrote it so, or this one ended before it kept
     // its forms) is found so by a check in parts.
-    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(bytes); });
+    const QByteArray found = WrittenForm::orFound(form, bytes, formFound, formPresumed);
     form = found;
     const auto known = WrittenForm::madeKnown(form, [&] {
         return WrittenForm::withNewFirst(bytes, form, kKind, writeNew, [&](RecordWriter &out, const QByteArray &head) {

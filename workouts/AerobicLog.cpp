@@ -274,6 +274,17 @@ QByteArray formFound(const QByteArray &bytes, AerobicLog::Layout layout)
     return WrittenForm::of(kindOf(layout), 0, parts[0].firstEnd);
 }
 
+// The form formFound() finds in a log it checks in parts, taken from the
+// first record alone; none where it would find none for that record or
+// would not check in parts.
+QByteArray formPresumed(const QByteArray &bytes, AerobicLog::Layout layout)
+{
+    if (!InParts::inParts(bytes, InParts::kLeastPart))
+        return {};
+    const PartForm first = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1), layout);
+    return first.formed ? WrittenForm::of(kindOf(layout), 0, first.firstEnd) : QByteArray();
+}
+
 } // namespace
 
 QByteArray AerobicLog::inserted(const QByteArray &bytes, const QString &fileName, Layout layout,
@@ -287,7 +298,9 @@ FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArr
 {
     // A log in the written form whose form was not kept (another program
     // wrote it so, or this one ended before it kept its forms).
-    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(bytes, layout); });
+    const QByteArray found = WrittenForm::orFound(
+        form, bytes, [layout](const QByteArray &b) { return formFound(b, layout); },
+        [layout](const QByteArray &b) { return formPresumed(b, layout); });
     form = found;
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, layout, entry); }))
         return std::move(*known);

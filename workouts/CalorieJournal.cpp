@@ -356,13 +356,26 @@ QByteArray formFound(const QByteArray &bytes)
     return WrittenForm::of(kKind, named.first, named.second);
 }
 
+// The form formFound() finds in a journal it checks in parts whose records
+// all stand as the writer writes them but the first at most, taken from the
+// first record alone; none where it would find none for that record or
+// would not check in parts. A journal with one other record further on
+// (a save's new one, with its fraction) is found in another form.
+QByteArray formPresumed(const QByteArray &bytes)
+{
+    if (!InParts::inParts(bytes, InParts::kLeastPart))
+        return {};
+    const PartForm first = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1));
+    return first.formed ? WrittenForm::of(kKind, 0, first.firstEnd) : QByteArray();
+}
+
 template <typename WriteNew>
 FileBatch::Checked insertChecked(const QByteArray &bytes, QByteArrayView form, const QString &fileName,
                                  const QDate &date, WriteNew writeNew)
 {
     // A journal in the written form whose form was not kept (another
     // program wrote it so, or this one ended before it kept its forms).
-    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(bytes); });
+    const QByteArray found = WrittenForm::orFound(form, bytes, formFound, formPresumed);
     form = found;
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, date, writeNew); }))
         return std::move(*known);

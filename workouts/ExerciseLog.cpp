@@ -185,24 +185,46 @@ bool plainPart(QByteArrayView part, qint16 sets)
 // nothing before the first entry nor after the last. Those after the first
 // are checked in parts on several threads; none for a log in any other
 // form, or one too small to pay for the threads, which the one pass reads.
-QByteArray formFound(const QByteArray &bytes, qint16 sets)
+// Where the first entry of a log in that form ends, the entries after it
+// not looked at; 0 for a log in any other form, or one too small to pay for
+// the threads.
+qsizetype firstEntryEnd(const QByteArray &bytes, qint16 sets)
 {
     if (bytes.size() < 2 * InParts::kLeastPart || RecordReader::byteOrderMarkSize(bytes) > 0)
-        return {};
+        return 0;
     static const QString noName;
     RecordReader first = RecordReader::partOf(bytes, noName);
     try {
         first.beginRecord();
         readOlder(first, sets);
     } catch (const RecordFileError &) {
-        return {};
+        return 0;
     }
     const qsizetype firstEnd = first.position();
     if (firstEnd == 0 || bytes[firstEnd - 1] != '\n')
+        return 0;
+    return firstEnd;
+}
+
+QByteArray formFound(const QByteArray &bytes, qint16 sets)
+{
+    const qsizetype firstEnd = firstEntryEnd(bytes, sets);
+    if (firstEnd == 0)
         return {};
     const auto parts = InParts::lookAt<bool>(QByteArrayView(bytes).sliced(firstEnd), InParts::kLeastPart,
                                              [sets](QByteArrayView part) { return plainPart(part, sets); });
     if (!parts || parts->contains(false))
+        return {};
+    return WrittenForm::of(kindOf(sets), 0, firstEnd);
+}
+
+// The form formFound() finds in a log it checks in parts, taken from the
+// first entry alone; none where it would find none for that entry or would
+// not check in parts.
+QByteArray formPresumed(const QByteArray &bytes, qint16 sets)
+{
+    const qsizetype firstEnd = firstEntryEnd(bytes, sets);
+    if (firstEnd == 0 || !InParts::inParts(QByteArrayView(bytes).sliced(firstEnd), InParts::kLeastPart))
         return {};
     return WrittenForm::of(kindOf(sets), 0, firstEnd);
 }
@@ -222,7 +244,9 @@ FileBatch::Checked ExerciseLog::withFirstChecked(const ExerciseLogEntry &entry, 
     // entry written new last time, first in the log, is read and written
     // back as an older one; the rest is copied unchecked. One in that form
     // all the same whose form was not kept is found so by a check in parts.
-    const QByteArray found = WrittenForm::orFound(form, [&] { return formFound(olderBytes, sets); });
+    const QByteArray found = WrittenForm::orFound(
+        form, olderBytes, [sets](const QByteArray &b) { return formFound(b, sets); },
+        [sets](const QByteArray &b) { return formPresumed(b, sets); });
     form = found;
     const auto known = WrittenForm::madeKnown(form, [&] {
         return WrittenForm::withNewFirst(

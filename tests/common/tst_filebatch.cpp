@@ -54,6 +54,8 @@ private Q_SLOTS:
     void keptFormsReadBackOnlyWhole();
     void digestTellsEveryChange_data();
     void digestTellsEveryChange();
+    void checkLeftToTheSave_data();
+    void checkLeftToTheSave();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -1103,6 +1105,111 @@ void TestFileBatch::removalThatCannotBeFinishedIsGivenUp()
     QVERIFY2(!recovery.why.isEmpty(), "no reason given");
     QCOMPARE(files(folder), want);
     QVERIFY(QFileInfo(RecordFile::path(folder, blocked)).isDir());
+}
+
+void TestFileBatch::checkLeftToTheSave_data()
+{
+    // Log.txt holds "a\r\n"; a second file, Other.txt, is saved in the same
+    // batch or not. The make of Log.txt presumes a check of the whole file
+    // passes and leaves it to the save, which runs it once the new file is
+    // written.
+    QTest::addColumn<QString>("check"); // "passes", "fails", "refuses"
+    QTest::addColumn<bool>("makeRefuses"); // the make refuses on its presumption
+    QTest::addColumn<bool>("readFirst"); // the batch reads the file before the commit
+    QTest::addColumn<bool>("twoFiles");
+    QTest::addColumn<bool>("damaged"); // the make refuses when it checks at once
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("makes"); // how often the make runs
+    const QByteArray presumed("a\r\npresumed\r\n");
+    const QByteArray checked("a\r\nchecked\r\n");
+    const QByteArray unchanged("a\r\n");
+    QTest::newRow("the check passes") << "passes" << false << false << false << false << presumed << 1;
+    QTest::newRow("the check passes, two files") << "passes" << false << false << true << false << presumed << 1;
+    QTest::newRow("the check fails") << "fails" << false << false << false << false << checked << 2;
+    QTest::newRow("the check fails, two files") << "fails" << false << false << true << false << checked << 2;
+    QTest::newRow("the check refuses") << "refuses" << false << false << false << false << checked << 2;
+    QTest::newRow("the make refuses on its presumption") << "passes" << true << false << false << false << checked << 2;
+    // A damaged file: the save is refused, and every file is as it was.
+    QTest::newRow("the check fails, the file damaged") << "fails" << false << false << false << true << unchanged << 2;
+    QTest::newRow("the check fails, the file damaged, two files")
+        << "fails" << false << false << true << true << unchanged << 2;
+    // Read before the commit, the contents are made checking at once: what
+    // the batch gave the caller is what it writes.
+    QTest::newRow("read before the commit") << "fails" << false << true << false << false << checked << 1;
+}
+
+// A make run by a save may leave its check to it (FileBatch::deferCheck()):
+// the save writes what the make presumed only when the check passes, else
+// what the make makes checking at once; no other file is left, and the form
+// kept is the one of the bytes written.
+void TestFileBatch::checkLeftToTheSave()
+{
+    QFETCH(QString, check);
+    QFETCH(bool, makeRefuses);
+    QFETCH(bool, readFirst);
+    QFETCH(bool, twoFiles);
+    QFETCH(bool, damaged);
+    QFETCH(QByteArray, after);
+    QFETCH(int, makes);
+    const QString folder = TestEnvironment::freshFolder();
+    const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "a\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("Other.txt"), "o\r\n");
+    const QByteArray presumed("a\r\npresumed\r\n");
+    const auto commitRefused = [](FileBatch &b) {
+        try {
+            b.commit();
+            return false;
+        } catch (const RecordFileError &) {
+            return true;
+        }
+    };
+    const auto refusal = [] {
+        return RecordFileError(RecordFileError::TypeMismatch, QStringLiteral("Log.txt"), QStringLiteral("not as presumed"), 9);
+    };
+    int made = 0;
+    int checks = 0;
+    bool deferredWhenChecking = false;
+    {
+        FileBatch batch;
+        batch.transformChecked(log, [&](const QByteArray &before, QByteArrayView) -> FileBatch::Checked {
+            ++made;
+            const bool left = FileBatch::deferCheck([&] {
+                ++checks;
+                deferredWhenChecking = deferredWhenChecking || FileBatch::checksDeferred();
+                if (check == u"refuses")
+                    throw refusal();
+                return check == u"passes";
+            });
+            if (!left && damaged)
+                throw refusal();
+            if (!left)
+                return {before + "checked\r\n", QByteArray("checked")};
+            if (makeRefuses)
+                throw refusal();
+            return {before + "presumed\r\n", QByteArray("presumed")};
+        });
+        if (twoFiles)
+            batch.write(RecordFile::path(folder, QStringLiteral("Other.txt")), "o\r\np\r\n");
+        if (readFirst)
+            QCOMPARE(batch.read(log), after);
+        QCOMPARE(commitRefused(batch), damaged);
+    }
+    QCOMPARE(made, makes);
+    QCOMPARE(checks, readFirst || makeRefuses ? 0 : 1);
+    QVERIFY(!deferredWhenChecking);
+    Files expected{{QStringLiteral("Log.txt"), after}};
+    if (twoFiles && !damaged) {
+        expected.insert(FileBatch::kCommitFileName, files(folder).value(FileBatch::kCommitFileName));
+        expected[QStringLiteral("Other.txt")] = "o\r\np\r\n";
+    } else {
+        expected[QStringLiteral("Other.txt")] = "o\r\n";
+    }
+    QCOMPARE(files(folder), expected);
+    QVERIFY(!FileBatch::checksDeferred());
+    QVERIFY(!FileBatch::deferCheck([] { return false; }));
+    if (!damaged)
+        QCOMPARE(nextSaveSees(log).first, after == presumed ? QByteArray("presumed") : QByteArray("checked"));
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)

@@ -255,6 +255,16 @@ void TestWeightHistory::largeHistoryCheckedInParts()
     const auto weigh = [&](const QByteArray &history, QByteArrayView form, int i) {
         return WeightHistory::withFirst(history, form, file, QDate(2050, 1, 1).addDays(i), 30, qint16(140 + i), 71);
     };
+    // A save comes to the same, its check of the history left until the new
+    // history goes to the disk.
+    const Saved saved = savedInFolder(bytes, [&](const QByteArray &history, QByteArrayView form) {
+        return weigh(history, form, 0);
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(saved.error ? int(saved.error->code()) : -1, code);
+    QCOMPARE(saved.error ? saved.error->line() : 0, line);
+    QCOMPARE(saved.bytes, code < 0 ? "\"01-Jan-50\",30,140,71\r\n" + largeHistory(30000).join() : bytes);
     FileBatch::Checked first;
     try {
         first = weigh(bytes, {}, 0);
