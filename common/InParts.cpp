@@ -175,11 +175,6 @@ QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least)
     return starts;
 }
 
-bool inParts(QByteArrayView bytes, qsizetype least)
-{
-    return lineStarts(bytes, least).size() > 1;
-}
-
 QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizetype index)
 {
     const qsizetype begin = starts[index];

@@ -26,9 +26,6 @@ inline constexpr qsizetype kLeastPart = 128 * 1024;
 // no part is empty.
 QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least);
 
-// Whether lineStarts() splits `bytes` into more than one part.
-bool inParts(QByteArrayView bytes, qsizetype least);
-
 // The part `index` of `bytes` that lineStarts() split at `starts`.
 QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizetype index);
 
@@ -41,13 +38,14 @@ void run(qsizetype count, const std::function<void(qsizetype)> &work);
 // Looks at `bytes` in the parts lineStarts() splits them into, on several
 // threads: `look(part)`, or `look(part, begin)` for one that needs where
 // the part begins in `bytes`, gives each part's result, in the parts'
-// order. None when the bytes make one part only, which the caller then
-// reads whole on its own thread.
+// order. When the bytes make one part only: none, for the caller to read
+// them whole on its own thread in its own way; or, with `onePartToo`, the
+// one part's result, looked at on this thread.
 template <typename Result, typename Look>
-std::optional<QList<Result>> lookAt(QByteArrayView bytes, qsizetype least, Look look)
+std::optional<QList<Result>> lookAt(QByteArrayView bytes, qsizetype least, Look look, bool onePartToo = false)
 {
     const QList<qsizetype> starts = lineStarts(bytes, least);
-    if (starts.size() < 2)
+    if (starts.size() < 2 && !onePartToo)
         return std::nullopt;
     QList<Result> results(starts.size());
     run(starts.size(), [&](qsizetype i) {

@@ -46,12 +46,14 @@ std::optional<FileBatch::Checked> withNewFirst(const QByteArray &bytes, QByteArr
     return FileBatch::Checked{out.bytes(), of(kind, 0, newEnd)};
 }
 
-// `form`, or when none was kept, the one `find(bytes)` finds in the file
-// `bytes` (none when the file is in no written form). While a save makes the
-// file (FileBatch::checksDeferred()), the form `presume(bytes)` takes from
-// the file's first record alone stands for it instead, and the check that
-// `find` finds that very form is left to the save, which makes the file again
-// when it does not. `find` and `presume` are copied, with what they hold.
+// `form`, or when none was kept, the one `find(bytes, false)` finds in the
+// file `bytes` (none when the file is in no written form, or too small to
+// pay for checking it before the record-by-record pass). While a save makes
+// the file (FileBatch::checksDeferred()), the form `presume(bytes)` takes
+// from the file's first record alone stands for it instead, and the check
+// that `find(bytes, true)` (which checks a small file too) finds that very
+// form is left to the save, which makes the file again when it does not.
+// `find` and `presume` are copied, with what they hold.
 template <typename Find, typename Presume>
 QByteArray orFound(QByteArrayView form, const QByteArray &bytes, Find find, Presume presume)
 {
@@ -60,10 +62,10 @@ QByteArray orFound(QByteArrayView form, const QByteArray &bytes, Find find, Pres
     if (FileBatch::checksDeferred()) {
         QByteArray presumed = presume(bytes);
         if (!presumed.isEmpty()
-            && FileBatch::deferCheck([bytes, find, presumed] { return QByteArray(find(bytes)) == presumed; }))
+            && FileBatch::deferCheck([bytes, find, presumed] { return QByteArray(find(bytes, true)) == presumed; }))
             return presumed;
     }
-    return QByteArray(find(bytes));
+    return QByteArray(find(bytes, false));
 }
 
 // The new contents `known()` makes of a file in its written form `form`; none

@@ -181,22 +181,19 @@ qsizetype formOfPart(QByteArrayView part)
 // nor after the last; its first record stands for the one written new
 // last time. Checked in parts on several threads; none for a history in
 // any other form, or one too small to pay for the threads, which the one
-// pass reads.
-QByteArray formFound(const QByteArray &bytes)
+// pass reads (unless `small`).
+QByteArray formFound(const QByteArray &bytes, bool small)
 {
-    const auto parts = InParts::lookAt<qsizetype>(bytes, InParts::kLeastPart, formOfPart);
+    const auto parts = InParts::lookAt<qsizetype>(bytes, InParts::kLeastPart, formOfPart, small);
     if (!parts || parts->contains(0))
         return {};
     return WrittenForm::of(kKind, 0, parts->first());
 }
 
-// The form formFound() finds in a history it checks in parts, taken from
-// the first record alone; none where it would find none for that record or
-// would not check in parts.
+// The form formFound() finds in a history, taken from the first record
+// alone; none where it would find none for that record.
 QByteArray formPresumed(const QByteArray &bytes)
 {
-    if (!InParts::inParts(bytes, InParts::kLeastPart))
-        return {};
     const qsizetype firstEnd = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1));
     return firstEnd > 0 ? WrittenForm::of(kKind, 0, firstEnd) : QByteArray();
 }

@@ -259,11 +259,11 @@ PartForm formOfPart(QByteArrayView part, AerobicLog::Layout layout)
 // record nor after the last; its first record stands for the one written
 // new last time. Checked in parts on several threads; none for a log in
 // any other form, or one too small to pay for the threads, which the one
-// pass reads.
-QByteArray formFound(const QByteArray &bytes, AerobicLog::Layout layout)
+// pass reads (unless `small`).
+QByteArray formFound(const QByteArray &bytes, AerobicLog::Layout layout, bool small)
 {
     const auto found = InParts::lookAt<PartForm>(
-        bytes, InParts::kLeastPart, [layout](QByteArrayView part) { return formOfPart(part, layout); });
+        bytes, InParts::kLeastPart, [layout](QByteArrayView part) { return formOfPart(part, layout); }, small);
     if (!found)
         return {};
     const QList<PartForm> &parts = *found;
@@ -274,13 +274,10 @@ QByteArray formFound(const QByteArray &bytes, AerobicLog::Layout layout)
     return WrittenForm::of(kindOf(layout), 0, parts[0].firstEnd);
 }
 
-// The form formFound() finds in a log it checks in parts, taken from the
-// first record alone; none where it would find none for that record or
-// would not check in parts.
+// The form formFound() finds in a log, taken from the first record alone;
+// none where it would find none for that record.
 QByteArray formPresumed(const QByteArray &bytes, AerobicLog::Layout layout)
 {
-    if (!InParts::inParts(bytes, InParts::kLeastPart))
-        return {};
     const PartForm first = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1), layout);
     return first.formed ? WrittenForm::of(kindOf(layout), 0, first.firstEnd) : QByteArray();
 }
@@ -299,7 +296,7 @@ FileBatch::Checked AerobicLog::insertedChecked(const QByteArray &bytes, QByteArr
     // A log in the written form whose form was not kept (another program
     // wrote it so, or this one ended before it kept its forms).
     const QByteArray found = WrittenForm::orFound(
-        form, bytes, [layout](const QByteArray &b) { return formFound(b, layout); },
+        form, bytes, [layout](const QByteArray &b, bool small) { return formFound(b, layout, small); },
         [layout](const QByteArray &b) { return formPresumed(b, layout); });
     form = found;
     if (auto known = WrittenForm::madeKnown(form, [&] { return insertKnown(bytes, form, fileName, layout, entry); }))

@@ -327,8 +327,8 @@ PartForm formOfPart(QByteArrayView part)
 // most one, which the form names as the one written new last time (else
 // the first). Checked in parts on several threads; none for a journal in
 // any other form, or one too small to pay for the threads, which the one
-// pass reads.
-QByteArray formFound(const QByteArray &bytes)
+// pass reads (unless `small`).
+QByteArray formFound(const QByteArray &bytes, bool small)
 {
     // Each part's other record where it stands in the whole journal.
     const auto parts = InParts::lookAt<PartForm>(bytes, InParts::kLeastPart, [](QByteArrayView part, qsizetype begin) {
@@ -337,7 +337,7 @@ QByteArray formFound(const QByteArray &bytes)
         f.otherBegin += begin;
         f.otherEnd += begin;
         return f;
-    });
+    }, small);
     if (!parts)
         return {};
     std::pair<qsizetype, qsizetype> named{0, parts->first().firstEnd};
@@ -356,15 +356,13 @@ QByteArray formFound(const QByteArray &bytes)
     return WrittenForm::of(kKind, named.first, named.second);
 }
 
-// The form formFound() finds in a journal it checks in parts whose records
-// all stand as the writer writes them but the first at most, taken from the
-// first record alone; none where it would find none for that record or
-// would not check in parts. A journal with one other record further on
-// (a save's new one, with its fraction) is found in another form.
+// The form formFound() finds in a journal whose records all stand as the
+// writer writes them but the first at most, taken from the first record
+// alone; none where it would find none for that record. A journal with one
+// other record further on (a save's new one, with its fraction) is found
+// in another form.
 QByteArray formPresumed(const QByteArray &bytes)
 {
-    if (!InParts::inParts(bytes, InParts::kLeastPart))
-        return {};
     const PartForm first = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1));
     return first.formed ? WrittenForm::of(kKind, 0, first.firstEnd) : QByteArray();
 }

@@ -178,19 +178,12 @@ bool plainPart(QByteArrayView part, qint16 sets)
     return true;
 }
 
-// The form of a log that stands in the written form although this program
-// did not keep it (another program wrote it so, or this one ended before
-// it kept its forms): its first entry, over lines as a save writes a new
-// one or not, then every entry on one line as the writer writes it back,
-// nothing before the first entry nor after the last. Those after the first
-// are checked in parts on several threads; none for a log in any other
-// form, or one too small to pay for the threads, which the one pass reads.
-// Where the first entry of a log in that form ends, the entries after it
-// not looked at; 0 for a log in any other form, or one too small to pay for
-// the threads.
-qsizetype firstEntryEnd(const QByteArray &bytes, qint16 sets)
+// Where the first entry of a log in the form formFound() finds ends, the
+// entries after it not looked at; 0 for a log in any other form, or one too
+// small to pay for the threads (unless `small`).
+qsizetype firstEntryEnd(const QByteArray &bytes, qint16 sets, bool small)
 {
-    if (bytes.size() < 2 * InParts::kLeastPart || RecordReader::byteOrderMarkSize(bytes) > 0)
+    if ((!small && bytes.size() < 2 * InParts::kLeastPart) || RecordReader::byteOrderMarkSize(bytes) > 0)
         return 0;
     static const QString noName;
     RecordReader first = RecordReader::partOf(bytes, noName);
@@ -206,27 +199,33 @@ qsizetype firstEntryEnd(const QByteArray &bytes, qint16 sets)
     return firstEnd;
 }
 
-QByteArray formFound(const QByteArray &bytes, qint16 sets)
+// The form of a log that stands in the written form although this program
+// did not keep it (another program wrote it so, or this one ended before
+// it kept its forms): its first entry, over lines as a save writes a new
+// one or not, then every entry on one line as the writer writes it back,
+// nothing before the first entry nor after the last. Those after the first
+// are checked in parts on several threads; none for a log in any other
+// form, or one too small to pay for the threads, which the one pass reads
+// (unless `small`).
+QByteArray formFound(const QByteArray &bytes, qint16 sets, bool small)
 {
-    const qsizetype firstEnd = firstEntryEnd(bytes, sets);
+    const qsizetype firstEnd = firstEntryEnd(bytes, sets, small);
     if (firstEnd == 0)
         return {};
-    const auto parts = InParts::lookAt<bool>(QByteArrayView(bytes).sliced(firstEnd), InParts::kLeastPart,
-                                             [sets](QByteArrayView part) { return plainPart(part, sets); });
+    const auto parts = InParts::lookAt<bool>(
+        QByteArrayView(bytes).sliced(firstEnd), InParts::kLeastPart,
+        [sets](QByteArrayView part) { return plainPart(part, sets); }, small);
     if (!parts || parts->contains(false))
         return {};
     return WrittenForm::of(kindOf(sets), 0, firstEnd);
 }
 
-// The form formFound() finds in a log it checks in parts, taken from the
-// first entry alone; none where it would find none for that entry or would
-// not check in parts.
+// The form formFound() finds in a log, taken from the first entry alone;
+// none where it would find none for that entry.
 QByteArray formPresumed(const QByteArray &bytes, qint16 sets)
 {
-    const qsizetype firstEnd = firstEntryEnd(bytes, sets);
-    if (firstEnd == 0 || !InParts::inParts(QByteArrayView(bytes).sliced(firstEnd), InParts::kLeastPart))
-        return {};
-    return WrittenForm::of(kindOf(sets), 0, firstEnd);
+    const qsizetype firstEnd = firstEntryEnd(bytes, sets, true);
+    return firstEnd > 0 ? WrittenForm::of(kindOf(sets), 0, firstEnd) : QByteArray();
 }
 
 } // namespace
@@ -245,7 +244,7 @@ FileBatch::Checked ExerciseLog::withFirstChecked(const ExerciseLogEntry &entry, 
     // back as an older one; the rest is copied unchecked. One in that form
     // all the same whose form was not kept is found so by a check in parts.
     const QByteArray found = WrittenForm::orFound(
-        form, olderBytes, [sets](const QByteArray &b) { return formFound(b, sets); },
+        form, olderBytes, [sets](const QByteArray &b, bool small) { return formFound(b, sets, small); },
         [sets](const QByteArray &b) { return formPresumed(b, sets); });
     form = found;
     const auto known = WrittenForm::madeKnown(form, [&] {
