@@ -1219,7 +1219,8 @@ void FileBatch::commit()
             const Change unmade = c;
             std::vector<Check> checks;
             makeDeferring(c, unmade, checks);
-            if (!writeNew(c, i, !checks.empty()) || checks.empty())
+            writeNew(c, i, !checks.empty());
+            if (checks.empty())
                 continue;
             const bool passed = std::all_of(checks.begin(), checks.end(), [](const Check &check) {
                 try {

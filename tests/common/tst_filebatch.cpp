@@ -1118,24 +1118,37 @@ void TestFileBatch::checkLeftToTheSave_data()
     QTest::addColumn<bool>("readFirst"); // the batch reads the file before the commit
     QTest::addColumn<bool>("twoFiles");
     QTest::addColumn<bool>("damaged"); // the make refuses when it checks at once
+    QTest::addColumn<bool>("presumedSame"); // the make presumes no change
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<int>("makes"); // how often the make runs
     const QByteArray presumed("a\r\npresumed\r\n");
     const QByteArray checked("a\r\nchecked\r\n");
     const QByteArray unchanged("a\r\n");
-    QTest::newRow("the check passes") << "passes" << false << false << false << false << presumed << 1;
-    QTest::newRow("the check passes, two files") << "passes" << false << false << true << false << presumed << 1;
-    QTest::newRow("the check fails") << "fails" << false << false << false << false << checked << 2;
-    QTest::newRow("the check fails, two files") << "fails" << false << false << true << false << checked << 2;
-    QTest::newRow("the check refuses") << "refuses" << false << false << false << false << checked << 2;
-    QTest::newRow("the make refuses on its presumption") << "passes" << true << false << false << false << checked << 2;
+    QTest::newRow("the check passes")
+        << "passes" << false << false << false << false << false << presumed << 1;
+    QTest::newRow("the check passes, two files")
+        << "passes" << false << false << true << false << false << presumed << 1;
+    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2;
+    QTest::newRow("the check fails, two files")
+        << "fails" << false << false << true << false << false << checked << 2;
+    QTest::newRow("the check refuses")
+        << "refuses" << false << false << false << false << false << checked << 2;
+    QTest::newRow("the make refuses on its presumption")
+        << "passes" << true << false << false << false << false << checked << 2;
     // A damaged file: the save is refused, and every file is as it was.
-    QTest::newRow("the check fails, the file damaged") << "fails" << false << false << false << true << unchanged << 2;
+    QTest::newRow("the check fails, the file damaged")
+        << "fails" << false << false << false << true << false << unchanged << 2;
     QTest::newRow("the check fails, the file damaged, two files")
-        << "fails" << false << false << true << true << unchanged << 2;
+        << "fails" << false << false << true << true << false << unchanged << 2;
+    // Presumed to change nothing, the file is checked all the same.
+    QTest::newRow("no change presumed, the check fails")
+        << "fails" << false << false << false << false << true << checked << 2;
+    QTest::newRow("no change presumed, the file damaged")
+        << "fails" << false << false << false << true << true << unchanged << 2;
     // Read before the commit, the contents are made checking at once: what
     // the batch gave the caller is what it writes.
-    QTest::newRow("read before the commit") << "fails" << false << true << false << false << checked << 1;
+    QTest::newRow("read before the commit")
+        << "fails" << false << true << false << false << false << checked << 1;
 }
 
 // A make run by a save may leave its check to it (FileBatch::deferCheck()):
@@ -1149,6 +1162,7 @@ void TestFileBatch::checkLeftToTheSave()
     QFETCH(bool, readFirst);
     QFETCH(bool, twoFiles);
     QFETCH(bool, damaged);
+    QFETCH(bool, presumedSame);
     QFETCH(QByteArray, after);
     QFETCH(int, makes);
     const QString folder = TestEnvironment::freshFolder();
@@ -1165,7 +1179,8 @@ void TestFileBatch::checkLeftToTheSave()
         }
     };
     const auto refusal = [] {
-        return RecordFileError(RecordFileError::TypeMismatch, QStringLiteral("Log.txt"), QStringLiteral("not as presumed"), 9);
+        return RecordFileError(RecordFileError::TypeMismatch, QStringLiteral("Log.txt"),
+                               QStringLiteral("not as presumed"), 9);
     };
     int made = 0;
     int checks = 0;
@@ -1187,7 +1202,7 @@ void TestFileBatch::checkLeftToTheSave()
                 return {before + "checked\r\n", QByteArray("checked")};
             if (makeRefuses)
                 throw refusal();
-            return {before + "presumed\r\n", QByteArray("presumed")};
+            return {presumedSame ? before : before + "presumed\r\n", QByteArray("presumed")};
         });
         if (twoFiles)
             batch.write(RecordFile::path(folder, QStringLiteral("Other.txt")), "o\r\np\r\n");
