@@ -1162,9 +1162,6 @@ void FileBatch::commit()
     std::vector<std::unique_ptr<NewFile>> files;
     files.resize(size_t(count));
     try {
-        // Each file read and made, then written under its hidden name, and
-        // the disk set writing it; a file that cannot be made or replaced
-        // leaves no file written (the hidden ones go with `files`).
         // The new file of `c`, the `i`-th, under its hidden name; false
         // when its contents do not change. `checking` says checks left by
         // its makes follow: the disk is set writing it at once.
@@ -1210,11 +1207,14 @@ void FileBatch::commit()
             });
             return true;
         };
+        // Each file read and made, then written under its hidden name, and
+        // the disk set writing it; a file that cannot be made or replaced
+        // leaves no file written (the hidden ones go with `files`). A make
+        // may presume the file it reads passes a check of every record and
+        // leave the check until what it made is written: the disk then
+        // writes while the check runs.
         for (const auto &[size, i] : std::as_const(order)) {
             Change &c = m_changes[i];
-            // A make may presume the file it reads passes a check of every
-            // record and leave the check until the disk writes what it made:
-            // the check then costs the save nothing beyond the disk's time.
             load(c);
             const Change unmade = c;
             std::vector<Check> checks;
