@@ -1121,34 +1121,41 @@ void TestFileBatch::checkLeftToTheSave_data()
     QTest::addColumn<bool>("presumedSame"); // the make presumes no change
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<int>("makes"); // how often the make runs
+    QTest::addColumn<bool>("large"); // Log.txt of 8 MiB, written on the writer's thread
     const QByteArray presumed("a\r\npresumed\r\n");
     const QByteArray checked("a\r\nchecked\r\n");
     const QByteArray unchanged("a\r\n");
     QTest::newRow("the check passes")
-        << "passes" << false << false << false << false << false << presumed << 1;
+        << "passes" << false << false << false << false << false << presumed << 1 << false;
     QTest::newRow("the check passes, two files")
-        << "passes" << false << false << true << false << false << presumed << 1;
-    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2;
+        << "passes" << false << false << true << false << false << presumed << 1 << false;
+    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2 << false;
     QTest::newRow("the check fails, two files")
-        << "fails" << false << false << true << false << false << checked << 2;
+        << "fails" << false << false << true << false << false << checked << 2 << false;
     QTest::newRow("the check refuses")
-        << "refuses" << false << false << false << false << false << checked << 2;
+        << "refuses" << false << false << false << false << false << checked << 2 << false;
     QTest::newRow("the make refuses on its presumption")
-        << "passes" << true << false << false << false << false << checked << 2;
+        << "passes" << true << false << false << false << false << checked << 2 << false;
     // A damaged file: the save is refused, and every file is as it was.
     QTest::newRow("the check fails, the file damaged")
-        << "fails" << false << false << false << true << false << unchanged << 2;
+        << "fails" << false << false << false << true << false << unchanged << 2 << false;
     QTest::newRow("the check fails, the file damaged, two files")
-        << "fails" << false << false << true << true << false << unchanged << 2;
+        << "fails" << false << false << true << true << false << unchanged << 2 << false;
     // Presumed to change nothing, the file is checked all the same.
     QTest::newRow("no change presumed, the check fails")
-        << "fails" << false << false << false << false << true << checked << 2;
+        << "fails" << false << false << false << false << true << checked << 2 << false;
     QTest::newRow("no change presumed, the file damaged")
-        << "fails" << false << false << false << true << true << unchanged << 2;
+        << "fails" << false << false << false << true << true << unchanged << 2 << false;
+    // A file large enough to be written on the writer's thread while the
+    // next is made: the save waits for it before it writes it again.
+    QTest::newRow("the check fails, a large file")
+        << "fails" << false << false << true << false << false << checked << 2 << true;
+    QTest::newRow("the check fails, a large file damaged")
+        << "fails" << false << false << true << true << false << unchanged << 2 << true;
     // Read before the commit, the contents are made checking at once: what
     // the batch gave the caller is what it writes.
     QTest::newRow("read before the commit")
-        << "fails" << false << true << false << false << false << checked << 1;
+        << "fails" << false << true << false << false << false << checked << 1 << false;
 }
 
 // A make run by a save may leave its check to it (FileBatch::deferCheck()):
@@ -1163,11 +1170,15 @@ void TestFileBatch::checkLeftToTheSave()
     QFETCH(bool, twoFiles);
     QFETCH(bool, damaged);
     QFETCH(bool, presumedSame);
+    QFETCH(bool, large);
     QFETCH(QByteArray, after);
     QFETCH(int, makes);
     const QString folder = TestEnvironment::freshFolder();
     const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
-    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "a\r\n");
+    // A long first line before "a\r\n" in a large Log.txt.
+    const QByteArray head = large ? QByteArray(8 * 1024 * 1024, 'x') + "\r\n" : QByteArray();
+    after.prepend(head);
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), head + "a\r\n");
     TestEnvironment::writeFile(folder, QStringLiteral("Other.txt"), "o\r\n");
     const QByteArray presumed("a\r\npresumed\r\n");
     const auto commitRefused = [](FileBatch &b) {
@@ -1224,7 +1235,7 @@ void TestFileBatch::checkLeftToTheSave()
     QVERIFY(!FileBatch::checksDeferred());
     QVERIFY(!FileBatch::deferCheck([] { return false; }));
     if (!damaged)
-        QCOMPARE(nextSaveSees(log).first, after == presumed ? QByteArray("presumed") : QByteArray("checked"));
+        QCOMPARE(nextSaveSees(log).first, after == head + presumed ? QByteArray("presumed") : QByteArray("checked"));
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)
