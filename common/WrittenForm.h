@@ -46,6 +46,13 @@ std::optional<FileBatch::Checked> withNewFirst(const QByteArray &bytes, QByteArr
     return FileBatch::Checked{out.bytes(), of(kind, 0, newEnd)};
 }
 
+// The first line of `bytes`, its line feed with it (none when there is no
+// line feed): where a form one record stands for is presumed from.
+inline QByteArrayView firstLine(QByteArrayView bytes)
+{
+    return bytes.first(bytes.indexOf('\n') + 1);
+}
+
 // `form`, or when none was kept, the one `find(bytes, false)` finds in the
 // file `bytes` (none when the file is in no written form, or too small to
 // pay for checking it before the record-by-record pass). While a save makes

@@ -194,7 +194,7 @@ QByteArray formFound(const QByteArray &bytes, bool small)
 // alone; none where it would find none for that record.
 QByteArray formPresumed(const QByteArray &bytes)
 {
-    const qsizetype firstEnd = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1));
+    const qsizetype firstEnd = formOfPart(WrittenForm::firstLine(bytes));
     return firstEnd > 0 ? WrittenForm::of(kKind, 0, firstEnd) : QByteArray();
 }
 

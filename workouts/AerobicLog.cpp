@@ -278,7 +278,7 @@ QByteArray formFound(const QByteArray &bytes, AerobicLog::Layout layout, bool sm
 // none where it would find none for that record.
 QByteArray formPresumed(const QByteArray &bytes, AerobicLog::Layout layout)
 {
-    const PartForm first = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1), layout);
+    const PartForm first = formOfPart(WrittenForm::firstLine(bytes), layout);
     return first.formed ? WrittenForm::of(kindOf(layout), 0, first.firstEnd) : QByteArray();
 }
 

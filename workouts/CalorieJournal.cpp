@@ -363,7 +363,7 @@ QByteArray formFound(const QByteArray &bytes, bool small)
 // in another form.
 QByteArray formPresumed(const QByteArray &bytes)
 {
-    const PartForm first = formOfPart(QByteArrayView(bytes).first(bytes.indexOf('\n') + 1));
+    const PartForm first = formOfPart(WrittenForm::firstLine(bytes));
     return first.formed ? WrittenForm::of(kKind, 0, first.firstEnd) : QByteArray();
 }
 
