@@ -1,5 +1,6 @@
 #include "FileBatch.h"
 
+#include "InParts.h"
 #include "KeptForms.h"
 
 #include "RecordFile.h"
@@ -134,9 +135,11 @@ public:
             ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
     }
-    // Flushes the file to the disk and closes it.
+    // Flushes the file to the disk and closes it; nothing once it is.
     void flush()
     {
+        if (m_fd < 0)
+            return;
         if (::fsync(m_fd) != 0)
             fail(errno);
         const int fd = std::exchange(m_fd, -1);
@@ -1222,6 +1225,12 @@ void FileBatch::commit()
             writeNew(c, i, !checks.empty());
             if (checks.empty())
                 continue;
+            // A check long enough to go in parts: the file is flushed on the
+            // writer's thread meanwhile, the disk's wait under the check.
+            if (files[size_t(i)] && unmade.before.size() >= 2 * InParts::kLeastPart) {
+                written[size_t(i)] = 1;
+                Writer::instance().give([file = files[size_t(i)].get()] { file->flush(); });
+            }
             const bool passed = std::all_of(checks.begin(), checks.end(), [](const Check &check) {
                 try {
                     return check();
@@ -1235,6 +1244,8 @@ void FileBatch::commit()
             // written over what was made.
             Writer::instance().wait();
             files[size_t(i)].reset();
+            if (std::exchange(written[size_t(i)], 0))
+                QFile::remove(savings[i]);
             c = unmade;
             make(c);
             writeNew(c, i, false);
