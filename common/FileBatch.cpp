@@ -937,6 +937,7 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
     // Through a symbolic link to the file it names, as other saves write.
     c.linked = fi.isSymLink();
     c.regular = !c.linked && fi.isFile();
+    c.sizeSeen = fi.exists() ? fi.size() : 0;
     c.target = !c.linked   ? fi.absoluteFilePath()
                : fi.exists() ? fi.canonicalFilePath()
                              : fi.symLinkTarget();
@@ -1144,15 +1145,10 @@ void FileBatch::commit()
         if (!c.staged)
             continue;
         // A file not read yet is as large as this program (this run or the
-        // last) last wrote it, or as it stands.
+        // last) last wrote it, or as it stood when the batch first named it.
         qint64 size = c.after.size();
-        if (!c.loaded) {
-            struct stat st;
-            const std::optional<qint64> written = Written::sizeWritten(c.target);
-            size = written                                                    ? *written
-                   : ::stat(QFile::encodeName(c.path).constData(), &st) == 0 ? qint64(st.st_size)
-                                                                             : 0;
-        }
+        if (!c.loaded)
+            size = Written::sizeWritten(c.target).value_or(c.sizeSeen);
         order.append({size, i});
     }
     std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first > b.first; });

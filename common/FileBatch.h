@@ -161,6 +161,7 @@ private:
         bool linked = false; // `path` is a symbolic link
         bool regular = false; // `path` was a regular file when first named
         unsigned mode = 0;   // the file's type and permissions when it was read
+        qint64 sizeSeen = 0; // its size when first named (0 when there was none)
         QByteArray before;
         QByteArray after;
         bool staged = false;
