@@ -294,6 +294,20 @@ public:
         m_ready.notify_one();
     }
 
+    // A mark of the work given so far, for finishedUpTo().
+    quint64 given()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_given;
+    }
+
+    // Whether the work given before `mark` is all done.
+    bool finishedUpTo(quint64 mark)
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_done >= mark;
+    }
+
     // Waits until all work given is done; then rethrows the first error
     // any of it threw since the last wait.
     void wait()
@@ -1218,14 +1232,21 @@ void FileBatch::commit()
             const Change unmade = c;
             std::vector<Check> checks;
             makeDeferring(c, unmade, checks);
+            Writer &writer = Writer::instance();
+            const quint64 mark = writer.given();
             writeNew(c, i, !checks.empty());
             if (checks.empty())
                 continue;
+            // Whether the writer's thread has work with this file.
+            bool handed = writer.given() != mark;
             // A check long enough to go in parts: the file is flushed on the
-            // writer's thread meanwhile, the disk's wait under the check.
-            if (files[size_t(i)] && unmade.before.size() >= 2 * InParts::kLeastPart) {
+            // writer's thread meanwhile, the disk's wait under the check;
+            // only when that thread has no other file's work left, so that
+            // a check that fails waits for this file alone.
+            if (files[size_t(i)] && unmade.before.size() >= 2 * InParts::kLeastPart && writer.finishedUpTo(mark)) {
                 written[size_t(i)] = 1;
-                Writer::instance().give([file = files[size_t(i)].get()] { file->flush(); });
+                writer.give([file = files[size_t(i)].get()] { file->flush(); });
+                handed = true;
             }
             const bool passed = std::all_of(checks.begin(), checks.end(), [](const Check &check) {
                 try {
@@ -1237,8 +1258,10 @@ void FileBatch::commit()
             if (passed)
                 continue;
             // Not as presumed: made again, each make checking first, and
-            // written over what was made.
-            Writer::instance().wait();
+            // written over what was made, once the writer's thread is done
+            // with it.
+            if (handed)
+                writer.wait();
             files[size_t(i)].reset();
             if (std::exchange(written[size_t(i)], 0))
                 QFile::remove(savings[i]);

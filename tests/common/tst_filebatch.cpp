@@ -1123,49 +1123,54 @@ void TestFileBatch::checkLeftToTheSave_data()
     QTest::addColumn<bool>("presumedSame"); // the make presumes no change
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<int>("makes"); // how often the make runs
-    QTest::addColumn<bool>("large"); // Log.txt of 8 MiB, written on the writer's thread
+    // The file of 8 MiB, if any, written on the writer's thread.
+    QTest::addColumn<QString>("large");
     const QByteArray presumed("a\r\npresumed\r\n");
     const QByteArray checked("a\r\nchecked\r\n");
     const QByteArray unchanged("a\r\n");
     QTest::newRow("the check passes")
-        << "passes" << false << false << false << false << false << presumed << 1 << false;
+        << "passes" << false << false << false << false << false << presumed << 1 << "";
     QTest::newRow("the check passes, two files")
-        << "passes" << false << false << true << false << false << presumed << 1 << false;
-    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2 << false;
+        << "passes" << false << false << true << false << false << presumed << 1 << "";
+    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2 << "";
     QTest::newRow("the check fails, two files")
-        << "fails" << false << false << true << false << false << checked << 2 << false;
+        << "fails" << false << false << true << false << false << checked << 2 << "";
     QTest::newRow("the check refuses")
-        << "refuses" << false << false << false << false << false << checked << 2 << false;
+        << "refuses" << false << false << false << false << false << checked << 2 << "";
     QTest::newRow("the make refuses on its presumption")
-        << "passes" << true << false << false << false << false << checked << 2 << false;
+        << "passes" << true << false << false << false << false << checked << 2 << "";
     // A damaged file: the save is refused, and every file is as it was.
     QTest::newRow("the check fails, the file damaged")
-        << "fails" << false << false << false << true << false << unchanged << 2 << false;
+        << "fails" << false << false << false << true << false << unchanged << 2 << "";
     QTest::newRow("the check fails, the file damaged, two files")
-        << "fails" << false << false << true << true << false << unchanged << 2 << false;
+        << "fails" << false << false << true << true << false << unchanged << 2 << "";
     // Presumed to change nothing, the file is checked all the same.
     QTest::newRow("no change presumed, the check fails")
-        << "fails" << false << false << false << false << true << checked << 2 << false;
+        << "fails" << false << false << false << false << true << checked << 2 << "";
     QTest::newRow("no change presumed, the file damaged")
-        << "fails" << false << false << false << true << true << unchanged << 2 << false;
+        << "fails" << false << false << false << true << true << unchanged << 2 << "";
     // A file large enough to be written on the writer's thread while the
     // next is made: the save waits for it before it writes it again.
     QTest::newRow("the check fails, a large file")
-        << "fails" << false << false << true << false << false << checked << 2 << true;
+        << "fails" << false << false << true << false << false << checked << 2 << "Log.txt";
     QTest::newRow("the check fails, a large file damaged")
-        << "fails" << false << false << true << true << false << unchanged << 2 << true;
+        << "fails" << false << false << true << true << false << unchanged << 2 << "Log.txt";
     // A large file's check runs while the file is flushed on the writer's
     // thread: flushed once, and gone when it is not kept.
     QTest::newRow("the check passes, a large file")
-        << "passes" << false << false << true << false << false << presumed << 1 << true;
+        << "passes" << false << false << true << false << false << presumed << 1 << "Log.txt";
     QTest::newRow("the check fails, a large file alone")
-        << "fails" << false << false << false << false << false << checked << 2 << true;
+        << "fails" << false << false << false << false << false << checked << 2 << "Log.txt";
     QTest::newRow("the check fails, a large file needs no change")
-        << "fails, no change" << false << false << true << false << false << unchanged << 2 << true;
+        << "fails, no change" << false << false << true << false << false << unchanged << 2 << "Log.txt";
+    // The check of a smaller file fails while the writer's thread still
+    // writes a larger one: the smaller one is written again meanwhile.
+    QTest::newRow("the check fails while another file is written")
+        << "fails" << false << false << true << false << false << checked << 2 << "Other.txt";
     // Read before the commit, the contents are made checking at once: what
     // the batch gave the caller is what it writes.
     QTest::newRow("read before the commit")
-        << "fails" << false << true << false << false << false << checked << 1 << false;
+        << "fails" << false << true << false << false << false << checked << 1 << "";
 }
 
 // A make run by a save may leave its check to it (FileBatch::deferCheck()):
@@ -1180,13 +1185,15 @@ void TestFileBatch::checkLeftToTheSave()
     QFETCH(bool, twoFiles);
     QFETCH(bool, damaged);
     QFETCH(bool, presumedSame);
-    QFETCH(bool, large);
+    QFETCH(QString, large);
     QFETCH(QByteArray, after);
     QFETCH(int, makes);
     const QString folder = TestEnvironment::freshFolder();
     const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
     // A long first line before "a\r\n" in a large Log.txt.
-    const QByteArray head = large ? QByteArray(8 * 1024 * 1024, 'x') + "\r\n" : QByteArray();
+    const QByteArray head = large == u"Log.txt" ? QByteArray(8 * 1024 * 1024, 'x') + "\r\n" : QByteArray();
+    // Other.txt made large by the save, so that it goes first.
+    const QByteArray otherAfter = large == u"Other.txt" ? QByteArray(9 * 1024 * 1024, 'o') + "\r\n" : QByteArray("o\r\np\r\n");
     after.prepend(head);
     TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), head + "a\r\n");
     TestEnvironment::writeFile(folder, QStringLiteral("Other.txt"), "o\r\n");
@@ -1227,7 +1234,7 @@ void TestFileBatch::checkLeftToTheSave()
             return {presumedSame ? before : before + "presumed\r\n", QByteArray("presumed")};
         });
         if (twoFiles)
-            batch.write(RecordFile::path(folder, QStringLiteral("Other.txt")), "o\r\np\r\n");
+            batch.write(RecordFile::path(folder, QStringLiteral("Other.txt")), otherAfter);
         if (readFirst)
             QCOMPARE(batch.read(log), after);
         QCOMPARE(commitRefused(batch), damaged);
@@ -1240,7 +1247,7 @@ void TestFileBatch::checkLeftToTheSave()
         // A note only where both files changed.
         if (after != head + unchanged)
             expected.insert(FileBatch::kCommitFileName, files(folder).value(FileBatch::kCommitFileName));
-        expected[QStringLiteral("Other.txt")] = "o\r\np\r\n";
+        expected[QStringLiteral("Other.txt")] = otherAfter;
     } else {
         expected[QStringLiteral("Other.txt")] = "o\r\n";
     }
