@@ -135,9 +135,12 @@ public:
             ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
     }
-    // Flushes the file to the disk and closes it; nothing once it is.
+    // Flushes the file to the disk and closes it; nothing once it is, and
+    // the same error again once writing or flushing it failed.
     void flush()
     {
+        if (m_error != 0)
+            throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(m_error));
         if (m_fd < 0)
             return;
         if (::fsync(m_fd) != 0)
@@ -155,12 +158,14 @@ private:
     {
         ::close(std::exchange(m_fd, -1));
         ::unlink(m_name.constData());
+        m_error = error;
         throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
     }
 
     QByteArray m_name;
     QString m_shownPath;
     int m_fd = -1;
+    int m_error = 0; // why a write or flush failed: every later flush() fails with it
 };
 
 // The folder's note, written in place: open() makes it, empty, where there
@@ -288,7 +293,7 @@ public:
     {
         {
             const std::lock_guard lock(m_mutex);
-            m_work.push_back(std::move(work));
+            m_work.push_back({std::move(work), std::this_thread::get_id()});
             ++m_given;
         }
         m_ready.notify_one();
@@ -309,13 +314,19 @@ public:
     }
 
     // Waits until all work given is done; then rethrows the first error
-    // any of it threw since the last wait.
+    // that work this thread gave threw since its last wait. A batch
+    // committing on another thread meanwhile never takes this one's error.
     void wait()
     {
         std::unique_lock lock(m_mutex);
         m_finished.wait(lock, [this] { return m_done == m_given; });
-        if (std::exception_ptr error = std::exchange(m_error, nullptr))
+        const auto own = std::find_if(m_errors.begin(), m_errors.end(),
+                                      [](const auto &e) { return e.first == std::this_thread::get_id(); });
+        if (own != m_errors.end()) {
+            const std::exception_ptr error = own->second;
+            m_errors.erase(own);
             std::rethrow_exception(error);
+        }
     }
 
 private:
@@ -327,7 +338,7 @@ private:
     void run()
     {
         for (;;) {
-            std::function<void()> work;
+            Work work;
             {
                 std::unique_lock lock(m_mutex);
                 m_ready.wait(lock, [this] { return !m_work.empty(); });
@@ -336,14 +347,16 @@ private:
             }
             std::exception_ptr error;
             try {
-                work();
+                work.run();
             } catch (...) {
                 error = std::current_exception();
             }
             {
                 const std::lock_guard lock(m_mutex);
-                if (error && !m_error)
-                    m_error = error;
+                const bool kept = std::any_of(m_errors.begin(), m_errors.end(),
+                                              [&](const auto &e) { return e.first == work.giver; });
+                if (error && !kept)
+                    m_errors.emplace_back(work.giver, error);
                 ++m_done;
             }
             m_finished.notify_all();
@@ -356,10 +369,16 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::condition_variable m_finished;
-    std::deque<std::function<void()>> m_work;
+    struct Work
+    {
+        std::function<void()> run;
+        std::thread::id giver; // the thread that gave it, which takes its error
+    };
+    std::deque<Work> m_work;
     quint64 m_given = 0;
     quint64 m_done = 0;
-    std::exception_ptr m_error;
+    // The first error of each thread's work since that thread last waited.
+    std::vector<std::pair<std::thread::id, std::exception_ptr>> m_errors;
 };
 
 // Flushes a folder's entries (new names, renames) to the disk.

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void digestTellsEveryChange();
     void checkLeftToTheSave_data();
     void checkLeftToTheSave();
+    void writeErrorStaysWithItsBatch();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -1256,6 +1258,66 @@ void TestFileBatch::checkLeftToTheSave()
     QVERIFY(!FileBatch::deferCheck([] { return false; }));
     if (!damaged && check != u"fails, no change")
         QCOMPARE(nextSaveSees(log).first, after == head + presumed ? QByteArray("presumed") : QByteArray("checked"));
+}
+
+// A batch's file that fails on the writer's thread refuses that batch, all
+// of it, even when a batch committing on another thread meanwhile waits for
+// that thread first; and that other batch saves as it should.
+void TestFileBatch::writeErrorStaysWithItsBatch()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    const QString otherFolder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "a\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("Big.txt"), "b\r\n");
+    TestEnvironment::writeFile(otherFolder, QStringLiteral("Other.txt"), "o\r\n");
+    const Files before = files(folder);
+    QString otherRefusal = QStringLiteral("not saved");
+    QString refusal;
+    struct rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    {
+        FileBatch batch;
+        // Big.txt, the largest, goes to the writer's thread first, and its
+        // write fails there; Log.txt's check, left to the save, runs the
+        // other batch to its end.
+        batch.write(RecordFile::path(folder, QStringLiteral("Big.txt")), QByteArray(9 * 1024 * 1024, 'b'));
+        batch.transformChecked(RecordFile::path(folder, QStringLiteral("Log.txt")),
+                               [&](const QByteArray &bytes, QByteArrayView) -> FileBatch::Checked {
+                                   FileBatch::deferCheck([&] {
+                                       std::thread([&] {
+                                           try {
+                                               FileBatch other;
+                                               other.write(RecordFile::path(otherFolder, QStringLiteral("Other.txt")),
+                                                           "o\r\np\r\n");
+                                               other.commit();
+                                               otherRefusal.clear();
+                                           } catch (const RecordFileError &e) {
+                                               otherRefusal = e.message();
+                                           }
+                                       }).join();
+                                       return true;
+                                   });
+                                   return {bytes + "l\r\n", QByteArray()};
+                               });
+        struct rlimit small = saved;
+        small.rlim_cur = 1024 * 1024;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        try {
+            batch.commit();
+        } catch (const RecordFileError &e) {
+            refusal = e.message();
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+    }
+    std::signal(SIGXFSZ, previous);
+    QVERIFY2(otherRefusal.isEmpty(), qPrintable(otherRefusal));
+    QCOMPARE(TestEnvironment::readFile(otherFolder, QStringLiteral("Other.txt")), QByteArray("o\r\np\r\n"));
+    QVERIFY2(refusal.contains(QLatin1String("Big.txt")), qPrintable(refusal));
+    Files after = files(folder);
+    if (after.value(FileBatch::kCommitFileName, "-").isEmpty())
+        after.remove(FileBatch::kCommitFileName);
+    QCOMPARE(after, before);
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)
