@@ -158,8 +158,8 @@ private:
     {
         ::close(std::exchange(m_fd, -1));
         ::unlink(m_name.constData());
-        m_error = error;
-        throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(error));
+        m_error = error != 0 ? error : EIO;
+        throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(m_error));
     }
 
     QByteArray m_name;
