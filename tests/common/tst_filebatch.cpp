@@ -58,6 +58,7 @@ private Q_SLOTS:
     void checkLeftToTheSave_data();
     void checkLeftToTheSave();
     void writeErrorStaysWithItsBatch();
+    void flushedFileGoesWhenALaterOneRefuses();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -1318,6 +1319,40 @@ void TestFileBatch::writeErrorStaysWithItsBatch()
     if (after.value(FileBatch::kCommitFileName, "-").isEmpty())
         after.remove(FileBatch::kCommitFileName);
     QCOMPARE(after, before);
+}
+
+// A large file whose check passed, flushed while it was checked, goes with
+// the batch when a file made after it refuses.
+void TestFileBatch::flushedFileGoesWhenALaterOneRefuses()
+{
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), QByteArray(8 * 1024 * 1024, 'x') + "\r\na\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("Other.txt"), "o\r\n");
+    const Files before = files(folder);
+    int checks = 0;
+    bool refused = false;
+    {
+        FileBatch batch;
+        batch.transformChecked(RecordFile::path(folder, QStringLiteral("Log.txt")),
+                               [&](const QByteArray &bytes, QByteArrayView) -> FileBatch::Checked {
+                                   FileBatch::deferCheck([&] {
+                                       ++checks;
+                                       return true;
+                                   });
+                                   return {bytes + "l\r\n", QByteArray()};
+                               });
+        batch.transform(RecordFile::path(folder, QStringLiteral("Other.txt")), [](const QByteArray &) -> QByteArray {
+            throw RecordFileError(RecordFileError::TypeMismatch, QStringLiteral("Other.txt"), QStringLiteral("damaged"));
+        });
+        try {
+            batch.commit();
+        } catch (const RecordFileError &e) {
+            refused = e.message().contains(QLatin1String("Other.txt"));
+        }
+    }
+    QCOMPARE(checks, 1);
+    QVERIFY(refused);
+    QCOMPARE(files(folder), before);
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)
