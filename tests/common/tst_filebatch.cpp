@@ -2,14 +2,14 @@
 #include "common/KeptForms.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QtTest>
 
-#include <csignal>
+#include <optional>
 #include <thread>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 // The files of one action are written all or none, and a batch stopped by
@@ -68,6 +68,8 @@ private:
     // Every file of the folder, hidden ones too, but the folder's lock file
     // (empty, and there for good once a batch has saved there).
     static Files files(const QString &folder);
+    // The same, less a note made but left empty, which is no note.
+    static Files filesLeft(const QString &folder);
     // A commit note as a batch writes it: hidden name, file name, and so on,
     // each ended by a NUL.
     static QByteArray noteOf(const QList<QByteArray> &names);
@@ -99,6 +101,14 @@ void TestFileBatch::leaveUnfinishableSave(const QString &folder)
     TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-commit"), noteOf({".pulsar-k1-0.saving", "Log.txt"}));
     TestEnvironment::writeFile(folder, QStringLiteral(".pulsar-k1-0.saving"), "new log");
     QVERIFY(QDir(folder).mkpath(QStringLiteral("Log.txt/in the way")));
+}
+
+TestFileBatch::Files TestFileBatch::filesLeft(const QString &folder)
+{
+    Files left = files(folder);
+    if (left.value(FileBatch::kCommitFileName, "-").isEmpty())
+        left.remove(FileBatch::kCommitFileName);
+    return left;
 }
 
 TestFileBatch::Files TestFileBatch::files(const QString &folder)
@@ -177,30 +187,23 @@ void TestFileBatch::failingFileLeavesEveryFileAsItWas()
         batch->write(RecordFile::path(folder, QStringLiteral("B.txt")), QByteArray(4096, 'b'));
     if (failing == QLatin1String("full-large"))
         batch->write(RecordFile::path(folder, QStringLiteral("B.txt")), QByteArray(9 * 1024 * 1024, 'b'));
-    struct rlimit saved;
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    // The note, longer than the new files, is the one not written whole.
-    if (failing.startsWith(QLatin1String("full")) || failing == QLatin1String("note")) {
-        struct rlimit small = saved;
-        small.rlim_cur = 64;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    }
     QString message;
-    try {
-        batch->commit();
-    } catch (const RecordFileError &e) {
-        message = e.message();
+    {
+        // The note, longer than the new files, is the one not written whole.
+        std::optional<FileSizeLimit> limit;
+        if (failing.startsWith(QLatin1String("full")) || failing == QLatin1String("note")) {
+            limit.emplace(64);
+            QVERIFY(limit->set());
+        }
+        try {
+            batch->commit();
+        } catch (const RecordFileError &e) {
+            message = e.message();
+        }
+        batch.reset();
     }
-    batch.reset();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
     QVERIFY2(message.contains(named), qPrintable(message));
-    // A note made but left empty is no note.
-    Files after = files(folder);
-    if (after.value(FileBatch::kCommitFileName, "-").isEmpty())
-        after.remove(FileBatch::kCommitFileName);
-    QCOMPARE(after, before);
+    QCOMPARE(filesLeft(folder), before);
     QVERIFY(FileBatch::recover(folder));
     QCOMPARE(files(folder), before);
 }
@@ -1274,9 +1277,6 @@ void TestFileBatch::writeErrorStaysWithItsBatch()
     const Files before = files(folder);
     QString otherRefusal = QStringLiteral("not saved");
     QString refusal;
-    struct rlimit saved;
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     {
         FileBatch batch;
         // Big.txt, the largest, goes to the writer's thread first, and its
@@ -1301,24 +1301,18 @@ void TestFileBatch::writeErrorStaysWithItsBatch()
                                    });
                                    return {bytes + "l\r\n", QByteArray()};
                                });
-        struct rlimit small = saved;
-        small.rlim_cur = 1024 * 1024;
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const FileSizeLimit limit(1024 * 1024);
+        QVERIFY(limit.set());
         try {
             batch.commit();
         } catch (const RecordFileError &e) {
             refusal = e.message();
         }
-        setrlimit(RLIMIT_FSIZE, &saved);
     }
-    std::signal(SIGXFSZ, previous);
     QVERIFY2(otherRefusal.isEmpty(), qPrintable(otherRefusal));
     QCOMPARE(TestEnvironment::readFile(otherFolder, QStringLiteral("Other.txt")), QByteArray("o\r\np\r\n"));
     QVERIFY2(refusal.contains(QLatin1String("Big.txt")), qPrintable(refusal));
-    Files after = files(folder);
-    if (after.value(FileBatch::kCommitFileName, "-").isEmpty())
-        after.remove(FileBatch::kCommitFileName);
-    QCOMPARE(after, before);
+    QCOMPARE(filesLeft(folder), before);
 }
 
 // A large file whose check passed, flushed while it was checked, goes with

@@ -5,6 +5,7 @@
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
 #include "common/Windows1252.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestEnvironment.h"
 
 #include <QtTest>
@@ -13,9 +14,7 @@
 
 #include <QElapsedTimer>
 
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -401,23 +400,20 @@ void TestRecordFile::failedRewriteLeavesTheFileAlone()
     TestEnvironment::writeFile(folder, "Log.txt", old);
     const QString path = RecordFile::path(folder, "Log.txt");
 
-    struct rlimit saved;
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 64;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
     bool failed = false;
     QString message;
-    try {
-        RecordFile::write(path, QByteArray(4096, 'x'));
-    } catch (const RecordFileError &e) {
-        failed = e.code() == RecordFileError::WriteFailed;
-        message = e.message();
+    qint64 size = 0;
+    {
+        const FileSizeLimit limit(64);
+        QVERIFY(limit.set());
+        try {
+            RecordFile::write(path, QByteArray(4096, 'x'));
+        } catch (const RecordFileError &e) {
+            failed = e.code() == RecordFileError::WriteFailed;
+            message = e.message();
+        }
+        size = QFileInfo(path).size();
     }
-    const auto size = QFileInfo(path).size();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
 
     QVERIFY2(failed, qPrintable(QString::number(size)));
     QVERIFY(message.contains("Log.txt"));
