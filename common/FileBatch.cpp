@@ -21,6 +21,7 @@
 #include <deque>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <cerrno>
@@ -260,9 +261,6 @@ private:
 // it (a journal of 1.7 MB cost a third more handed over, in memory).
 constexpr qsizetype kHandOver = 8 * 1024 * 1024;
 
-// Where the makes commit() runs on this thread leave their checks; null
-// when it is not making a file.
-thread_local std::vector<FileBatch::Check> *t_deferred = nullptr;
 
 // The thread that writes a batch's new files while the batch makes the
 // next one: writing a file costs the system about as much as reading and
@@ -1005,28 +1003,86 @@ void FileBatch::make(Change &c)
     c.makes.clear();
 }
 
+thread_local FileBatch::Deferring FileBatch::t_deferred;
+
+class FileBatch::LeftCheck
+{
+public:
+    // `check` left to run(), or started at once.
+    LeftCheck(Check check, bool start)
+    {
+        if (!start) {
+            m_check = std::move(check);
+            return;
+        }
+        m_outcome = std::make_shared<Outcome>();
+        m_started = std::make_unique<InParts::Started>([check = std::move(check), outcome = m_outcome] {
+            try {
+                outcome->passed = check();
+            } catch (const RecordFileError &) {
+                outcome->passed = false;
+            } catch (...) {
+                outcome->error = std::current_exception();
+            }
+        });
+    }
+
+    // Whether the check passes; throws what it throws but RecordFileError,
+    // which fails it.
+    bool run()
+    {
+        if (!m_started) {
+            try {
+                return m_check();
+            } catch (const RecordFileError &) {
+                return false;
+            }
+        }
+        m_started->finish();
+        if (m_outcome->error)
+            std::rethrow_exception(m_outcome->error);
+        return m_outcome->passed;
+    }
+
+private:
+    struct Outcome
+    {
+        bool passed = false;
+        std::exception_ptr error;
+    };
+    Check m_check;
+    std::shared_ptr<Outcome> m_outcome;
+    // Finished, if it was not yet, as it goes.
+    std::unique_ptr<InParts::Started> m_started;
+};
+
 bool FileBatch::checksDeferred()
 {
-    return t_deferred != nullptr;
+    return t_deferred.checks != nullptr;
 }
 
 bool FileBatch::deferCheck(Check check)
 {
-    if (!t_deferred)
+    if (!t_deferred.checks)
         return false;
-    t_deferred->push_back(std::move(check));
+    t_deferred.checks->emplace_back(std::move(check), t_deferred.started);
     return true;
 }
 
-void FileBatch::makeDeferring(Change &c, const Change &unmade, std::vector<Check> &checks)
+void FileBatch::makeDeferring(Change &c, const Change &unmade, std::vector<LeftCheck> &checks)
 {
-    struct Deferring
+    struct Leaving
     {
-        explicit Deferring(std::vector<Check> &checks) { t_deferred = &checks; }
-        ~Deferring() { t_deferred = nullptr; }
+        // The check of a file that goes in parts starts at once: it runs
+        // on the kept threads while this one makes and writes the file.
+        Leaving(std::vector<LeftCheck> &checks, qsizetype size)
+        {
+            t_deferred = {&checks, size >= 2 * InParts::kLeastPart};
+        }
+        ~Leaving() { t_deferred = {}; }
     };
     try {
-        const Deferring deferring(checks);
+        const Leaving leaving(checks, unmade.before.size());
         make(c);
     } catch (const RecordFileError &) {
         if (checks.empty())
@@ -1249,7 +1305,7 @@ void FileBatch::commit()
             Change &c = m_changes[i];
             load(c);
             const Change unmade = c;
-            std::vector<Check> checks;
+            std::vector<LeftCheck> checks;
             makeDeferring(c, unmade, checks);
             Writer &writer = Writer::instance();
             const quint64 mark = writer.given();
@@ -1267,13 +1323,7 @@ void FileBatch::commit()
                 writer.give([file = files[size_t(i)].get()] { file->flush(); });
                 handed = true;
             }
-            const bool passed = std::all_of(checks.begin(), checks.end(), [](const Check &check) {
-                try {
-                    return check();
-                } catch (const RecordFileError &) {
-                    return false;
-                }
-            });
+            const bool passed = std::all_of(checks.begin(), checks.end(), [](LeftCheck &check) { return check.run(); });
             if (passed)
                 continue;
             // Not as presumed: made again, each make checking first, and

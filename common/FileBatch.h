@@ -48,7 +48,9 @@ public:
     // to deferCheck(), instead of running it first.
     static bool checksDeferred();
     // Leaves `check` to commit(), which runs it once the file's new contents
-    // go to the disk, so that the disk writes them meanwhile. When it fails,
+    // go to the disk, so that the disk writes them meanwhile; the check of a
+    // file large enough to be checked in parts starts at once on another
+    // thread instead, while the file is made and written. When it fails,
     // commit() makes the file again, every make checking at once, and writes
     // that instead. False, and nothing left, when commit() is not making a
     // file on this thread: the make checks at once itself.
@@ -172,10 +174,21 @@ private:
     Change &changeOf(const QString &path);
     static void load(Change &c);
     static void make(Change &c);
+    // A check a make left, to be run (or finished, when it was started at
+    // once on another thread) by run(): true when it passes.
+    class LeftCheck;
+    // Where the makes commit() runs on this thread leave their checks, and
+    // whether those start at once; no checks when it is not making a file.
+    struct Deferring
+    {
+        std::vector<LeftCheck> *checks = nullptr;
+        bool started = false;
+    };
+    static thread_local Deferring t_deferred;
     // make() of `c`, loaded and as `unmade` holds it, letting its makes
     // leave their checks in `checks`; when one refuses meanwhile, `c` is
     // made again from `unmade`, every make checking at once.
-    static void makeDeferring(Change &c, const Change &unmade, std::vector<Check> &checks);
+    static void makeDeferring(Change &c, const Change &unmade, std::vector<LeftCheck> &checks);
 
     QList<Change> m_changes;
     // The folders of the files the folder's note names: each is flushed

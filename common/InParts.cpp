@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
 #include <thread>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <pthread.h>
@@ -16,20 +18,22 @@ namespace InParts {
 
 namespace {
 
-// At most this many threads go over one file's parts, the caller's among
-// them: past it the disk and memory, not the processors, set the pace.
-constexpr unsigned kMostThreads = 8;
+// How long a caller whose parts are all taken looks for their end before
+// it sleeps.
+constexpr std::chrono::microseconds kLookingFor{1000};
 
-// A file goes into up to this many parts for each thread.
-constexpr qsizetype kPartsPerThread = 4;
-
-unsigned threadCount()
+inline void relax()
 {
-    static const unsigned count = std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads);
-    return count;
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
 }
 
-// One run(): its work and how far it has gone. Shared with the threads
+} // namespace
+
+// One run() or Started: its work and how far it has gone. Shared with the threads
 // that take part, so that one that comes to it late finds it still there.
 struct Job
 {
@@ -39,6 +43,7 @@ struct Job
     std::mutex mutex;
     std::condition_variable finished;
     qsizetype done = 0; // guarded by `mutex`
+    std::atomic<bool> over{false}; // done == count
 
     // Takes parts until none is left.
     void help()
@@ -55,11 +60,42 @@ struct Job
             const std::lock_guard lock(mutex);
             done += ran;
             all = done == count;
+            if (all)
+                over.store(true, std::memory_order_release);
         }
         if (all)
             finished.notify_all();
     }
+
+    // Waits until every part has run. A thread put to sleep takes 50 to
+    // 150 µs to wake again here, more than the last parts usually need:
+    // it looks again for a while before it sleeps.
+    void wait()
+    {
+        const auto until = std::chrono::steady_clock::now() + kLookingFor;
+        while (!over.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until) {
+            for (int i = 0; i < 64 && !over.load(std::memory_order_relaxed); ++i)
+                relax();
+        }
+        std::unique_lock lock(mutex);
+        finished.wait(lock, [&] { return done == count; });
+    }
 };
+
+namespace {
+
+// At most this many threads go over one file's parts, the caller's among
+// them: past it the disk and memory, not the processors, set the pace.
+constexpr unsigned kMostThreads = 8;
+
+// A file goes into up to this many parts for each thread.
+constexpr qsizetype kPartsPerThread = 4;
+
+unsigned threadCount()
+{
+    static const unsigned count = std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads);
+    return count;
+}
 
 // The threads kept for the parts: started at the first run that needs them,
 // they wait for jobs until the program ends. A thread that sleeps takes 50
@@ -86,11 +122,19 @@ public:
         return *s_crew;
     }
 
-    // Lets `helpers` of the threads take parts of `job`.
+    // Lets `helpers` of the threads take parts of `job`. Given on the first
+    // of them (work Started on it), it wakes the next ones itself; given on
+    // any other, it has no helpers.
     void give(const std::shared_ptr<Job> &job, qsizetype helpers)
     {
-        if (helpers > 0 && !m_members.empty())
-            m_members.front()->give(job, std::min<qsizetype>(helpers, qsizetype(m_members.size())));
+        if (helpers <= 0 || m_members.empty())
+            return;
+        if (t_member) {
+            if (t_member->index == 0)
+                t_member->wakeBelow(job, std::min<qsizetype>(helpers + 1, qsizetype(m_members.size())));
+            return;
+        }
+        m_members.front()->give(job, std::min<qsizetype>(helpers, qsizetype(m_members.size())));
     }
 
 private:
@@ -114,6 +158,7 @@ private:
 
         void serve()
         {
+            t_member = this;
             for (;;) {
                 std::shared_ptr<Job> job;
                 qsizetype wakes = 0;
@@ -123,11 +168,18 @@ private:
                     std::tie(job, wakes) = std::move(jobs.front());
                     jobs.pop_front();
                 }
-                for (qsizetype child = 2 * index + 1; child <= 2 * index + 2 && child < wakes; ++child) {
-                    if (job->next.load() < job->count)
-                        crew->m_members[size_t(child)]->give(job, wakes);
-                }
+                wakeBelow(job, wakes);
                 job->help();
+            }
+        }
+
+        // Gives `job` to the next two threads of the tree of the first
+        // `wakes`, while parts are left.
+        void wakeBelow(const std::shared_ptr<Job> &job, qsizetype wakes)
+        {
+            for (qsizetype child = 2 * index + 1; child <= 2 * index + 2 && child < wakes; ++child) {
+                if (job->next.load() < job->count)
+                    crew->m_members[size_t(child)]->give(job, wakes);
             }
         }
     };
@@ -143,6 +195,8 @@ private:
             std::thread([member = member.get()] { member->serve(); }).detach();
     }
 
+    // The member this thread is, on the kept threads.
+    inline static thread_local Member *t_member = nullptr;
     inline static Crew *s_crew = nullptr;
     inline static std::mutex s_starting;
 
@@ -194,8 +248,28 @@ void run(qsizetype count, const std::function<void(qsizetype)> &work)
     job->count = count;
     Crew::instance().give(job, std::min<qsizetype>(count - 1, threadCount() - 1));
     job->help();
-    std::unique_lock lock(job->mutex);
-    job->finished.wait(lock, [&] { return job->done == job->count; });
+    job->wait();
+}
+
+Started::Started(std::function<void()> work)
+    : m_job(std::make_shared<Job>())
+{
+    m_job->work = [work = std::move(work)](qsizetype) { work(); };
+    m_job->count = 1;
+    Crew::instance().give(m_job, 1);
+}
+
+Started::~Started()
+{
+    finish();
+}
+
+void Started::finish()
+{
+    if (std::exchange(m_finished, true))
+        return;
+    m_job->help();
+    m_job->wait();
 }
 
 } // namespace InParts

@@ -4,6 +4,7 @@
 #include <QList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <type_traits>
 
@@ -34,6 +35,29 @@ QByteArrayView part(QByteArrayView bytes, const QList<qsizetype> &starts, qsizet
 // must not throw; it runs on several threads at once, so whatever it
 // writes is its own part's.
 void run(qsizetype count, const std::function<void(qsizetype)> &work);
+
+struct Job;
+
+// Work started ahead of the one who needs its end: one of the kept threads
+// takes it up while the caller goes on with other things, and it may go
+// over its own parts with run() on the threads that are left. finish()
+// runs it on the caller's thread when no kept thread has taken it yet, and
+// waits for it otherwise; the destructor finishes it too. `work` must not
+// throw.
+class Started
+{
+public:
+    explicit Started(std::function<void()> work);
+    ~Started();
+    Started(const Started &) = delete;
+    Started &operator=(const Started &) = delete;
+
+    void finish();
+
+private:
+    std::shared_ptr<Job> m_job;
+    bool m_finished = false;
+};
 
 // Looks at `bytes` in the parts lineStarts() splits them into, on several
 // threads: `look(part)`, or `look(part, begin)` for one that needs where

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <optional>
+#include <stdexcept>
 #include <thread>
 #include <sys/stat.h>
 
@@ -57,6 +58,8 @@ private Q_SLOTS:
     void digestTellsEveryChange();
     void checkLeftToTheSave_data();
     void checkLeftToTheSave();
+    void checkLeftThrowing_data();
+    void checkLeftThrowing();
     void writeErrorStaysWithItsBatch();
     void flushedFileGoesWhenALaterOneRefuses();
 
@@ -1167,6 +1170,8 @@ void TestFileBatch::checkLeftToTheSave_data()
         << "passes" << false << false << true << false << false << presumed << 1 << "Log.txt";
     QTest::newRow("the check fails, a large file alone")
         << "fails" << false << false << false << false << false << checked << 2 << "Log.txt";
+    QTest::newRow("the check refuses, a large file")
+        << "refuses" << false << false << false << false << false << checked << 2 << "Log.txt";
     QTest::newRow("the check fails, a large file needs no change")
         << "fails, no change" << false << false << true << false << false << unchanged << 2 << "Log.txt";
     // The check of a smaller file fails while the writer's thread still
@@ -1262,6 +1267,41 @@ void TestFileBatch::checkLeftToTheSave()
     QVERIFY(!FileBatch::deferCheck([] { return false; }));
     if (!damaged && check != u"fails, no change")
         QCOMPARE(nextSaveSees(log).first, after == head + presumed ? QByteArray("presumed") : QByteArray("checked"));
+}
+
+void TestFileBatch::checkLeftThrowing_data()
+{
+    QTest::addColumn<qsizetype>("size");
+    QTest::newRow("a small file") << qsizetype(3);
+    // Checked on another thread while it is made and written.
+    QTest::newRow("a large file") << qsizetype(8 * 1024 * 1024);
+}
+
+// A check left to the save that fails in another way than by refusing a
+// record goes on to the caller of commit(), wherever it ran, and leaves the
+// folder as it was.
+void TestFileBatch::checkLeftThrowing()
+{
+    QFETCH(qsizetype, size);
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), QByteArray(size - 2, 'a') + "\r\n");
+    TestEnvironment::writeFile(folder, QStringLiteral("Other.txt"), "o\r\n");
+    const Files before = files(folder);
+    QString error;
+    try {
+        FileBatch batch;
+        batch.transformChecked(RecordFile::path(folder, QStringLiteral("Log.txt")),
+                               [](const QByteArray &bytes, QByteArrayView) -> FileBatch::Checked {
+                                   FileBatch::deferCheck([]() -> bool { throw std::runtime_error("out of room"); });
+                                   return {bytes + "new\r\n", QByteArray("presumed")};
+                               });
+        batch.write(RecordFile::path(folder, QStringLiteral("Other.txt")), "p\r\n");
+        batch.commit();
+    } catch (const std::runtime_error &e) {
+        error = QString::fromLatin1(e.what());
+    }
+    QCOMPARE(error, QStringLiteral("out of room"));
+    QCOMPARE(filesLeft(folder), before);
 }
 
 // A batch's file that fails on the writer's thread refuses that batch, all

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -15,6 +16,7 @@ private Q_SLOTS:
     void partsStartAtLines_data();
     void partsStartAtLines();
     void everyPartRunsOnce();
+    void startedWorkRunsOnce();
 };
 
 void TestInParts::partsStartAtLines_data()
@@ -81,6 +83,41 @@ void TestInParts::everyPartRunsOnce()
     InParts::run(1, [&](qsizetype) { ++ran; });
     InParts::run(0, [&](qsizetype) { ++ran; });
     QCOMPARE(ran, 1);
+}
+
+// Work started ahead runs once, whether its caller finishes it at once (and
+// may run it itself), later or only as it goes, and its own parts each run
+// once on the threads it finds: also while another thread runs jobs.
+void TestInParts::startedWorkRunsOnce()
+{
+    constexpr qsizetype count = 32;
+    constexpr int rounds = 60;
+    std::vector<std::atomic<int>> parts(size_t(rounds * count));
+    std::vector<std::atomic<int>> works(rounds);
+    std::atomic<bool> stop{false};
+    std::thread other([&] {
+        while (!stop)
+            InParts::run(16, [](qsizetype) {});
+    });
+    for (int round = 0; round < rounds; ++round) {
+        InParts::Started started([&, round] {
+            works[size_t(round)]++;
+            InParts::run(count, [&](qsizetype i) { parts[size_t(round * count + i)]++; });
+        });
+        if (round % 3 == 1)
+            std::this_thread::sleep_for(std::chrono::microseconds(300));
+        if (round % 3 != 2)
+            started.finish();
+        // Done once finished: what it wrote is seen here.
+        if (round % 3 != 2)
+            QCOMPARE(works[size_t(round)].load(), 1);
+    }
+    stop = true;
+    other.join();
+    for (int round = 0; round < rounds; ++round)
+        QCOMPARE(works[size_t(round)].load(), 1);
+    for (size_t i = 0; i < parts.size(); ++i)
+        QCOMPARE(parts[i].load(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestInParts)
