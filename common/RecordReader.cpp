@@ -123,6 +123,144 @@ const char *plainNumbers(const char *p, const char *end, int count)
 
 } // namespace
 
+namespace {
+
+#if defined(__SSE2__)
+// The bytes of `b` equal to `c`, one bit each.
+Q_ALWAYS_INLINE quint64 bytesEqual(const __m128i (&b)[4], char c)
+{
+    const __m128i v = _mm_set1_epi8(c);
+    quint64 m = 0;
+    for (int i = 0; i < 4; ++i)
+        m |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(b[i], v)))) << (16 * i);
+    return m;
+}
+
+Q_ALWAYS_INLINE quint64 digitBytes(const __m128i (&b)[4])
+{
+    const __m128i low = _mm_set1_epi8('0' - 1);
+    const __m128i high = _mm_set1_epi8('9' + 1);
+    quint64 m = 0;
+    for (int i = 0; i < 4; ++i) {
+        const __m128i d = _mm_and_si128(_mm_cmpgt_epi8(b[i], low), _mm_cmplt_epi8(b[i], high));
+        m |= quint64(quint16(_mm_movemask_epi8(d))) << (16 * i);
+    }
+    return m;
+}
+#endif
+
+// `m` moved `k` bytes on (1 to 63), the last `k` bytes of `before`, the
+// block before, coming in first.
+Q_ALWAYS_INLINE quint64 after(quint64 m, quint64 before, int k)
+{
+    return (m << k) | (before >> (64 - k));
+}
+
+} // namespace
+
+qsizetype RecordReader::plainTextAndNumbersLines(QByteArrayView bytes, int numbers, qsizetype *lines)
+{
+    *lines = 0;
+#if defined(__SSE2__)
+    // More than twelve numbers may take more than the 62 bytes the check
+    // of one line looks at.
+    if (numbers < 1 || numbers > 12)
+        return 0;
+    const char *const data = bytes.data();
+    const qsizetype blocks = bytes.size() / 64;
+    qsizetype taken = 0;
+    // What the block before leaves the next one: whether it ends within a
+    // text, its line feeds (the first block starts a line), CRs, closing
+    // quotes, commas, digits and zeros outside the texts, and the commas
+    // of the line that goes on.
+    quint64 inText = 0;
+    quint64 lineFeeds = quint64(1) << 63, crs = 0, closes = 0, commas = 0, digits = 0, zeros = 0;
+    int lineCommas = 0;
+    for (qsizetype b = 0; b < blocks; ++b) {
+        const char *const p = data + 64 * b;
+        __m128i v[4];
+        for (int i = 0; i < 4; ++i)
+            v[i] = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
+        const quint64 q = bytesEqual(v, '"');
+        const quint64 lf = bytesEqual(v, '\n');
+        // Within a text: from its opening quote to before its closing one.
+        quint64 x = q;
+        x ^= x << 1;
+        x ^= x << 2;
+        x ^= x << 4;
+        x ^= x << 8;
+        x ^= x << 16;
+        x ^= x << 32;
+        x ^= inText;
+        inText = quint64(qint64(x) >> 63);
+        const quint64 open = q & x;
+        const quint64 close = q & ~x;
+        const quint64 out = ~x & ~q;
+        const quint64 cr = bytesEqual(v, '\r') & out;
+        const quint64 comma = bytesEqual(v, ',') & out;
+        const quint64 digit = digitBytes(v) & out;
+        const quint64 zero = bytesEqual(v, '0') & out;
+        // A byte where a line goes wrong.
+        quint64 wrong = (after(lf, lineFeeds, 1) ^ open)                       // a line starts with its text
+                        | (lf & x)                                              // which holds no line feed
+                        | (out & ~(digit | comma | cr | lf))                    // nothing else but numbers
+                        | (lf ^ after(cr, crs, 1))                              // CR LF ends the line
+                        | (after(close, closes, 1) & ~comma)                    // a comma after the text
+                        | (after(comma, commas, 1) & ~digit)                    // a digit after each comma
+                        | (cr & ~after(digit, digits, 1))                       // and before the CR
+                        | (digit & after(zero, zeros, 1) & after(comma, commas, 2)) // no leading zero
+                        | (digit & after(digit, digits, 1) & after(digit, digits, 2) & after(digit, digits, 3)
+                           & after(digit, digits, 4)); // at most four digits
+        // So many commas on each line.
+        quint64 rest = comma;
+        for (quint64 ends = lf; ends; ends &= ends - 1) {
+            const quint64 upTo = (ends ^ (ends - 1)); // the bytes up to this line feed
+            if (lineCommas + std::popcount(rest & upTo) != numbers)
+                wrong |= ends & ~(ends - 1);
+            rest &= ~upTo;
+            lineCommas = 0;
+        }
+        lineCommas += std::popcount(rest);
+        if (wrong) {
+            // The lines that end before the first wrong byte.
+            const quint64 before = lf & ((wrong & ~(wrong - 1)) - 1);
+            if (before) {
+                taken = 64 * b + 64 - std::countl_zero(before);
+                *lines += std::popcount(before);
+            }
+            return taken;
+        }
+        if (lf) {
+            taken = 64 * b + 64 - std::countl_zero(lf);
+            *lines += std::popcount(lf);
+        }
+        lineFeeds = lf;
+        crs = cr;
+        closes = close;
+        commas = comma;
+        digits = digit;
+        zeros = zero;
+    }
+    return taken;
+#else
+    Q_UNUSED(bytes);
+    Q_UNUSED(numbers);
+    return 0;
+#endif
+}
+
+bool RecordReader::skipPlainTextAndNumbersLines(int numbers)
+{
+    qsizetype lines = 0;
+    const qsizetype taken = plainTextAndNumbersLines(QByteArrayView(m_bytes).sliced(m_pos), numbers, &lines);
+    if (taken == 0)
+        return false;
+    m_pos += taken;
+    m_line += int(lines);
+    m_delimiter = Delimiter::CrLf;
+    return true;
+}
+
 bool RecordReader::skipPlainTextAndNumbers(int numbers)
 {
     const char *const data = m_bytes.constData();

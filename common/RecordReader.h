@@ -142,6 +142,15 @@ public:
     // read, for any other record: readPlainLine() and the careful reads
     // decide then.
     bool skipPlainTextAndNumbers(int numbers);
+    // The lines from here on that skipPlainTextAndNumbers() would read one
+    // by one, as many as stand so in a row up to the first that does not,
+    // gone over 64 bytes at a time (for 1 to 12 numbers; none for more);
+    // false, and nothing read, when there is none. The lines in the last
+    // bytes, under 64, are left to the line-by-line reads. No verbatim()
+    // span is given for them.
+    bool skipPlainTextAndNumbersLines(int numbers);
+    // The bytes and the lines at the start of `bytes` it reads.
+    static qsizetype plainTextAndNumbersLines(QByteArrayView bytes, int numbers, qsizetype *lines);
     // The records that follow the one read last, as long as each stands on a
     // line of its own as `prefix` (the writer's bytes of a first field, a
     // quoted text) and then one whole number of at most four digits: read

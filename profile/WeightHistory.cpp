@@ -166,6 +166,9 @@ qsizetype formOfPart(QByteArrayView part)
     RecordReader reader = RecordReader::partOf(QByteArray::fromRawData(part.data(), part.size()), noName);
     qsizetype firstEnd = 0;
     while (reader.position() < reader.size()) {
+        // Most lines many at a time; the first, and those left, one by one.
+        if (firstEnd != 0 && reader.skipPlainTextAndNumbersLines(3))
+            continue;
         reader.beginRecord();
         if (!readPlain(reader))
             return 0;

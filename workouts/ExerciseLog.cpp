@@ -171,6 +171,9 @@ bool plainPart(QByteArrayView part, qint16 sets)
     static const QString noName;
     RecordReader r = RecordReader::partOf(QByteArray::fromRawData(part.data(), part.size()), noName);
     while (r.position() < r.size()) {
+        // Most entries many at a time, those left one by one.
+        if (r.skipPlainTextAndNumbersLines(2 * sets))
+            continue;
         r.beginRecord();
         if (!r.skipPlainTextAndNumbers(2 * sets) && !readPlainEntry(r, sets, nullptr))
             return false;

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void everyByteRoundTrips();
     void verbatimOnlyWhereTheWriterAgrees_data();
     void verbatimOnlyWhereTheWriterAgrees();
+    void plainLinesManyAtATime_data();
+    void plainLinesManyAtATime();
     void dayRunsAreReadInOneGo();
     void headReadsAsTheWholeFile_data();
     void headReadsAsTheWholeFile();
@@ -474,6 +476,68 @@ bool readInOnePass(RecordReader &r, const QString &kinds, RecordReader::PlainFie
 }
 
 } // namespace
+
+void TestRecordFile::plainLinesManyAtATime_data()
+{
+    // A line among lines of a text and three numbers, and whether the check
+    // of one line takes it.
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("as written") << QByteArray("\"07-Dec-26\",40,160,70\r\n") << true;
+    QTest::newRow("four digits and zero") << QByteArray("\"x\",9999,1000,0\r\n") << true;
+    QTest::newRow("empty text") << QByteArray("\"\",1,2,3\r\n") << true;
+    QTest::newRow("comma and CR in the text") << QByteArray("\"a,b\rc\",1,2,3\r\n") << true;
+    QTest::newRow("high bytes") << QByteArray("\"\x80\xff\",1,2,3\r\n") << true;
+    QTest::newRow("text over 64 bytes") << "\"" + QByteArray(150, 'w') + "\",1,2,3\r\n" << true;
+    QTest::newRow("five digits") << QByteArray("\"x\",10000,1,1\r\n") << false;
+    QTest::newRow("leading zero") << QByteArray("\"x\",1,01,1\r\n") << false;
+    QTest::newRow("minus") << QByteArray("\"x\",-5,1,1\r\n") << false;
+    QTest::newRow("two numbers") << QByteArray("\"x\",1,2\r\n") << false;
+    QTest::newRow("four numbers") << QByteArray("\"x\",1,2,3,4\r\n") << false;
+    QTest::newRow("empty number") << QByteArray("\"x\",1,,3\r\n") << false;
+    QTest::newRow("comma last") << QByteArray("\"x\",1,2,3,\r\n") << false;
+    QTest::newRow("blank") << QByteArray("\"x\",1, 2,3\r\n") << false;
+    QTest::newRow("lone LF") << QByteArray("\"x\",1,2,3\n") << false;
+    QTest::newRow("lone CR") << QByteArray("\"x\",1,2,3\r") << false;
+    QTest::newRow("CR CR LF") << QByteArray("\"x\",1,2,3\r\r\n") << false;
+    QTest::newRow("line feed in the text") << QByteArray("\"a\r\nb\",1,2,3\r\n") << false;
+    QTest::newRow("quote in the text") << QByteArray("\"a\"b\",1,2,3\r\n") << false;
+    QTest::newRow("no comma after the text") << QByteArray("\"x\"1,2,3\r\n") << false;
+    QTest::newRow("unquoted text") << QByteArray("x,1,2,3\r\n") << false;
+    QTest::newRow("second text") << QByteArray("\"x\",1,2,\"3\"\r\n") << false;
+    QTest::newRow("blank line") << QByteArray("\r\n") << false;
+}
+
+// The lines read many at a time are those the check of one line takes,
+// wherever the 64 bytes gone over at once start: every line before the first
+// it does not take, and its lines counted.
+void TestRecordFile::plainLinesManyAtATime()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, plain);
+    const QByteArray tail = QByteArray("\"tail\",1,2,3\r\n").repeated(8);
+    RecordReader one(line + tail);
+    QCOMPARE(one.skipPlainTextAndNumbers(3), plain);
+    // Lines of 20, 21 and 22 bytes before it, so that it starts at every
+    // place within the 64 bytes.
+    for (int before = 0; before < 48; ++before) {
+        QByteArray bytes;
+        for (int i = 0; i < before; ++i)
+            bytes += "\"" + QByteArray(7 + i % 3, 'd') + "\",1,22,333\r\n";
+        const qsizetype at = bytes.size();
+        bytes += line + tail;
+        qsizetype lines = -1;
+        const qsizetype taken = RecordReader::plainTextAndNumbersLines(bytes, 3, &lines);
+        // Every line that ends within the whole 64 bytes, or those before it.
+        const qsizetype whole = 64 * (bytes.size() / 64);
+        QCOMPARE(taken, plain ? bytes.lastIndexOf('\n', whole - 1) + 1 : at);
+        QCOMPARE(lines, taken == 0 ? 0 : bytes.left(taken).count('\n'));
+        RecordReader many(bytes);
+        QCOMPARE(many.skipPlainTextAndNumbersLines(3), taken > 0);
+        QCOMPARE(many.position(), taken);
+        QCOMPARE(many.line(), 1 + int(lines));
+    }
+}
 
 void TestRecordFile::verbatimOnlyWhereTheWriterAgrees()
 {

@@ -1,11 +1,13 @@
 // Feeds arbitrary bytes to the record reader, reading fields of every kind
 // in turn. Any input must end in values or in a RecordFileError, never in a
-// crash, a hang or a read outside the buffer.
+// crash, a hang or a read outside the buffer. The lines of a text and whole
+// numbers read many at a time are those read one by one.
 #include "common/DateText.h"
 #include "common/NumberText.h"
 #include "common/RecordFileError.h"
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
+#include "FuzzCheck.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -46,5 +48,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } catch (const RecordFileError &e) {
         (void)e.message();
     }
+    const int numbers = 1 + pattern % 12;
+    qsizetype lines = -1;
+    const qsizetype taken = RecordReader::plainTextAndNumbersLines(bytes, numbers, &lines);
+    FUZZ_CHECK(taken >= 0 && taken <= bytes.size());
+    // One by one, with room after them for the 64 bytes the check of one
+    // line looks at.
+    RecordReader one = RecordReader::partOf(bytes.left(taken) + QByteArray(64, ' '), QString());
+    qsizetype count = 0;
+    while (one.position() < taken) {
+        FUZZ_CHECK(one.skipPlainTextAndNumbers(numbers));
+        ++count;
+    }
+    FUZZ_CHECK(one.position() == taken && count == lines);
     return 0;
 }
