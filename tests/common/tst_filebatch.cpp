@@ -1134,54 +1134,66 @@ void TestFileBatch::checkLeftToTheSave_data()
     QTest::addColumn<int>("makes"); // how often the make runs
     // The file of 8 MiB, if any, written on the writer's thread.
     QTest::addColumn<QString>("large");
+    // The folder is held in memory: a large file's check starts on another
+    // thread while the file is made and written.
+    QTest::addColumn<bool>("inMemory");
     const QByteArray presumed("a\r\npresumed\r\n");
     const QByteArray checked("a\r\nchecked\r\n");
     const QByteArray unchanged("a\r\n");
     QTest::newRow("the check passes")
-        << "passes" << false << false << false << false << false << presumed << 1 << "";
+        << "passes" << false << false << false << false << false << presumed << 1 << "" << false;
     QTest::newRow("the check passes, two files")
-        << "passes" << false << false << true << false << false << presumed << 1 << "";
-    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2 << "";
+        << "passes" << false << false << true << false << false << presumed << 1 << "" << false;
+    QTest::newRow("the check fails") << "fails" << false << false << false << false << false << checked << 2 << "" << false;
     QTest::newRow("the check fails, two files")
-        << "fails" << false << false << true << false << false << checked << 2 << "";
+        << "fails" << false << false << true << false << false << checked << 2 << "" << false;
     QTest::newRow("the check refuses")
-        << "refuses" << false << false << false << false << false << checked << 2 << "";
+        << "refuses" << false << false << false << false << false << checked << 2 << "" << false;
     QTest::newRow("the make refuses on its presumption")
-        << "passes" << true << false << false << false << false << checked << 2 << "";
+        << "passes" << true << false << false << false << false << checked << 2 << "" << false;
     // A damaged file: the save is refused, and every file is as it was.
     QTest::newRow("the check fails, the file damaged")
-        << "fails" << false << false << false << true << false << unchanged << 2 << "";
+        << "fails" << false << false << false << true << false << unchanged << 2 << "" << false;
     QTest::newRow("the check fails, the file damaged, two files")
-        << "fails" << false << false << true << true << false << unchanged << 2 << "";
+        << "fails" << false << false << true << true << false << unchanged << 2 << "" << false;
     // Presumed to change nothing, the file is checked all the same.
     QTest::newRow("no change presumed, the check fails")
-        << "fails" << false << false << false << false << true << checked << 2 << "";
+        << "fails" << false << false << false << false << true << checked << 2 << "" << false;
     QTest::newRow("no change presumed, the file damaged")
-        << "fails" << false << false << false << true << true << unchanged << 2 << "";
+        << "fails" << false << false << false << true << true << unchanged << 2 << "" << false;
     // A file large enough to be written on the writer's thread while the
     // next is made: the save waits for it before it writes it again.
     QTest::newRow("the check fails, a large file")
-        << "fails" << false << false << true << false << false << checked << 2 << "Log.txt";
+        << "fails" << false << false << true << false << false << checked << 2 << "Log.txt" << false;
     QTest::newRow("the check fails, a large file damaged")
-        << "fails" << false << false << true << true << false << unchanged << 2 << "Log.txt";
+        << "fails" << false << false << true << true << false << unchanged << 2 << "Log.txt" << false;
     // A large file's check runs while the file is flushed on the writer's
     // thread: flushed once, and gone when it is not kept.
     QTest::newRow("the check passes, a large file")
-        << "passes" << false << false << true << false << false << presumed << 1 << "Log.txt";
+        << "passes" << false << false << true << false << false << presumed << 1 << "Log.txt" << false;
     QTest::newRow("the check fails, a large file alone")
-        << "fails" << false << false << false << false << false << checked << 2 << "Log.txt";
+        << "fails" << false << false << false << false << false << checked << 2 << "Log.txt" << false;
     QTest::newRow("the check refuses, a large file")
-        << "refuses" << false << false << false << false << false << checked << 2 << "Log.txt";
+        << "refuses" << false << false << false << false << false << checked << 2 << "Log.txt" << false;
     QTest::newRow("the check fails, a large file needs no change")
-        << "fails, no change" << false << false << true << false << false << unchanged << 2 << "Log.txt";
+        << "fails, no change" << false << false << true << false << false << unchanged << 2 << "Log.txt" << false;
     // The check of a smaller file fails while the writer's thread still
     // writes a larger one: the smaller one is written again meanwhile.
     QTest::newRow("the check fails while another file is written")
-        << "fails" << false << false << true << false << false << checked << 2 << "Other.txt";
+        << "fails" << false << false << true << false << false << checked << 2 << "Other.txt" << false;
     // Read before the commit, the contents are made checking at once: what
     // the batch gave the caller is what it writes.
     QTest::newRow("read before the commit")
-        << "fails" << false << true << false << false << false << checked << 1 << "";
+        << "fails" << false << true << false << false << false << checked << 1 << "" << false;
+    // The large file's check started on another thread at once.
+    QTest::newRow("in memory, the check passes, a large file")
+        << "passes" << false << false << true << false << false << presumed << 1 << "Log.txt" << true;
+    QTest::newRow("in memory, the check fails, a large file alone")
+        << "fails" << false << false << false << false << false << checked << 2 << "Log.txt" << true;
+    QTest::newRow("in memory, the check refuses, a large file")
+        << "refuses" << false << false << false << false << false << checked << 2 << "Log.txt" << true;
+    QTest::newRow("in memory, the check fails, a large file damaged")
+        << "fails" << false << false << true << true << false << unchanged << 2 << "Log.txt" << true;
 }
 
 // A make run by a save may leave its check to it (FileBatch::deferCheck()):
@@ -1199,7 +1211,10 @@ void TestFileBatch::checkLeftToTheSave()
     QFETCH(QString, large);
     QFETCH(QByteArray, after);
     QFETCH(int, makes);
-    const QString folder = TestEnvironment::freshFolder();
+    QFETCH(bool, inMemory);
+    const QString folder = inMemory ? TestEnvironment::freshMemoryFolder() : TestEnvironment::freshFolder();
+    if (folder.isEmpty())
+        QSKIP("no folder held in memory here");
     const QString log = RecordFile::path(folder, QStringLiteral("Log.txt"));
     // A long first line before "a\r\n" in a large Log.txt.
     const QByteArray head = large == u"Log.txt" ? QByteArray(8 * 1024 * 1024, 'x') + "\r\n" : QByteArray();
@@ -1272,9 +1287,11 @@ void TestFileBatch::checkLeftToTheSave()
 void TestFileBatch::checkLeftThrowing_data()
 {
     QTest::addColumn<qsizetype>("size");
-    QTest::newRow("a small file") << qsizetype(3);
+    QTest::addColumn<bool>("inMemory");
+    QTest::newRow("a small file") << qsizetype(3) << false;
+    QTest::newRow("a large file") << qsizetype(8 * 1024 * 1024) << false;
     // Checked on another thread while it is made and written.
-    QTest::newRow("a large file") << qsizetype(8 * 1024 * 1024);
+    QTest::newRow("a large file in memory") << qsizetype(8 * 1024 * 1024) << true;
 }
 
 // A check left to the save that fails in another way than by refusing a
@@ -1283,7 +1300,10 @@ void TestFileBatch::checkLeftThrowing_data()
 void TestFileBatch::checkLeftThrowing()
 {
     QFETCH(qsizetype, size);
-    const QString folder = TestEnvironment::freshFolder();
+    QFETCH(bool, inMemory);
+    const QString folder = inMemory ? TestEnvironment::freshMemoryFolder() : TestEnvironment::freshFolder();
+    if (folder.isEmpty())
+        QSKIP("no folder held in memory here");
     TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), QByteArray(size - 2, 'a') + "\r\n");
     TestEnvironment::writeFile(folder, QStringLiteral("Other.txt"), "o\r\n");
     const Files before = files(folder);

@@ -6,9 +6,11 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <sys/vfs.h>
 
 namespace {
 std::unique_ptr<QTemporaryDir> g_root;
+std::unique_ptr<QTemporaryDir> g_memoryRoot;
 int g_counter = 0;
 }
 
@@ -38,6 +40,22 @@ QString TestEnvironment::root()
 QString TestEnvironment::freshFolder(const QString &name)
 {
     const QString path = root() + QStringLiteral("/%1-%2").arg(name).arg(++g_counter);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString TestEnvironment::freshMemoryFolder(const QString &name)
+{
+    struct statfs fs;
+    constexpr decltype(fs.f_type) kTmpfs = 0x01021994;
+    if (!g_memoryRoot) {
+        if (::statfs("/dev/shm", &fs) != 0 || fs.f_type != kTmpfs)
+            return QString();
+        g_memoryRoot = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/pulsar-test-XXXXXX"));
+    }
+    if (!g_memoryRoot->isValid())
+        return QString();
+    const QString path = g_memoryRoot->path() + QStringLiteral("/%1-%2").arg(name).arg(++g_counter);
     QDir().mkpath(path);
     return path;
 }

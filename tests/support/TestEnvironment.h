@@ -17,6 +17,9 @@ public:
     static QString root();
     // A new, empty data folder below the root (one per test case).
     static QString freshFolder(const QString &name = QStringLiteral("case"));
+    // The same in a folder the system holds in memory (/dev/shm), for what a
+    // save does differently there; empty where the machine has none.
+    static QString freshMemoryFolder(const QString &name = QStringLiteral("case"));
     // Writes `bytes` to `folder/fileName`.
     static void writeFile(const QString &folder, const QString &fileName, const QByteArray &bytes);
     static QByteArray readFile(const QString &folder, const QString &fileName);
