@@ -257,7 +257,7 @@ private:
 };
 
 // Whether the file `path` names (or would name) lies on a file system held
-// in memory, which its flushes do not wait for.
+// in memory, whose flushes wait for no disk.
 bool inMemory(const QString &path)
 {
     struct statfs fs;
@@ -273,7 +273,6 @@ bool inMemory(const QString &path)
 // written sooner here than by another core, however little is made beside
 // it (a journal of 1.7 MB cost a third more handed over, in memory).
 constexpr qsizetype kHandOver = 8 * 1024 * 1024;
-
 
 // The thread that writes a batch's new files while the batch makes the
 // next one: writing a file costs the system about as much as reading and

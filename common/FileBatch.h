@@ -48,9 +48,10 @@ public:
     // to deferCheck(), instead of running it first.
     static bool checksDeferred();
     // Leaves `check` to commit(), which runs it once the file's new contents
-    // go to the disk, so that the disk writes them meanwhile; the check of a
-    // file large enough to be checked in parts starts at once on another
-    // thread instead, while the file is made and written. When it fails,
+    // go to the disk, so that the disk writes them meanwhile; in a folder
+    // held in memory the check of a file large enough to be checked in parts
+    // starts at once on another thread instead, while the file is made and
+    // written. When it fails,
     // commit() makes the file again, every make checking at once, and writes
     // that instead. False, and nothing left, when commit() is not making a
     // file on this thread: the make checks at once itself.
