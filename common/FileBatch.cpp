@@ -1028,7 +1028,7 @@ public:
             return;
         }
         m_outcome = std::make_shared<Outcome>();
-        m_started = std::make_unique<InParts::Started>([check = std::move(check), outcome = m_outcome] {
+        m_started.reset(new InParts::Started([check = std::move(check), outcome = m_outcome] {
             try {
                 outcome->passed = check();
             } catch (const RecordFileError &) {
@@ -1036,7 +1036,7 @@ public:
             } catch (...) {
                 outcome->error = std::current_exception();
             }
-        });
+        }));
     }
 
     // Whether the check passes; throws what it throws but RecordFileError,
@@ -1062,10 +1062,20 @@ private:
         bool passed = false;
         std::exception_ptr error;
     };
+    // A check started and then not asked for (the make refused, or a check
+    // before it failed) is given up as it goes: its outcome would count
+    // for nothing.
+    struct GiveUp
+    {
+        void operator()(InParts::Started *started) const
+        {
+            started->abandon();
+            delete started;
+        }
+    };
     Check m_check;
     std::shared_ptr<Outcome> m_outcome;
-    // Finished, if it was not yet, as it goes.
-    std::unique_ptr<InParts::Started> m_started;
+    std::unique_ptr<InParts::Started, GiveUp> m_started;
 };
 
 bool FileBatch::checksDeferred()

@@ -51,10 +51,11 @@ public:
     // go to the disk, so that the disk writes them meanwhile; in a folder
     // held in memory the check of a file large enough to be checked in parts
     // starts at once on another thread instead, while the file is made and
-    // written. When it fails,
-    // commit() makes the file again, every make checking at once, and writes
-    // that instead. False, and nothing left, when commit() is not making a
-    // file on this thread: the make checks at once itself.
+    // written (so it must share nothing with the rest of the make that
+    // either changes). When it fails, commit() makes the file again, every
+    // make checking at once, and writes that instead. False, and nothing
+    // left, when commit() is not making a file on this thread: the make
+    // checks at once itself.
     static bool deferCheck(Check check);
 
     // The note of a committed batch, in the folder of its first file.

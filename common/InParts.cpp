@@ -272,4 +272,18 @@ void Started::finish()
     m_job->wait();
 }
 
+void Started::abandon()
+{
+    if (std::exchange(m_finished, true))
+        return;
+    // Its one part taken here and counted as run, for nobody to run.
+    if (m_job->next++ < m_job->count) {
+        const std::lock_guard lock(m_job->mutex);
+        m_job->done = m_job->count;
+        m_job->over.store(true, std::memory_order_release);
+        return;
+    }
+    m_job->wait();
+}
+
 } // namespace InParts

@@ -53,6 +53,9 @@ public:
     Started &operator=(const Started &) = delete;
 
     void finish();
+    // Gives it up: it never runs when no kept thread has taken it yet; one
+    // that has is waited for.
+    void abandon();
 
 private:
     std::shared_ptr<Job> m_job;

@@ -143,11 +143,11 @@ public:
     // decide then.
     bool skipPlainTextAndNumbers(int numbers);
     // The lines from here on that skipPlainTextAndNumbers() would read one
-    // by one, as many as stand so in a row up to the first that does not,
-    // gone over 64 bytes at a time (for 1 to 12 numbers; none for more);
-    // false, and nothing read, when there is none. The lines in the last
-    // bytes, under 64, are left to the line-by-line reads. No verbatim()
-    // span is given for them.
+    // by one (were there 64 bytes after each), as many as stand so in a row
+    // up to the first that does not, gone over 64 bytes at a time (for 1 to
+    // 12 numbers; none for more); false, and nothing read, when there is
+    // none. The lines in the last bytes, under 64, are left to the
+    // line-by-line reads. No verbatim() span is given for them.
     bool skipPlainTextAndNumbersLines(int numbers);
     // The bytes and the lines at the start of `bytes` it reads.
     static qsizetype plainTextAndNumbersLines(QByteArrayView bytes, int numbers, qsizetype *lines);

@@ -1,4 +1,5 @@
 #include "common/FileBatch.h"
+#include "common/InParts.h"
 #include "common/KeptForms.h"
 #include "common/RecordFile.h"
 #include "common/RecordFileError.h"
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 #include <optional>
+#include <atomic>
 #include <stdexcept>
 #include <thread>
 #include <sys/stat.h>
@@ -60,6 +62,7 @@ private Q_SLOTS:
     void checkLeftToTheSave();
     void checkLeftThrowing_data();
     void checkLeftThrowing();
+    void startedCheckGivenUp();
     void writeErrorStaysWithItsBatch();
     void flushedFileGoesWhenALaterOneRefuses();
 
@@ -1322,6 +1325,44 @@ void TestFileBatch::checkLeftThrowing()
     }
     QCOMPARE(error, QStringLiteral("out of room"));
     QCOMPARE(filesLeft(folder), before);
+}
+
+// A check started at once whose make then refuses on its presumption is
+// given up: the make checking at once decides, and the check left by the
+// refused make never runs when no other thread has taken it up yet.
+void TestFileBatch::startedCheckGivenUp()
+{
+    const QString folder = TestEnvironment::freshMemoryFolder();
+    if (folder.isEmpty())
+        QSKIP("no folder held in memory here");
+    const QByteArray large = QByteArray(8 * 1024 * 1024, 'x') + "\r\n";
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), large);
+    // The kept thread that takes up checks kept busy meanwhile, so that the
+    // check waits for it.
+    std::atomic<bool> release{false};
+    InParts::Started busy([&] {
+        while (!release)
+            std::this_thread::yield();
+    });
+    std::atomic<int> checks{0};
+    int made = 0;
+    {
+        FileBatch batch;
+        batch.transformChecked(RecordFile::path(folder, QStringLiteral("Log.txt")),
+                               [&](const QByteArray &bytes, QByteArrayView) -> FileBatch::Checked {
+                                   ++made;
+                                   if (FileBatch::deferCheck([&] { return ++checks > 0; }))
+                                       throw RecordFileError(RecordFileError::TypeMismatch, QStringLiteral("Log.txt"),
+                                                             QStringLiteral("not as presumed"), 1);
+                                   return {bytes + "checked\r\n", QByteArray("checked")};
+                               });
+        batch.commit();
+    }
+    release = true;
+    busy.finish();
+    QCOMPARE(made, 2);
+    QCOMPARE(checks.load(), 0);
+    QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), large + "checked\r\n");
 }
 
 // A batch's file that fails on the writer's thread refuses that batch, all

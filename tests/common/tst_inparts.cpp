@@ -17,6 +17,7 @@ private Q_SLOTS:
     void partsStartAtLines();
     void everyPartRunsOnce();
     void startedWorkRunsOnce();
+    void abandonedWorkRunsWholeOrNot();
 };
 
 void TestInParts::partsStartAtLines_data()
@@ -118,6 +119,41 @@ void TestInParts::startedWorkRunsOnce()
         QCOMPARE(works[size_t(round)].load(), 1);
     for (size_t i = 0; i < parts.size(); ++i)
         QCOMPARE(parts[i].load(), 1);
+}
+
+// Work given up before a kept thread takes it never runs; work given up
+// after is waited for: given up, it has run whole or not at all.
+void TestInParts::abandonedWorkRunsWholeOrNot()
+{
+    // Behind work that keeps the first kept thread busy, it is not taken.
+    std::atomic<bool> release{false};
+    InParts::Started busy([&] {
+        while (!release)
+            std::this_thread::yield();
+    });
+    std::atomic<int> ran{0};
+    {
+        InParts::Started waiting([&] { ran++; });
+        waiting.abandon();
+    }
+    release = true;
+    busy.finish();
+    QCOMPARE(ran.load(), 0);
+
+    for (int round = 0; round < 40; ++round) {
+        std::atomic<bool> begun{false};
+        std::atomic<bool> ended{false};
+        InParts::Started work([&] {
+            begun = true;
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            ended = true;
+        });
+        std::this_thread::sleep_for(std::chrono::microseconds(25 * (round % 8)));
+        work.abandon();
+        QCOMPARE(ended.load(), begun.load());
+        work.finish(); // nothing more once given up
+        QCOMPARE(ended.load(), begun.load());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInParts)
