@@ -161,7 +161,9 @@ Q_ALWAYS_INLINE quint64 after(quint64 m, quint64 before, int k)
 // Made for three kinds of x86-64 processors, the one the machine has chosen
 // as the program starts: with the 256-bit instructions and the counting of
 // bits (1.5 times as fast here), with the counting of bits only, and any.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// Not in a build with a sanitizer, whose start the choice comes before.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)              \
+    && !defined(__SANITIZE_ADDRESS__)
 #define PULSAR_PROCESSOR_KINDS __attribute__((target_clones("arch=x86-64-v3", "popcnt", "default")))
 #else
 #define PULSAR_PROCESSOR_KINDS
