@@ -78,6 +78,21 @@ namespace {
 // then CR LF: the byte after the LF; null when they are anything else or
 // longer than 62 bytes, or fewer than 64 bytes are left before `end`. Sixteen
 // bytes at a time: this checks most records of the logs and journals.
+#if defined(__SSE2__)
+// The lanes of `c` that hold a digit.
+Q_ALWAYS_INLINE __m128i digitLanes(__m128i c)
+{
+    return _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
+}
+
+// The lanes set in `lanes`, one bit each, as the `chunk`-th sixteen bytes of
+// 64.
+Q_ALWAYS_INLINE quint64 bitsOf(__m128i lanes, int chunk)
+{
+    return quint64(quint16(_mm_movemask_epi8(lanes))) << (16 * chunk);
+}
+#endif
+
 const char *plainNumbers(const char *p, const char *end, int count)
 {
 #if defined(__SSE2__)
@@ -88,13 +103,10 @@ const char *plainNumbers(const char *p, const char *end, int count)
     // the one with the CR are not looked at.
     for (int chunk = 0; chunk < 4 && !cr; ++chunk) {
         const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * chunk));
-        const __m128i isDigit =
-            _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
-        const int shift = 16 * chunk;
-        digit |= quint64(quint16(_mm_movemask_epi8(isDigit))) << shift;
-        comma |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8(','))))) << shift;
-        zero |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8('0'))))) << shift;
-        cr |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8('\r'))))) << shift;
+        digit |= bitsOf(digitLanes(c), chunk);
+        comma |= bitsOf(_mm_cmpeq_epi8(c, _mm_set1_epi8(',')), chunk);
+        zero |= bitsOf(_mm_cmpeq_epi8(c, _mm_set1_epi8('0')), chunk);
+        cr |= bitsOf(_mm_cmpeq_epi8(c, _mm_set1_epi8('\r')), chunk);
     }
     if (!cr)
         return nullptr;
@@ -121,30 +133,23 @@ const char *plainNumbers(const char *p, const char *end, int count)
 #endif
 }
 
-} // namespace
-
-namespace {
-
 #if defined(__SSE2__)
-// The bytes of `b` equal to `c`, one bit each.
+// The bytes of the 64 in `b` equal to `c`, one bit each.
 Q_ALWAYS_INLINE quint64 bytesEqual(const __m128i (&b)[4], char c)
 {
     const __m128i v = _mm_set1_epi8(c);
     quint64 m = 0;
     for (int i = 0; i < 4; ++i)
-        m |= quint64(quint16(_mm_movemask_epi8(_mm_cmpeq_epi8(b[i], v)))) << (16 * i);
+        m |= bitsOf(_mm_cmpeq_epi8(b[i], v), i);
     return m;
 }
 
+// Its digits.
 Q_ALWAYS_INLINE quint64 digitBytes(const __m128i (&b)[4])
 {
-    const __m128i low = _mm_set1_epi8('0' - 1);
-    const __m128i high = _mm_set1_epi8('9' + 1);
     quint64 m = 0;
-    for (int i = 0; i < 4; ++i) {
-        const __m128i d = _mm_and_si128(_mm_cmpgt_epi8(b[i], low), _mm_cmplt_epi8(b[i], high));
-        m |= quint64(quint16(_mm_movemask_epi8(d))) << (16 * i);
-    }
+    for (int i = 0; i < 4; ++i)
+        m |= bitsOf(digitLanes(b[i]), i);
     return m;
 }
 #endif
