@@ -1,20 +1,61 @@
 #include "Settings.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Whether QSettings can read the file at `path` without waiting: none
+// there, a regular file or a folder (which it only fails to read). A FIFO
+// or a device in its place would hold the program at its first read until
+// another program wrote into it, or for good.
+bool readsAtOnce(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return true;
+    return S_ISREG(st.st_mode) || S_ISDIR(st.st_mode);
+}
+
+} // namespace
 
 Settings::Settings()
     : m_open([] {
           return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
                                              QStringLiteral("Pulsar"));
-      }),
-      m_store(m_open())
+      })
 {
+    // The user's file and the maker's, which QSettings reads as well.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    m_read = {config + QStringLiteral("/Kestrava/Pulsar.ini"), config + QStringLiteral("/Kestrava.ini")};
+    m_store = open();
 }
 
 Settings::Settings(const QString &iniFile)
-    : m_open([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }), m_store(m_open())
+    : m_open([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }), m_read{iniFile}
 {
+    m_store = open();
+}
+
+std::unique_ptr<QSettings> Settings::open()
+{
+    for (const QString &path : std::as_const(m_read)) {
+        if (!readsAtOnce(path)) {
+            // Values written meanwhile are kept in a file of the program's
+            // own, and every write is told as not stored.
+            if (!m_standIn)
+                m_standIn = std::make_unique<QTemporaryDir>();
+            return std::make_unique<QSettings>(m_standIn->filePath(QStringLiteral("Pulsar.ini")),
+                                               QSettings::IniFormat);
+        }
+    }
+    return m_open();
 }
 
 Settings::~Settings() = default;
@@ -90,16 +131,29 @@ bool Settings::remove(const QString &section, const QString &key)
 
 QString Settings::fileName() const
 {
-    return m_store->fileName();
+    return m_standIn ? m_read.first() : m_store->fileName();
 }
 
 void Settings::freshStore()
 {
+    if (m_standIn) {
+        // Once the settings file can be read again, the values in use go
+        // into it with this write.
+        std::unique_ptr<QSettings> store = open();
+        if (store->fileName() == m_store->fileName())
+            return;
+        const QStringList keys = m_store->allKeys();
+        for (const QString &key : keys)
+            store->setValue(key, m_store->value(key));
+        m_store = std::move(store);
+        m_standIn.reset();
+        return;
+    }
     // A store keeps its error for good: a fresh one tells whether the next
     // write is stored. The values not stored stay in use, held by Qt for
     // the file, and are written with the next write that succeeds.
     if (m_store->status() != QSettings::NoError)
-        m_store = m_open();
+        m_store = open();
 }
 
 bool Settings::sync()
@@ -111,7 +165,7 @@ bool Settings::sync()
 
 bool Settings::checked()
 {
-    if (m_store->status() == QSettings::NoError)
+    if (m_store->status() == QSettings::NoError && !m_standIn)
         return true;
     if (!m_failed) {
         m_failed = true;

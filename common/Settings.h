@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
 class QSettings;
+class QTemporaryDir;
 
 // The per-user settings store. Every value is a text and every read names
 // its default; sections and keys match without regard to letter case, so a
@@ -45,12 +47,17 @@ public:
 private:
     QString actualGroup(const QString &section) const;
     QString actualKey(const QString &group, const QString &key) const;
+    // The store for the settings file, or one of the program's own while
+    // a file it reads is one QSettings would wait on.
+    std::unique_ptr<QSettings> open();
     // A store without the error of an earlier write.
     void freshStore();
     // Whether the last write was stored; keeps the failure when not.
     bool checked();
 
     std::function<std::unique_ptr<QSettings>()> m_open;
+    QStringList m_read; // the files QSettings reads, the settings file first
+    std::unique_ptr<QTemporaryDir> m_standIn;
     std::unique_ptr<QSettings> m_store;
     bool m_failed = false;
     std::function<void()> m_notify;

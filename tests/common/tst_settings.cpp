@@ -6,6 +6,13 @@
 #include <QDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -15,6 +22,8 @@ private Q_SLOTS:
     void missingValuesGiveTheDefault();
     void userSettingsLiveInTheConfigFolder();
     void writeThatCannotBeStoredIsToldOnce();
+    void fifoInTheFilesPlaceDoesNotHoldTheProgram_data();
+    void fifoInTheFilesPlaceDoesNotHoldTheProgram();
     void seedingCopiesOnlyMissingFiles();
     void dataFolderFollowsTheEnvironment();
 };
@@ -89,6 +98,81 @@ void TestSettings::writeThatCannotBeStoredIsToldOnce()
     const QByteArray stored = f.readAll();
     QVERIFY2(stored.contains("Weight=160") && stored.contains("Age=41") && stored.contains("Scrolling=True"),
              stored.constData());
+}
+
+// A FIFO where a settings file is read would hold a reader until another
+// program wrote into it: the settings work on their defaults instead, each
+// write is told as not stored, and once the FIFO is gone the next write
+// stores every value in use.
+void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram_data()
+{
+    QTest::addColumn<bool>("users"); // the user's settings, else a file of its own
+    QTest::addColumn<QString>("fifo"); // below the folder of the settings
+    QTest::newRow("a file of its own") << false << "s.ini";
+    QTest::newRow("the user's file") << true << "Kestrava/Pulsar.ini";
+    QTest::newRow("the maker's file, read with it") << true << "Kestrava.ini";
+}
+
+void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram()
+{
+    QFETCH(bool, users);
+    QFETCH(QString, fifo);
+    const QString folder = users ? TestEnvironment::root() + "/config" : TestEnvironment::freshFolder();
+    const QString ini = users ? folder + "/Kestrava/Pulsar.ini" : folder + "/s.ini";
+    const QString fifoPath = folder + "/" + fifo;
+    QVERIFY(QDir().mkpath(QFileInfo(fifoPath).path()));
+    QFile::remove(ini);
+    QVERIFY(::mkfifo(QFile::encodeName(fifoPath).constData(), 0600) == 0);
+    // Should the settings wait on the FIFO, a writer lets them go after a
+    // while, and the test fails instead of hanging.
+    struct Rescue
+    {
+        QByteArray path;
+        std::atomic<bool> done{false};
+        std::atomic<bool> held{false};
+        std::thread thread{[this] {
+            for (int i = 0; i < 300 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            while (!done) {
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    held = true;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        }};
+        ~Rescue()
+        {
+            done = true;
+            thread.join();
+        }
+    } rescue{QFile::encodeName(fifoPath)};
+    {
+        std::unique_ptr<Settings> s = users ? std::make_unique<Settings>() : std::make_unique<Settings>(ini);
+        int told = 0;
+        s->onFailure([&told] { ++told; });
+        QVERIFY(!rescue.held);
+        QCOMPARE(s->get("Personal Information", "Weight", "150"), QString("150"));
+        QVERIFY(!s->set("Personal Information", "Weight", "160"));
+        QVERIFY(!s->set("Fitness", "Scrolling", "False"));
+        QCOMPARE(told, 1);
+        QCOMPARE(s->takeFailure(), "The settings could not be stored in " + ini + ".");
+        QCOMPARE(s->get("personal information", "weight", "0"), QString("160"));
+        QVERIFY(!s->sync());
+        s->takeFailure();
+
+        QVERIFY(QFile::remove(fifoPath));
+        QVERIFY(s->set("Fitness", "Age", "40"));
+        QCOMPARE(s->takeFailure(), QString());
+        QCOMPARE(s->get("Personal Information", "Weight", "0"), QString("160"));
+    }
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray stored = f.readAll();
+    QVERIFY2(stored.contains("Weight=160") && stored.contains("Scrolling=False") && stored.contains("Age=40"),
+             stored.constData());
+    QVERIFY(QFile::remove(ini));
 }
 
 void TestSettings::seedingCopiesOnlyMissingFiles()
