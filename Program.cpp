@@ -51,6 +51,10 @@ MDIFitness *createProgram()
                          .arg(folder, recovery.why,
                               recovery.saved.isEmpty() ? none : recovery.saved.join(QStringLiteral(", ")),
                               recovery.unsaved.isEmpty() ? none : recovery.unsaved.join(QStringLiteral(", "))));
+    } else if (recovery.notAFile) {
+        MsgBox::show(QStringLiteral("Something other than a file stands at %1 in the data folder %2, where every "
+                                    "save keeps its note: nothing can be saved there until it goes.")
+                         .arg(FileBatch::kCommitFileName, folder));
     } else if (recovery.kept) {
         MsgBox::show(QStringLiteral("A save into the data folder %1 was stopped before it ended and could not be "
                                     "finished: its files may not agree. It is tried again at the next start.")

@@ -705,6 +705,7 @@ bool anyLeft(const QString &folder)
 struct Finishing
 {
     bool done = true;      // no file of it is left to replace
+    bool notAFile = false; // something no save writes stands in the note's place
     QStringList saved;     // its files that hold their new contents
     QStringList unsaved;   // its files that could not be replaced
     QStringList leftOver;  // the hidden files of those
@@ -733,6 +734,21 @@ Finishing finishCommitted(const QString &folder, bool trustFinished)
         note = noteFrom(QDir(folder), bytes);
     } catch (const RecordFileError &) {
         note.read = false;
+        // A folder in the note's place was made by no save: an empty one
+        // goes. Anything else that is no file stops every save until it
+        // goes, and says so.
+        const QByteArray path = QFile::encodeName(QDir(folder).filePath(FileBatch::kCommitFileName));
+        struct stat st;
+        if (::stat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            if (S_ISDIR(st.st_mode) && ::rmdir(path.constData()) == 0) {
+                note = Note{};
+            } else {
+                out.done = false;
+                out.notAFile = true;
+                out.why = QStringLiteral("%1 is no file").arg(FileBatch::kCommitFileName);
+                return out;
+            }
+        }
     }
     if (!note.read) {
         out.done = false;
@@ -974,6 +990,11 @@ FileBatch::Change &FileBatch::changeOf(const QString &path)
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("its folder could not be locked for the save (through %1)").arg(kLockFileName));
         const Finishing finishing = finishCommitted(folder, true);
+        if (finishing.notAFile)
+            throw RecordFileError(RecordFileError::WriteFailed, path,
+                                  QStringLiteral("something other than a file stands at %1 in its folder, where "
+                                                 "every save keeps its note, and it must go first")
+                                      .arg(kCommitFileName));
         if (!finishing.done)
             throw RecordFileError(RecordFileError::WriteFailed, path,
                                   QStringLiteral("an earlier save into its folder could not be finished; the "
@@ -1546,6 +1567,10 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
     QDir dir(folder);
     // Read and carried out whatever this program did last.
     const Finishing finishing = finishCommitted(folder, false);
+    if (finishing.notAFile) {
+        out.notAFile = true;
+        return out;
+    }
     if (!finishing.done) {
         // It was tried once more, here; a save that still cannot be
         // finished is given up, so that it stops no save after it. Its

@@ -127,10 +127,13 @@ public:
         // A committed batch could not be finished nor given up (its folder
         // could not be locked or written): the next start tries again.
         bool kept = false;
+        // Something other than a file stands where every save keeps its
+        // note (kCommitFileName): no save there can go on until it goes.
+        bool notAFile = false;
         QStringList saved;   // files of the given-up batch that hold its new contents (or are removed)
         QStringList unsaved; // files of it that kept their old contents (or were not removed)
         QString why;         // why they could not be replaced
-        bool ok() const { return !givenUp && !kept; }
+        bool ok() const { return !givenUp && !kept && !notAFile; }
     };
 
     // Finishes a batch of `folder` that was committed but not carried out

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void recoverOfNoFolderIsDone();
     void folderWithoutLockIsReadAsAnyOther();
     void lockFileThatIsNoFileRefusesTheSave();
+    void noteThatIsNoFileIsNamedOrGoes_data();
+    void noteThatIsNoFileIsNamedOrGoes();
     void unfinishedBatchStopsTheNextUntilTheStartGivesItUp();
     void batchTriesAgainOnceTheWayIsClear();
     void batchStartsFromTheFinishedOne_data();
@@ -331,6 +333,65 @@ void TestFileBatch::lockFileThatIsNoFileRefusesTheSave()
         QVERIFY2(e.message().contains(FileBatch::kLockFileName), qPrintable(e.message()));
     }
     QCOMPARE(files(folder), before);
+}
+
+// No save makes anything but a file where it keeps its note: an empty
+// folder there goes, at a save or at the start; anything else stops the
+// saves, both naming it, without a word of an earlier save to finish.
+void TestFileBatch::noteThatIsNoFileIsNamedOrGoes_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("atStart");
+    for (const bool atStart : {false, true}) {
+        const char *when = atStart ? "at the start" : "at a save";
+        QTest::addRow("an empty folder, %s", when) << "empty folder" << atStart;
+        QTest::addRow("a folder holding a file, %s", when) << "folder" << atStart;
+        QTest::addRow("a FIFO, %s", when) << "fifo" << atStart;
+    }
+}
+
+void TestFileBatch::noteThatIsNoFileIsNamedOrGoes()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, atStart);
+    const QString folder = TestEnvironment::freshFolder();
+    TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old");
+    const QString note = QDir(folder).filePath(FileBatch::kCommitFileName);
+    if (kind == QLatin1String("fifo")) {
+        QVERIFY(::mkfifo(QFile::encodeName(note).constData(), 0600) == 0);
+    } else {
+        QVERIFY(QDir(folder).mkdir(FileBatch::kCommitFileName));
+        if (kind == QLatin1String("folder"))
+            TestEnvironment::writeFile(note, QStringLiteral("Mine.txt"), "mine");
+    }
+    const bool goes = kind == QLatin1String("empty folder");
+    if (atStart) {
+        const FileBatch::Recovery recovery = FileBatch::recoverFolder(folder);
+        QCOMPARE(recovery.ok(), goes);
+        QCOMPARE(recovery.notAFile, !goes);
+        QVERIFY(!recovery.kept && !recovery.givenUp);
+    }
+    // Besides the folder's lock, which stays.
+    const auto names = [&folder] {
+        QStringList out = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        out.removeAll(FileBatch::kLockFileName);
+        return out;
+    };
+    const QStringList before = names();
+    try {
+        RecordFile::write(RecordFile::path(folder, QStringLiteral("Log.txt")), "new");
+        QVERIFY(goes);
+        QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("new"));
+        QVERIFY(!QFileInfo::exists(note));
+    } catch (const RecordFileError &e) {
+        QVERIFY2(!goes, qPrintable(e.message()));
+        QCOMPARE(e.message(), QStringLiteral("The file Log.txt could not be saved: something other than a file "
+                                             "stands at .pulsar-commit in its folder, where every save keeps its "
+                                             "note, and it must go first. Nothing was changed."));
+        QCOMPARE(names(), before);
+        QCOMPARE(TestEnvironment::readFile(folder, QStringLiteral("Log.txt")), QByteArray("old"));
+        QVERIFY(!QFileInfo(note).isFile() && QFileInfo::exists(note));
+    }
 }
 
 // The first start: the data folder is not there yet.

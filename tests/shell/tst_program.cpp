@@ -99,6 +99,32 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Something no save makes where every save keeps its note is named at
+    // the start, and stays; once it is gone the next start says nothing.
+    void startNamesWhatStandsInTheNotesPlace()
+    {
+        const QString folder = DataFolder::location();
+        QVERIFY(QDir().mkpath(folder + "/.pulsar-commit"));
+        TestEnvironment::writeFile(folder + "/.pulsar-commit", "Mine.txt", "mine");
+        m_messages.clear();
+        QPointer<MDIFitness> main = createProgram();
+        QVERIFY(main);
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Something other than a file stands at .pulsar-commit in the "
+                                                        "data folder %1, where every save keeps its note: nothing "
+                                                        "can be saved there until it goes.")
+                                             .arg(folder)});
+        QCOMPARE(TestEnvironment::readFile(folder + "/.pulsar-commit", "Mine.txt"), QByteArray("mine"));
+        main->item("itmExit")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QVERIFY(QDir(folder + "/.pulsar-commit").removeRecursively());
+        m_messages.clear();
+        main = createProgram();
+        QCOMPARE(m_messages, QStringList());
+        main->item("itmExit")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
 private:
     QStringList m_messages;
 };
