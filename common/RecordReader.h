@@ -9,6 +9,8 @@
 
 #include <bit>
 #include <cstring>
+#include <cstddef>
+#include <type_traits>
 
 // Where a record stands in the bytes it was read from, when those bytes are
 // exactly what RecordWriter writes for its values: every text quoted, every
@@ -156,8 +158,13 @@ public:
     // quoted text) and then one whole number of at most four digits: read
     // in one go, as readPlainLine() would read them one by one, and their
     // span given (empty when none follows). For the runs of one day's
-    // records in a journal, which share their date field.
-    VerbatimRecord skipPlainRepeats(QByteArrayView prefix)
+    // records in a journal, which share their date field. With `take`, the
+    // run goes on over a record whose text differs from the one before it
+    // but is as long, when `take(text)` (its bytes, without the quotes)
+    // takes it: a journal's days one after another. Should `take` throw,
+    // nothing is read.
+    template <typename Take = std::nullptr_t>
+    VerbatimRecord skipPlainRepeats(QByteArrayView prefix, Take take = nullptr)
     {
         const char *const data = m_bytes.constData();
         const char *const end = data + m_bytes.size();
@@ -179,12 +186,25 @@ public:
             std::memcpy(&h, p, 8);
             std::memcpy(&t, p + n - 8, 8);
             const char *q = p + n;
-            if (h != head || t != tail || *q != ',')
+            if (*q != ',')
                 break;
             ++q;
             const qsizetype digits = leadingDigits(q);
             if (digits < 1 || digits > 4 || (*q == '0' && digits > 1) || q[digits] != '\r' || q[digits + 1] != '\n')
                 break;
+            if (h != head || t != tail) {
+                if constexpr (std::is_same_v<Take, std::nullptr_t>) {
+                    break;
+                } else {
+                    // Another text of the same length, quoted as the writer
+                    // quotes it.
+                    if (p[0] != '"' || p[n - 1] != '"' || quoteOrLineFeed(p + 1, n - 2) != n - 2
+                        || !take(QByteArrayView(p + 1, n - 2)))
+                        break;
+                    head = h;
+                    tail = t;
+                }
+            }
             p = q + digits + 2;
             ++lines;
         }

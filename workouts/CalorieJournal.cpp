@@ -306,10 +306,20 @@ PartForm formOfPart(QByteArrayView part)
                 f.firstEnd = r.position();
             }
             previous = j.date;
-            // The records of the same day that follow as the writer wrote
-            // them, in one go.
+            // The records that follow as the writer wrote them, in one go:
+            // those of the same day, and the days after it while no date
+            // rises (one that does is read again above, and refused).
             if (f.otherEnd != r.position())
-                r.skipPlainRepeats(QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2));
+                r.skipPlainRepeats(QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2),
+                                   [&reading, &previous](QByteArrayView field) {
+                                       JournalRecord next;
+                                       next.dateField = field;
+                                       reading.readDate(next);
+                                       if (next.date > previous)
+                                           return false;
+                                       previous = next.date;
+                                       return true;
+                                   });
         }
     } catch (const RecordFileError &) {
         return {}; // a record the one pass refuses, naming its line

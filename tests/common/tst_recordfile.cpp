@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <stdexcept>
+
 #include <limits>
 
 #include <QElapsedTimer>
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void plainLinesManyAtATime_data();
     void plainLinesManyAtATime();
     void dayRunsAreReadInOneGo();
+    void nextDaysAreReadWhileTaken_data();
+    void nextDaysAreReadWhileTaken();
     void headReadsAsTheWholeFile_data();
     void headReadsAsTheWholeFile();
     void missingFileReadsAsEmpty();
@@ -646,6 +650,59 @@ void TestRecordFile::dayRunsAreReadInOneGo()
     QVERIFY(!r.verbatim().isValid());
     QCOMPARE(r.skipPlainRepeats(QByteArrayView(bytes).first(11)).size, day.size() + 3);
     QCOMPARE(r.line(), 7);
+}
+
+// With a taker, the run goes on over the next days' records, each new date
+// field of the same length as the one before asked for first.
+void TestRecordFile::nextDaysAreReadWhileTaken_data()
+{
+    QTest::addColumn<QByteArray>("rest"); // after the first record
+    QTest::addColumn<QByteArray>("refused"); // the text the taker refuses; "throw": throws at
+    QTest::addColumn<int>("read"); // records of the run
+    QTest::addColumn<QByteArrayList>("asked");
+    const QByteArray a("\"07-Dec-26\",2\r\n"), b("\"06-Dec-26\",3\r\n"), c("\"01-Nov-26\",40\r\n");
+    QTest::newRow("every day taken") << a + b + b + c << QByteArray() << 4 << QByteArrayList{"06-Dec-26", "01-Nov-26"};
+    QTest::newRow("a day refused") << a + b + c + b << QByteArray("01-Nov-26") << 2
+                                   << QByteArrayList{"06-Dec-26", "01-Nov-26"};
+    QTest::newRow("the taker throwing") << a + b << QByteArray("throw 06-Dec-26") << 0 << QByteArrayList{"06-Dec-26"};
+    QTest::newRow("a quote within the text") << a + "\"06-D\"c-26\",3\r\n" + b << QByteArray() << 1 << QByteArrayList{};
+    QTest::newRow("a text of another length") << a + "\"6-Dec-26\",3\r\n" + b << QByteArray() << 1 << QByteArrayList{};
+    QTest::newRow("five digits") << a + "\"06-Dec-26\",12345\r\n" + b << QByteArray() << 1 << QByteArrayList{};
+}
+
+void TestRecordFile::nextDaysAreReadWhileTaken()
+{
+    QFETCH(QByteArray, rest);
+    QFETCH(QByteArray, refused);
+    QFETCH(int, read);
+    QFETCH(QByteArrayList, asked);
+    const QByteArray first("\"07-Dec-26\",1\r\n");
+    // The run reads eight bytes after a comma: lines after it leave room.
+    const QByteArray bytes = first + rest + QByteArray("\"x\",1\r\n").repeated(3);
+    RecordReader r(bytes);
+    r.beginRecord();
+    QVERIFY((r.readPlainLine<'t', 'w'>()));
+    QByteArrayList seen;
+    const auto take = [&](QByteArrayView text) {
+        seen.append(text.toByteArray());
+        if (refused == "throw " + text.toByteArray())
+            throw std::runtime_error("no date");
+        return text != refused;
+    };
+    VerbatimRecord run;
+    try {
+        run = r.skipPlainRepeats(QByteArrayView(bytes).first(11), take);
+        QVERIFY(!refused.startsWith("throw"));
+    } catch (const std::runtime_error &) {
+        QVERIFY(refused.startsWith("throw"));
+    }
+    QCOMPARE(seen, asked);
+    qsizetype size = 0;
+    for (int i = 0; i < read; ++i)
+        size = rest.indexOf('\n', size) + 1;
+    QCOMPARE(run.size, size);
+    QCOMPARE(r.position(), first.size() + size);
+    QCOMPARE(r.line(), 2 + read);
 }
 
 namespace {

@@ -9,10 +9,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "common/FileBatch.h"
+#include "common/RecordFileError.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
@@ -75,6 +79,62 @@ void oneLog(const uint8_t *data, size_t size, Weight weight, Aerobic aerobic)
         weight(bytes, qint16(choice + 1));
     else
         aerobic(bytes, choice - 5);
+}
+
+// What a save made of a file, or how it refused: the error's code and
+// line.
+struct Outcome
+{
+    std::optional<FileBatch::Checked> made;
+    int code = -1;
+    int line = 0;
+};
+
+template <typename Save>
+Outcome outcomeOf(Save save)
+{
+    Outcome o;
+    try {
+        o.made = save();
+    } catch (const RecordFileError &e) {
+        o.code = int(e.code());
+        o.line = e.line();
+    }
+    return o;
+}
+
+// The same bytes and form made, or the same refusal.
+inline void checkSame(const Outcome &made, const Outcome &onePass)
+{
+    FUZZ_CHECK(made.code == onePass.code && made.line == onePass.line);
+    FUZZ_CHECK(made.made.has_value() == onePass.made.has_value());
+    if (made.made)
+        FUZZ_CHECK(made.made->bytes == onePass.made->bytes && made.made->form == onePass.made->form);
+}
+
+// The outcome of `make` run by a batch's commit on a file holding `bytes`,
+// the file's bytes checked against it: the new ones, or the old ones when
+// it refused.
+template <typename Make>
+Outcome savedOutcome(const QByteArray &bytes, Make make)
+{
+    const QString name = QStringLiteral("Saved.txt");
+    Fuzz::putOnly(name, bytes);
+    Outcome o;
+    try {
+        FileBatch batch;
+        batch.transformChecked(QDir(Fuzz::folder()).filePath(name), [&](const QByteArray &b, QByteArrayView form) {
+            o.made = make(b, form);
+            return *o.made;
+        });
+        batch.commit();
+    } catch (const RecordFileError &e) {
+        o.made.reset();
+        o.code = int(e.code());
+        o.line = e.line();
+    }
+    FUZZ_CHECK(Fuzz::contents(name) == (o.made ? o.made->bytes : bytes));
+    return o;
 }
 
 } // namespace Fuzz

@@ -3,7 +3,7 @@
 // reads back as the same records, each with its calories made whole, and the
 // new one in its place. The insertions after it, into the journal in the
 // form the first left it, make the bytes and form they make of it read and
-// checked anew.
+// checked anew; a save of the first into a file makes them too.
 #include "FuzzCheck.h"
 
 #include "common/DateText.h"
@@ -54,6 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const FileBatch::Checked first = CalorieJournal::insertedChecked(bytes, {}, name, date, 142.5f);
     FUZZ_CHECK(first.bytes == rewritten);
+    // A save presumes the journal's form from its first record, and checks
+    // every record once the new file is written: the same bytes and form.
+    Fuzz::checkSame(Fuzz::savedOutcome(bytes,
+                                       [&](const QByteArray &b, QByteArrayView form) {
+                                           return CalorieJournal::insertedChecked(b, form, name, date, 142.5f);
+                                       }),
+                    Fuzz::Outcome{first, -1, 0});
     FileBatch::Checked now = first;
     const QDate days[] = {date, date.addDays(-40), date.addDays(3), DateText::kFirstDate, DateText::kLastDate};
     for (int i = 0; i < 5 && !now.form.isEmpty(); ++i) {
