@@ -13,6 +13,8 @@
 #include "common/Windows1252.h"
 #include "common/WrittenForm.h"
 
+#include <QtEndian>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -111,21 +113,40 @@ struct RecordReading
         j.calories = r.readDouble();
     }
 
-    Q_NEVER_INLINE void readDate(JournalRecord &j)
+    // Inline for a date of the same month as the one before, as the writer
+    // writes it: only its day is read. A day of a journal's check is read
+    // here as a rule.
+    Q_ALWAYS_INLINE void readDate(JournalRecord &j)
+    {
+        const QByteArrayView f = j.dateField;
+        // Whatever the month, the last field stood as the writer writes it
+        // ("07-Dec-26", nine bytes) when its month's length is known.
+        if (monthDays > 0 && f.size() == 9) {
+            // The bytes after the day's two digits the same as the last
+            // field's: its second to ninth bytes but the first of them.
+            const quint64 mine = qFromLittleEndian<quint64>(f.data() + 1);
+            const quint64 last = qFromLittleEndian<quint64>(lastField.data() + 1);
+            const unsigned tens = unsigned(f[0] - '0');
+            const unsigned ones = unsigned(f[1] - '0');
+            if (((mine ^ last) >> 8) == 0 && tens <= 9 && ones <= 9) {
+                const int day = int(tens * 10 + ones);
+                if (day >= 1 && day <= monthDays) {
+                    j.date = QDate::fromJulianDay(lastDate.toJulianDay() + (day - lastDay));
+                    lastField = f;
+                    lastDate = j.date;
+                    lastDay = day;
+                    return;
+                }
+            }
+        }
+        readOtherDate(j);
+    }
+
+    Q_NEVER_INLINE void readOtherDate(JournalRecord &j)
     {
         const QByteArrayView f = j.dateField;
         const auto digit = [](char c) { return c >= '0' && c <= '9'; };
         const bool written = f.size() == 9 && digit(f[0]) && digit(f[1]);
-        if (written && monthDays > 0 && std::memcmp(f.data() + 2, lastField.data() + 2, 7) == 0) {
-            const int day = (f[0] - '0') * 10 + (f[1] - '0');
-            if (day >= 1 && day <= monthDays) {
-                j.date = lastDate.addDays(day - lastDay);
-                lastField = f;
-                lastDate = j.date;
-                lastDay = day;
-                return;
-            }
-        }
         const auto d = DateText::parseMedium(f);
         if (!d)
             throw RecordFileError(RecordFileError::TypeMismatch, fileName,
