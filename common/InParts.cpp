@@ -44,6 +44,16 @@ struct Job
     std::condition_variable finished;
     qsizetype done = 0; // guarded by `mutex`
     std::atomic<bool> over{false}; // done == count
+    // The last run() the work of a Started went over its parts with, for
+    // the one who waits for the Started to help with them; guarded by
+    // `mutex`.
+    std::shared_ptr<Job> inner;
+
+    std::shared_ptr<Job> innerJob()
+    {
+        const std::lock_guard lock(mutex);
+        return inner;
+    }
 
     // Takes parts until none is left.
     void help()
@@ -83,6 +93,9 @@ struct Job
 };
 
 namespace {
+
+// The Started whose work runs on this thread, if any.
+thread_local Job *t_started = nullptr;
 
 // At most this many threads go over one file's parts, the caller's among
 // them: past it the disk and memory, not the processors, set the pace.
@@ -246,6 +259,10 @@ void run(qsizetype count, const std::function<void(qsizetype)> &work)
     auto job = std::make_shared<Job>();
     job->work = work;
     job->count = count;
+    if (t_started) {
+        const std::lock_guard lock(t_started->mutex);
+        t_started->inner = job;
+    }
     Crew::instance().give(job, std::min<qsizetype>(count - 1, threadCount() - 1));
     job->help();
     job->wait();
@@ -254,7 +271,14 @@ void run(qsizetype count, const std::function<void(qsizetype)> &work)
 Started::Started(std::function<void()> work)
     : m_job(std::make_shared<Job>())
 {
-    m_job->work = [work = std::move(work)](qsizetype) { work(); };
+    m_job->work = [work = std::move(work), job = m_job.get()](qsizetype) {
+        struct Current
+        {
+            Job *outer;
+            ~Current() { t_started = outer; }
+        } current{std::exchange(t_started, job)};
+        work();
+    };
     m_job->count = 1;
     Crew::instance().give(m_job, 1);
 }
@@ -268,7 +292,21 @@ void Started::finish()
 {
     if (std::exchange(m_finished, true))
         return;
+    // Run here when no kept thread has taken it yet.
     m_job->help();
+    // Taken: the parts its work goes over are helped with here, while the
+    // kept threads it wakes are still waking.
+    const auto until = std::chrono::steady_clock::now() + kLookingFor;
+    std::shared_ptr<Job> helped;
+    while (!m_job->over.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until) {
+        if (std::shared_ptr<Job> inner = m_job->innerJob(); inner && inner != helped) {
+            inner->help();
+            helped = std::move(inner);
+            continue;
+        }
+        for (int i = 0; i < 64 && !m_job->over.load(std::memory_order_relaxed); ++i)
+            relax();
+    }
     m_job->wait();
 }
 

@@ -18,6 +18,7 @@ private Q_SLOTS:
     void everyPartRunsOnce();
     void startedWorkRunsOnce();
     void abandonedWorkRunsWholeOrNot();
+    void waiterHelpsWithTheStartedWorksParts();
 };
 
 void TestInParts::partsStartAtLines_data()
@@ -154,6 +155,39 @@ void TestInParts::abandonedWorkRunsWholeOrNot()
         work.finish(); // nothing more once given up
         QCOMPARE(ended.load(), begun.load());
     }
+}
+
+// The one who waits for started work that a kept thread took helps with
+// the parts that work goes over, rather than wait for the kept threads to
+// wake for them: here the parts the kept threads take hold them until the
+// waiter has run one.
+void TestInParts::waiterHelpsWithTheStartedWorksParts()
+{
+    if (std::thread::hardware_concurrency() < 2)
+        QSKIP("no thread is kept on a machine of one processor");
+    const auto waiter = std::this_thread::get_id();
+    constexpr qsizetype count = 64;
+    std::atomic<bool> waiterRan{false};
+    std::atomic<bool> partsBegun{false};
+    std::atomic<int> ran{0};
+    InParts::Started started([&] {
+        InParts::run(count, [&](qsizetype) {
+            if (std::this_thread::get_id() == waiter) {
+                waiterRan = true;
+            } else {
+                partsBegun = true;
+                const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+                while (!waiterRan && std::chrono::steady_clock::now() < until)
+                    std::this_thread::yield();
+            }
+            ran++;
+        });
+    });
+    while (!partsBegun)
+        std::this_thread::yield();
+    started.finish();
+    QVERIFY(waiterRan);
+    QCOMPARE(ran.load(), int(count));
 }
 
 QTEST_GUILESS_MAIN(TestInParts)
