@@ -745,7 +745,6 @@ Finishing finishCommitted(const QString &folder, bool trustFinished)
             } else {
                 out.done = false;
                 out.notAFile = true;
-                out.why = QStringLiteral("%1 is no file").arg(FileBatch::kCommitFileName);
                 return out;
             }
         }

@@ -1,6 +1,5 @@
 #include "Settings.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -51,8 +50,10 @@ std::unique_ptr<QSettings> Settings::open()
             // own, and every write is told as not stored.
             if (!m_standIn)
                 m_standIn = std::make_unique<QTemporaryDir>();
-            return std::make_unique<QSettings>(m_standIn->filePath(QStringLiteral("Pulsar.ini")),
-                                               QSettings::IniFormat);
+            // Without a folder of their own, they are kept in memory alone.
+            return std::make_unique<QSettings>(
+                m_standIn->isValid() ? m_standIn->filePath(QStringLiteral("Pulsar.ini")) : QString(),
+                QSettings::IniFormat);
         }
     }
     return m_open();
