@@ -39,10 +39,6 @@ MDIFitness *createProgram()
 
     auto *main = new MDIFitness(std::make_unique<Settings>(), folder, std::move(registry));
     main->setAttribute(Qt::WA_DeleteOnClose);
-    if (!failed.isEmpty()) {
-        MsgBox::show(QStringLiteral("These files could not be copied into the data folder %1: %2.")
-                         .arg(folder, failed.join(QStringLiteral(", "))));
-    }
     if (recovery.givenUp) {
         const QString none = QStringLiteral("none");
         MsgBox::show(QStringLiteral("A save into the data folder %1 was stopped before it ended and could not be "
@@ -59,6 +55,12 @@ MDIFitness *createProgram()
         MsgBox::show(QStringLiteral("A save into the data folder %1 was stopped before it ended and could not be "
                                     "finished: its files may not agree. It is tried again at the next start.")
                          .arg(folder));
+    }
+    // After what the start found, which may be why the files could not be
+    // copied.
+    if (!failed.isEmpty()) {
+        MsgBox::show(QStringLiteral("These files could not be copied into the data folder %1: %2.")
+                         .arg(folder, failed.join(QStringLiteral(", "))));
     }
     main->start();
     return main;

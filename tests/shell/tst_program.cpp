@@ -100,19 +100,24 @@ private Q_SLOTS:
     }
 
     // Something no save makes where every save keeps its note is named at
-    // the start, and stays; once it is gone the next start says nothing.
+    // the start, before the shipped files it kept from being copied, and
+    // stays; once it is gone the next start copies them and says nothing.
     void startNamesWhatStandsInTheNotesPlace()
     {
         const QString folder = DataFolder::location();
         QVERIFY(QDir().mkpath(folder + "/.pulsar-commit"));
         TestEnvironment::writeFile(folder + "/.pulsar-commit", "Mine.txt", "mine");
+        QVERIFY(QFile::remove(folder + "/Exercise.txt"));
         m_messages.clear();
         QPointer<MDIFitness> main = createProgram();
         QVERIFY(main);
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Something other than a file stands at .pulsar-commit in the "
-                                                        "data folder %1, where every save keeps its note: nothing "
-                                                        "can be saved there until it goes.")
-                                             .arg(folder)});
+        QCOMPARE(m_messages, (QStringList{QStringLiteral("Something other than a file stands at .pulsar-commit in the "
+                                                         "data folder %1, where every save keeps its note: nothing "
+                                                         "can be saved there until it goes.")
+                                              .arg(folder),
+                                          QStringLiteral("These files could not be copied into the data folder %1: "
+                                                         "Exercise.txt.")
+                                              .arg(folder)}));
         QCOMPARE(TestEnvironment::readFile(folder + "/.pulsar-commit", "Mine.txt"), QByteArray("mine"));
         main->item("itmExit")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -121,6 +126,7 @@ private Q_SLOTS:
         m_messages.clear();
         main = createProgram();
         QCOMPARE(m_messages, QStringList());
+        QVERIFY(QFileInfo(folder + "/Exercise.txt").isFile());
         main->item("itmExit")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
