@@ -691,6 +691,15 @@ private:
     }
 };
 
+// Whether something other than a file stands where `folder` keeps its
+// note.
+bool noteIsNoFile(const QString &folder)
+{
+    struct stat st;
+    return ::stat(QFile::encodeName(QDir(folder).filePath(FileBatch::kCommitFileName)).constData(), &st) == 0
+           && !S_ISREG(st.st_mode);
+}
+
 // Whether a file the note of `folder` names is still under its hidden name.
 bool anyLeft(const QString &folder)
 {
@@ -737,10 +746,8 @@ Finishing finishCommitted(const QString &folder, bool trustFinished)
         // A folder in the note's place was made by no save: an empty one
         // goes. Anything else that is no file stops every save until it
         // goes, and says so.
-        const QByteArray path = QFile::encodeName(QDir(folder).filePath(FileBatch::kCommitFileName));
-        struct stat st;
-        if (::stat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-            if (S_ISDIR(st.st_mode) && ::rmdir(path.constData()) == 0) {
+        if (noteIsNoFile(folder)) {
+            if (::rmdir(QFile::encodeName(QDir(folder).filePath(FileBatch::kCommitFileName)).constData()) == 0) {
                 note = Note{};
             } else {
                 out.done = false;
@@ -1560,7 +1567,8 @@ FileBatch::Recovery FileBatch::recoverFolder(const QString &folder)
     if (!lock.locked()) {
         // Another copy of the program keeps saving there: it finished
         // what it found before its first save.
-        out.kept = anyLeft(folder);
+        out.notAFile = noteIsNoFile(folder);
+        out.kept = !out.notAFile && anyLeft(folder);
         return out;
     }
     QDir dir(folder);

@@ -295,7 +295,8 @@ void Started::finish()
     // Run here when no kept thread has taken it yet.
     m_job->help();
     // Taken: the parts its work goes over are helped with here, while the
-    // kept threads it wakes are still waking.
+    // kept threads it wakes are still waking; a run() that begins after
+    // the looking ends is waited for only.
     const auto until = std::chrono::steady_clock::now() + kLookingFor;
     std::shared_ptr<Job> helped;
     while (!m_job->over.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until) {

@@ -41,9 +41,11 @@ struct Job;
 // Work started ahead of the one who needs its end: one of the kept threads
 // takes it up while the caller goes on with other things, and it may go
 // over its own parts with run() on the threads that are left. finish()
-// runs it on the caller's thread when no kept thread has taken it yet, and
-// waits for it otherwise; the destructor finishes it too. `work` must not
-// throw.
+// runs it on the caller's thread when no kept thread has taken it yet;
+// otherwise it waits for it, taking parts of that run() itself as long as
+// parts are left (when the run() begins within a millisecond of finish()),
+// then waiting for the rest. The destructor finishes it too. `work` must
+// not throw.
 class Started
 {
 public:

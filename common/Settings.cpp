@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -10,11 +11,12 @@
 
 namespace {
 
-// Whether QSettings can read the file at `path` without waiting: none
-// there, a regular file or a folder (which it only fails to read). A FIFO
-// or a device in its place would hold the program at its first read until
-// another program wrote into it, or for good.
-bool readsAtOnce(const QString &path)
+// Whether QSettings can open the file at `path` without waiting: none
+// there, a regular file or a folder (which it only fails to open). A FIFO
+// or a device in its place would hold the program at its first read, or at
+// the first write for its lock file, until another program wrote into it,
+// or for good.
+bool opensAtOnce(const QString &path)
 {
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
@@ -24,39 +26,41 @@ bool readsAtOnce(const QString &path)
 
 } // namespace
 
+// The user's file by its name alone: QSettings would read other files with
+// it (the maker's, the system's), which this program never writes.
 Settings::Settings()
-    : m_open([] {
-          return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kestrava"),
-                                             QStringLiteral("Pulsar"));
-      })
+    : Settings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+               + QStringLiteral("/Kestrava/Pulsar.ini"))
 {
-    // The user's file and the maker's, which QSettings reads as well.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    m_read = {config + QStringLiteral("/Kestrava/Pulsar.ini"), config + QStringLiteral("/Kestrava.ini")};
-    m_store = open();
 }
 
 Settings::Settings(const QString &iniFile)
-    : m_open([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }), m_read{iniFile}
+    : m_file(iniFile)
 {
     m_store = open();
+}
+
+bool Settings::opensAtOnce() const
+{
+    return ::opensAtOnce(m_file) && ::opensAtOnce(m_file + QStringLiteral(".lock"));
 }
 
 std::unique_ptr<QSettings> Settings::open()
 {
-    for (const QString &path : std::as_const(m_read)) {
-        if (!readsAtOnce(path)) {
-            // Values written meanwhile are kept in a file of the program's
-            // own, and every write is told as not stored.
-            if (!m_standIn)
-                m_standIn = std::make_unique<QTemporaryDir>();
-            // Without a folder of their own, they are kept in memory alone.
-            return std::make_unique<QSettings>(
-                m_standIn->isValid() ? m_standIn->filePath(QStringLiteral("Pulsar.ini")) : QString(),
-                QSettings::IniFormat);
-        }
+    if (opensAtOnce())
+        return std::make_unique<QSettings>(m_file, QSettings::IniFormat);
+    // Values written meanwhile are kept in a file of the program's own,
+    // and every write is told as not stored: in the temporary folder, or
+    // beside the settings file; failing both, in memory, with only a lock
+    // file made in the working folder at each write.
+    if (!m_standIn) {
+        m_standIn = std::make_unique<QTemporaryDir>();
+        if (!m_standIn->isValid())
+            m_standIn = std::make_unique<QTemporaryDir>(QFileInfo(m_file).absolutePath()
+                                                        + QStringLiteral("/.Pulsar-XXXXXX"));
     }
-    return m_open();
+    return std::make_unique<QSettings>(
+        m_standIn->isValid() ? m_standIn->filePath(QStringLiteral("Pulsar.ini")) : QString(), QSettings::IniFormat);
 }
 
 Settings::~Settings() = default;
@@ -103,9 +107,8 @@ bool Settings::contains(const QString &section, const QString &key) const
     return !group.isEmpty() && !actualKey(group, key).isEmpty();
 }
 
-bool Settings::set(const QString &section, const QString &key, const QString &value)
+void Settings::put(const QString &section, const QString &key, const QString &value)
 {
-    freshStore();
     QString group = actualGroup(section);
     if (group.isEmpty())
         group = section;
@@ -113,6 +116,22 @@ bool Settings::set(const QString &section, const QString &key, const QString &va
     if (!old.isEmpty() && old != key)
         m_store->remove(group + u'/' + old);
     m_store->setValue(group + u'/' + key, value);
+}
+
+void Settings::drop(const QString &section, const QString &key)
+{
+    const QString group = actualGroup(section);
+    if (group.isEmpty())
+        return;
+    const QString k = actualKey(group, key);
+    if (!k.isEmpty())
+        m_store->remove(group + u'/' + k);
+}
+
+bool Settings::set(const QString &section, const QString &key, const QString &value)
+{
+    freshStore();
+    put(section, key, value);
     m_store->sync();
     return checked();
 }
@@ -120,33 +139,49 @@ bool Settings::set(const QString &section, const QString &key, const QString &va
 bool Settings::remove(const QString &section, const QString &key)
 {
     freshStore();
-    const QString group = actualGroup(section);
-    if (group.isEmpty())
-        return true;
-    const QString k = actualKey(group, key);
-    if (!k.isEmpty())
-        m_store->remove(group + u'/' + k);
+    drop(section, key);
+    if (m_standIn)
+        m_dropped.append({section, key});
     m_store->sync();
     return checked();
 }
 
 QString Settings::fileName() const
 {
-    return m_standIn ? m_read.first() : m_store->fileName();
+    return m_file;
 }
 
 void Settings::freshStore()
 {
-    if (m_standIn) {
-        // Once the settings file can be read again, the values in use go
-        // into it with this write.
-        std::unique_ptr<QSettings> store = open();
-        if (store->fileName() == m_store->fileName())
-            return;
+    const bool opens = opensAtOnce();
+    if (!m_standIn && !opens) {
+        // Something in the file's place since the last write: the values
+        // in use go on in a stand-in, before the store reads that thing.
+        std::unique_ptr<QSettings> standIn = open();
         const QStringList keys = m_store->allKeys();
-        for (const QString &key : keys)
-            store->setValue(key, m_store->value(key));
-        m_store = std::move(store);
+        for (const QString &path : keys)
+            standIn->setValue(path, m_store->value(path));
+        m_store = std::move(standIn);
+        return;
+    }
+    if (m_standIn) {
+        if (!opens)
+            return;
+        // The settings file can be opened again: the values in use go into
+        // it with this write, matched as every write matches them, and
+        // those removed meanwhile go from it.
+        std::unique_ptr<QSettings> standIn =
+            std::exchange(m_store, std::make_unique<QSettings>(m_file, QSettings::IniFormat));
+        for (const auto &[section, key] : std::as_const(m_dropped))
+            drop(section, key);
+        m_dropped.clear();
+        const QStringList keys = standIn->allKeys();
+        for (const QString &path : keys) {
+            const qsizetype slash = path.indexOf(u'/');
+            if (slash > 0)
+                put(path.left(slash), path.mid(slash + 1), standIn->value(path).toString());
+        }
+        standIn.reset();
         m_standIn.reset();
         return;
     }

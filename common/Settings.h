@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -31,7 +32,7 @@ public:
     bool contains(const QString &section, const QString &key) const;
     bool remove(const QString &section, const QString &key);
 
-    // Where the values are kept.
+    // The settings file.
     QString fileName() const;
     // Writes pending changes to disk; false when they could not be stored.
     bool sync();
@@ -47,17 +48,24 @@ public:
 private:
     QString actualGroup(const QString &section) const;
     QString actualKey(const QString &group, const QString &key) const;
-    // The store for the settings file, or one of the program's own while
-    // a file it reads is one QSettings would wait on.
+    // Whether QSettings opens the settings file and its lock file without
+    // waiting on what stands there.
+    bool opensAtOnce() const;
+    // The store for the settings file, or a stand-in of the program's own
+    // while it is one QSettings would wait on.
     std::unique_ptr<QSettings> open();
+    // A value written or removed, its section and key matched without
+    // regard to case.
+    void put(const QString &section, const QString &key, const QString &value);
+    void drop(const QString &section, const QString &key);
     // A store without the error of an earlier write.
     void freshStore();
     // Whether the last write was stored; keeps the failure when not.
     bool checked();
 
-    std::function<std::unique_ptr<QSettings>()> m_open;
-    QStringList m_read; // the files QSettings reads, the settings file first
+    QString m_file;
     std::unique_ptr<QTemporaryDir> m_standIn;
+    QList<QPair<QString, QString>> m_dropped; // removed while in the stand-in
     std::unique_ptr<QSettings> m_store;
     bool m_failed = false;
     std::function<void()> m_notify;

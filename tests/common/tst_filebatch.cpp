@@ -13,7 +13,10 @@
 #include <atomic>
 #include <stdexcept>
 #include <thread>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // The files of one action are written all or none, and a batch stopped by
 // a crash is finished, or cleared, by recover().
@@ -342,18 +345,22 @@ void TestFileBatch::noteThatIsNoFileIsNamedOrGoes_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("atStart");
+    QTest::addColumn<bool>("locked"); // the folder's lock held by another copy at the start
     for (const bool atStart : {false, true}) {
         const char *when = atStart ? "at the start" : "at a save";
-        QTest::addRow("an empty folder, %s", when) << "empty folder" << atStart;
-        QTest::addRow("a folder holding a file, %s", when) << "folder" << atStart;
-        QTest::addRow("a FIFO, %s", when) << "fifo" << atStart;
+        QTest::addRow("an empty folder, %s", when) << "empty folder" << atStart << false;
+        QTest::addRow("a folder holding a file, %s", when) << "folder" << atStart << false;
+        QTest::addRow("a FIFO, %s", when) << "fifo" << atStart << false;
     }
+    // The start waits its ten seconds for the lock first.
+    QTest::addRow("a folder holding a file, at the start beside another copy") << "folder" << true << true;
 }
 
 void TestFileBatch::noteThatIsNoFileIsNamedOrGoes()
 {
     QFETCH(QString, kind);
     QFETCH(bool, atStart);
+    QFETCH(bool, locked);
     const QString folder = TestEnvironment::freshFolder();
     TestEnvironment::writeFile(folder, QStringLiteral("Log.txt"), "old");
     const QString note = QDir(folder).filePath(FileBatch::kCommitFileName);
@@ -366,7 +373,14 @@ void TestFileBatch::noteThatIsNoFileIsNamedOrGoes()
     }
     const bool goes = kind == QLatin1String("empty folder");
     if (atStart) {
+        // Another copy's lock: one of its own on the lock file.
+        const int other = locked ? ::open(QFile::encodeName(QDir(folder).filePath(FileBatch::kLockFileName)).constData(),
+                                          O_RDWR | O_CREAT | O_CLOEXEC, 0666)
+                                 : -1;
+        QVERIFY(!locked || (other >= 0 && ::flock(other, LOCK_EX | LOCK_NB) == 0));
         const FileBatch::Recovery recovery = FileBatch::recoverFolder(folder);
+        if (other >= 0)
+            ::close(other);
         QCOMPARE(recovery.ok(), goes);
         QCOMPARE(recovery.notAFile, !goes);
         QVERIFY(!recovery.kept && !recovery.givenUp);

@@ -100,29 +100,47 @@ void TestSettings::writeThatCannotBeStoredIsToldOnce()
              stored.constData());
 }
 
-// A FIFO where a settings file is read would hold a reader until another
-// program wrote into it: the settings work on their defaults instead, each
-// write is told as not stored, and once the FIFO is gone the next write
-// stores every value in use.
+// A FIFO where the settings file or its lock file stands would hold the
+// program until another program wrote into it: the settings go on with the
+// values in use, each write told as not stored, and once the FIFO is gone
+// the next write stores every value in use, matched without regard to case
+// with what the file holds. Files QSettings would read beside the user's
+// are never read.
 void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram_data()
 {
     QTest::addColumn<bool>("users"); // the user's settings, else a file of its own
     QTest::addColumn<QString>("fifo"); // below the folder of the settings
-    QTest::newRow("a file of its own") << false << "s.ini";
-    QTest::newRow("the user's file") << true << "Kestrava/Pulsar.ini";
-    QTest::newRow("the maker's file, read with it") << true << "Kestrava.ini";
+    QTest::addColumn<bool>("later"); // put there after the first write
+    QTest::addColumn<bool>("holds"); // in the place of a file the settings open
+    QTest::newRow("a file of its own") << false << "s.ini" << false << true;
+    QTest::newRow("a file of its own, after a write") << false << "s.ini" << true << true;
+    QTest::newRow("its lock file") << false << "s.ini.lock" << false << true;
+    QTest::newRow("its lock file, after a write") << false << "s.ini.lock" << true << true;
+    QTest::newRow("the user's file") << true << "Kestrava/Pulsar.ini" << false << true;
+    QTest::newRow("the maker's file, never read") << true << "Kestrava.ini" << false << false;
 }
 
 void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram()
 {
     QFETCH(bool, users);
     QFETCH(QString, fifo);
+    QFETCH(bool, later);
+    QFETCH(bool, holds);
     const QString folder = users ? TestEnvironment::root() + "/config" : TestEnvironment::freshFolder();
     const QString ini = users ? folder + "/Kestrava/Pulsar.ini" : folder + "/s.ini";
     const QString fifoPath = folder + "/" + fifo;
-    QVERIFY(QDir().mkpath(QFileInfo(fifoPath).path()));
+    QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
     QFile::remove(ini);
-    QVERIFY(::mkfifo(QFile::encodeName(fifoPath).constData(), 0600) == 0);
+    // What the file held before, in other cases.
+    const bool fileStays = fifoPath != ini;
+    if (fileStays)
+        TestEnvironment::writeFile(QFileInfo(ini).path(), QFileInfo(ini).fileName(), "[fitness]\nscrolling=True\n");
+    const auto putFifo = [&] {
+        QFile::remove(fifoPath);
+        return ::mkfifo(QFile::encodeName(fifoPath).constData(), 0600) == 0;
+    };
+    if (!later)
+        QVERIFY(putFifo());
     // Should the settings wait on the FIFO, a writer lets them go after a
     // while, and the test fails instead of hanging.
     struct Rescue
@@ -152,25 +170,33 @@ void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram()
         std::unique_ptr<Settings> s = users ? std::make_unique<Settings>() : std::make_unique<Settings>(ini);
         int told = 0;
         s->onFailure([&told] { ++told; });
-        QVERIFY(!rescue.held);
         QCOMPARE(s->get("Personal Information", "Weight", "150"), QString("150"));
-        QVERIFY(!s->set("Personal Information", "Weight", "160"));
-        QVERIFY(!s->set("Fitness", "Scrolling", "False"));
-        QCOMPARE(told, 1);
-        QCOMPARE(s->takeFailure(), "The settings could not be stored in " + ini + ".");
+        if (later) {
+            QVERIFY(s->set("Personal Information", "Age", "39"));
+            QVERIFY(putFifo());
+        }
+        QCOMPARE(s->set("Personal Information", "Weight", "160"), !holds);
+        QCOMPARE(s->set("Fitness", "Scrolling", "False"), !holds);
+        QCOMPARE(s->remove("Personal Information", "Age"), !holds);
+        QVERIFY(!rescue.held);
+        QCOMPARE(told, holds ? 1 : 0);
+        QCOMPARE(s->takeFailure(), holds ? "The settings could not be stored in " + ini + "." : QString());
         QCOMPARE(s->get("personal information", "weight", "0"), QString("160"));
-        QVERIFY(!s->sync());
-        s->takeFailure();
+        QCOMPARE(s->get("FITNESS", "scrolling", "0"), QString("False"));
+        QCOMPARE(s->get("Personal Information", "Age", "none"), QString("none"));
+        QCOMPARE(s->fileName(), ini);
 
         QVERIFY(QFile::remove(fifoPath));
-        QVERIFY(s->set("Fitness", "Age", "40"));
+        QVERIFY(s->set("Fitness", "Units", "lb"));
         QCOMPARE(s->takeFailure(), QString());
         QCOMPARE(s->get("Personal Information", "Weight", "0"), QString("160"));
     }
+    QVERIFY(!rescue.held);
     QFile f(ini);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray stored = f.readAll();
-    QVERIFY2(stored.contains("Weight=160") && stored.contains("Scrolling=False") && stored.contains("Age=40"),
+    QVERIFY2(stored.contains("Weight=160") && stored.contains("Units=lb") && !stored.contains("Age="), stored.constData());
+    QVERIFY2(stored.toLower().count("scrolling=") == 1 && stored.toLower().contains("scrolling=false"),
              stored.constData());
     QVERIFY(QFile::remove(ini));
 }
