@@ -24,6 +24,15 @@ bool opensAtOnce(const QString &path)
     return S_ISREG(st.st_mode) || S_ISDIR(st.st_mode);
 }
 
+// A value as a text: a list, as QSettings reads a value with commas that
+// another program wrote without quotes, joined again.
+QString textOf(const QVariant &v)
+{
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(QStringLiteral(", "));
+    return v.toString();
+}
+
 } // namespace
 
 // The user's file by its name alone: QSettings would read other files with
@@ -95,10 +104,7 @@ QString Settings::get(const QString &section, const QString &key, const QString 
     const QString k = actualKey(group, key);
     if (k.isEmpty())
         return defaultValue;
-    const QVariant v = m_store->value(group + u'/' + k);
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QStringLiteral(", "));
-    return v.toString();
+    return textOf(m_store->value(group + u'/' + k));
 }
 
 bool Settings::contains(const QString &section, const QString &key) const
@@ -179,7 +185,7 @@ void Settings::freshStore()
         for (const QString &path : keys) {
             const qsizetype slash = path.indexOf(u'/');
             if (slash > 0)
-                put(path.left(slash), path.mid(slash + 1), standIn->value(path).toString());
+                put(path.left(slash), path.mid(slash + 1), textOf(standIn->value(path)));
         }
         standIn.reset();
         m_standIn.reset();

@@ -134,7 +134,8 @@ void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram()
     // What the file held before, in other cases.
     const bool fileStays = fifoPath != ini;
     if (fileStays)
-        TestEnvironment::writeFile(QFileInfo(ini).path(), QFileInfo(ini).fileName(), "[fitness]\nscrolling=True\n");
+        TestEnvironment::writeFile(QFileInfo(ini).path(), QFileInfo(ini).fileName(),
+                                   "[fitness]\nscrolling=True\nname=Ada, Jr.\n");
     const auto putFifo = [&] {
         QFile::remove(fifoPath);
         return ::mkfifo(QFile::encodeName(fifoPath).constData(), 0600) == 0;
@@ -190,6 +191,9 @@ void TestSettings::fifoInTheFilesPlaceDoesNotHoldTheProgram()
         QVERIFY(s->set("Fitness", "Units", "lb"));
         QCOMPARE(s->takeFailure(), QString());
         QCOMPARE(s->get("Personal Information", "Weight", "0"), QString("160"));
+        // A value with a comma the file held comes back whole.
+        if (fileStays)
+            QCOMPARE(s->get("Fitness", "Name", "none"), QString("Ada, Jr."));
     }
     QVERIFY(!rescue.held);
     QFile f(ini);
