@@ -73,11 +73,6 @@ bool isPlainWhole(QByteArrayView f, int &value)
 
 namespace {
 
-// Where the bytes at `p` end when they are `count` whole numbers of one to
-// four digits without a leading zero (so of 16 bits), each after a comma,
-// then CR LF: the byte after the LF; null when they are anything else or
-// longer than 62 bytes, or fewer than 64 bytes are left before `end`. Sixteen
-// bytes at a time: this checks most records of the logs and journals.
 #if defined(__SSE2__)
 // The lanes of `c` that hold a digit.
 Q_ALWAYS_INLINE __m128i digitLanes(__m128i c)
@@ -93,6 +88,11 @@ Q_ALWAYS_INLINE quint64 bitsOf(__m128i lanes, int chunk)
 }
 #endif
 
+// Where the bytes at `p` end when they are `count` whole numbers of one to
+// four digits without a leading zero (so of 16 bits), each after a comma,
+// then CR LF: the byte after the LF; null when they are anything else or
+// longer than 62 bytes, or fewer than 64 bytes are left before `end`. Sixteen
+// bytes at a time: this checks most records of the logs and journals.
 const char *plainNumbers(const char *p, const char *end, int count)
 {
 #if defined(__SSE2__)
