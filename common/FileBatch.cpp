@@ -1,5 +1,6 @@
 #include "FileBatch.h"
 
+#include "Flushes.h"
 #include "InParts.h"
 #include "KeptForms.h"
 
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QCryptographicHash>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QHash>
 #include <QSet>
 
@@ -141,12 +143,20 @@ public:
     // the same error again once writing or flushing it failed.
     void flush()
     {
+        flushed(m_error == 0 && m_fd >= 0 && ::fsync(m_fd) != 0 ? errno : 0);
+    }
+    // The file while it waits for its flush: its descriptor, else -1.
+    int unflushed() const { return m_error == 0 ? m_fd : -1; }
+    // flush() of a file flushed with others (Flushes::together()): `error`
+    // says how the flush of unflushed() went.
+    void flushed(int error)
+    {
         if (m_error != 0)
             throw RecordFileError(RecordFileError::WriteFailed, m_shownPath, SystemError::text(m_error));
         if (m_fd < 0)
             return;
-        if (::fsync(m_fd) != 0)
-            fail(errno);
+        if (error != 0)
+            fail(error);
         const int fd = std::exchange(m_fd, -1);
         if (::close(fd) != 0) {
             const int error = errno;
@@ -262,16 +272,31 @@ bool checkedInParts(qsizetype size)
     return size >= 2 * InParts::kLeastPart;
 }
 
-// Whether the file `path` names (or would name) lies on a file system held
-// in memory, whose flushes wait for no disk.
+// Whether `folder` lies on a file system held in memory, whose flushes
+// wait for no disk. What it chooses costs no save its safety, only time: the
+// last folder's answer is kept, so that each save looks it up but once.
+bool folderInMemory(const QString &folder)
+{
+    thread_local QString last;
+    thread_local bool lastInMemory = false;
+    if (!last.isNull() && folder == last)
+        return lastInMemory;
+    struct statfs fs;
+    bool held = false;
+    if (::statfs(QFile::encodeName(folder).constData(), &fs) == 0) {
+        constexpr decltype(fs.f_type) kTmpfs = 0x01021994;
+        constexpr decltype(fs.f_type) kRamfs = decltype(fs.f_type)(0x858458f6);
+        held = fs.f_type == kTmpfs || fs.f_type == kRamfs;
+    }
+    last = folder;
+    lastInMemory = held;
+    return held;
+}
+
+// The same for the folder of the file `path` names (or would name).
 bool inMemory(const QString &path)
 {
-    struct statfs fs;
-    if (::statfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &fs) != 0)
-        return false;
-    constexpr decltype(fs.f_type) kTmpfs = 0x01021994;
-    constexpr decltype(fs.f_type) kRamfs = decltype(fs.f_type)(0x858458f6);
-    return fs.f_type == kTmpfs || fs.f_type == kRamfs;
+    return folderInMemory(QFileInfo(path).absolutePath());
 }
 
 // The size from which a new file is handed to the writer's thread. A
@@ -1423,19 +1448,56 @@ void FileBatch::commit()
     // A note is written when more than one file changes, a removal counted.
     const bool noted = changed.size() + removals.size() > 1;
     NoteFile note;
+    // The folders whose names go to the disk before the note is written:
+    // the new files' and the note's.
+    QSet<QString> own = folders;
+    own.insert(noteDir.path());
     try {
-        // Every new file flushed to the disk, in the order they were
-        // written.
-        for (const auto &[size, i] : std::as_const(order)) {
-            if (files[size_t(i)]) {
-                files[size_t(i)]->flush();
-                written[size_t(i)] = 1;
-            }
-        }
         // The note made, empty, where there is none, so that its name goes
         // to the disk with the new files' names.
         if (noted)
             note.open(notePath, firstPath, [&] { flushNoteFolders(firstPath); });
+        // Every new file flushed to the disk, and when a note follows, the
+        // folders that hold their names and the note's too, all asked for
+        // at once on a disk: its file system then puts them there in one
+        // go, where one after the other each waited for the disk again (the
+        // aerobic save from 1.37 to 1.31 times its floor, the Enter of a
+        // day's foods from 1.13 to 1.00). In memory, where a flush waits for
+        // nothing, one after the other: asked for at once, the saves of
+        // several files took 0.1 to 0.2 times their floor more there.
+        std::vector<int> asked;
+        for (const auto &[size, i] : std::as_const(order)) {
+            if (files[size_t(i)] && files[size_t(i)]->unflushed() >= 0)
+                asked.push_back(files[size_t(i)]->unflushed());
+        }
+        std::vector<int> folderFds;
+        const auto closeFolders = qScopeGuard([&] {
+            for (int fd : folderFds)
+                ::close(fd);
+        });
+        if (noted) {
+            for (const QString &folder : std::as_const(own)) {
+                const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+                if (fd < 0)
+                    throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
+                folderFds.push_back(fd);
+            }
+        }
+        asked.insert(asked.end(), folderFds.begin(), folderFds.end());
+        const std::vector<int> errors =
+            asked.size() > 1 && !folderInMemory(noteFolder) ? Flushes::together(asked) : Flushes::oneByOne(asked);
+        size_t k = 0;
+        for (const auto &[size, i] : std::as_const(order)) {
+            if (!files[size_t(i)])
+                continue;
+            // One flushed on the writer's thread already answers for itself.
+            files[size_t(i)]->flushed(files[size_t(i)]->unflushed() >= 0 ? errors[k++] : 0);
+            written[size_t(i)] = 1;
+        }
+        for (; k < errors.size(); ++k) {
+            if (errors[k] != 0)
+                throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text(errors[k]));
+        }
     } catch (...) {
         removeWritten();
         throw;
@@ -1466,18 +1528,12 @@ void FileBatch::commit()
         return;
     }
 
-    // The commit: the new files' names, the note's and those of the files
-    // the last note names (its renames) on the disk, so that the last note
-    // is no longer needed; then the note written over it and flushed before
-    // any file is replaced.
+    // The commit: with the new files' names and the note's on the disk
+    // (above), those of the files the last note names (its renames) in
+    // other folders too, so that the last note is no longer needed; then
+    // the note written over it and flushed before any file is replaced.
     QByteArray noteWritten;
     try {
-        QSet<QString> own = folders;
-        own.insert(noteDir.path());
-        for (const QString &folder : std::as_const(own)) {
-            if (!flushFolder(folder))
-                throw RecordFileError(RecordFileError::WriteFailed, firstPath, SystemError::text());
-        }
         flushNoteFolders(firstPath, own);
         QList<QPair<QString, QString>> named;
         for (qsizetype i : std::as_const(changed))

@@ -1,4 +1,5 @@
 #include "common/FileBatch.h"
+#include "common/Flushes.h"
 #include "common/InParts.h"
 #include "common/KeptForms.h"
 #include "common/RecordFile.h"
@@ -16,6 +17,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // The files of one action are written all or none, and a batch stopped by
@@ -70,6 +72,8 @@ private Q_SLOTS:
     void startedCheckGivenUp();
     void writeErrorStaysWithItsBatch();
     void flushedFileGoesWhenALaterOneRefuses();
+    void flushesAskedTogetherAnswerEachOne_data();
+    void flushesAskedTogetherAnswerEachOne();
 
 private:
     using Files = QMap<QString, QByteArray>;
@@ -1523,6 +1527,80 @@ void TestFileBatch::flushedFileGoesWhenALaterOneRefuses()
     QCOMPARE(checks, 1);
     QVERIFY(refused);
     QCOMPARE(files(folder), before);
+}
+
+void TestFileBatch::flushesAskedTogetherAnswerEachOne_data()
+{
+    // What is flushed, in order: f a new file, d its folder, p a pipe (which
+    // cannot be flushed), x a descriptor that is not open.
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("inChild"); // in a child made by fork() after a flush here
+    QTest::newRow("one file") << "f" << false;
+    QTest::newRow("files and their folder") << "ffd" << false;
+    QTest::newRow("a pipe among them") << "fpfd" << false;
+    QTest::newRow("a pipe first") << "pff" << false;
+    QTest::newRow("a descriptor not open among them") << "fxf" << false;
+    QTest::newRow("more than are asked for at once") << QString(70, u'f') + u'd' << false;
+    QTest::newRow("in a child made by fork()") << "fpfd" << true;
+}
+
+// Flushes asked for together answer for each file and folder, in order,
+// also those the system flushes no such way, and in a child process.
+void TestFileBatch::flushesAskedTogetherAnswerEachOne()
+{
+    QFETCH(QString, what);
+    QFETCH(bool, inChild);
+    const QString folder = TestEnvironment::freshFolder();
+    std::vector<int> fds;
+    std::vector<int> expected;
+    std::vector<int> closeAfter;
+    int pipe[2] = {-1, -1};
+    QVERIFY(::pipe(pipe) == 0);
+    closeAfter = {pipe[0], pipe[1]};
+    for (qsizetype i = 0; i < what.size(); ++i) {
+        int fd = -1;
+        int error = 0;
+        switch (what[i].toLatin1()) {
+        case 'f':
+            fd = ::open(QFile::encodeName(QDir(folder).filePath(QStringLiteral("F%1.txt").arg(i))).constData(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, "a\r\n", 3), ssize_t(3));
+            closeAfter.push_back(fd);
+            break;
+        case 'd':
+            fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            QVERIFY(fd >= 0);
+            closeAfter.push_back(fd);
+            break;
+        case 'p':
+            fd = pipe[0];
+            error = EINVAL;
+            break;
+        case 'x':
+            fd = 1 << 20; // above any this process holds
+            error = EBADF;
+            break;
+        }
+        fds.push_back(fd);
+        expected.push_back(error);
+    }
+    if (!inChild) {
+        QCOMPARE(Flushes::together(fds), expected);
+    } else {
+        // The parent's way of asking has none of its ground in the child.
+        QCOMPARE(Flushes::together(fds), expected);
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            ::_exit(Flushes::together(fds) == expected ? 0 : 1);
+        QVERIFY(pid > 0);
+        int status = 0;
+        QCOMPARE(::waitpid(pid, &status, 0), pid);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+    for (int fd : closeAfter)
+        ::close(fd);
 }
 
 PULSAR_TEST_MAIN_CORE(TestFileBatch)

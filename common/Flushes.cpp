@@ -1,0 +1,107 @@
+#include "Flushes.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+
+#include <unistd.h>
+
+#if defined(__linux__)
+#include <linux/aio_abi.h>
+#include <pthread.h>
+#include <sys/syscall.h>
+#endif
+
+namespace Flushes {
+
+#if defined(__linux__)
+namespace {
+
+// At most this many flushes asked for in one request.
+constexpr long kAtOnce = 64;
+
+// Counts the fork()s: a child has none of its parent's contexts.
+std::atomic<unsigned> g_forks{0};
+
+// The context this thread asks for flushes through, made at its first
+// flushes and kept (ending one waits for every processor); 0 where the
+// system makes none.
+aio_context_t context()
+{
+    static const bool counted = [] {
+        ::pthread_atfork(nullptr, nullptr, [] { g_forks++; });
+        return true;
+    }();
+    (void)counted;
+    thread_local aio_context_t made = 0;
+    thread_local unsigned madeAt = 0;
+    thread_local bool tried = false;
+    const unsigned forks = g_forks.load();
+    if (!tried || madeAt != forks) {
+        tried = true;
+        madeAt = forks;
+        made = 0;
+        if (::syscall(SYS_io_setup, kAtOnce, &made) != 0)
+            made = 0;
+    }
+    return made;
+}
+
+} // namespace
+#endif
+
+std::vector<int> together(const std::vector<int> &fds)
+{
+    constexpr int kNotYet = -1;
+    std::vector<int> errors(fds.size(), kNotYet);
+#if defined(__linux__)
+    const aio_context_t ctx = fds.size() > 1 ? context() : 0;
+    for (size_t from = 0; ctx != 0 && from < fds.size(); from += size_t(kAtOnce)) {
+        const size_t count = std::min(fds.size() - from, size_t(kAtOnce));
+        std::vector<iocb> requests(count);
+        std::vector<iocb *> asked(count);
+        for (size_t k = 0; k < count; ++k) {
+            requests[k] = iocb{};
+            requests[k].aio_fildes = __u32(fds[from + k]);
+            requests[k].aio_lio_opcode = IOCB_CMD_FSYNC;
+            requests[k].aio_data = __u64(from + k);
+            asked[k] = &requests[k];
+        }
+        // Those the system refuses (a file it flushes no such way), and
+        // those after them, are flushed one by one below.
+        const long submitted = std::max(::syscall(SYS_io_submit, ctx, long(count), asked.data()), 0L);
+        std::vector<io_event> events(count);
+        for (long got = 0; got < submitted;) {
+            const long n = ::syscall(SYS_io_getevents, ctx, 1L, submitted - got, events.data(), nullptr);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                // What was asked cannot be known to be on the disk.
+                const int error = n < 0 && errno != 0 ? errno : EIO;
+                std::fill(errors.begin(), errors.end(), error);
+                return errors;
+            }
+            for (long k = 0; k < n; ++k) {
+                const io_event &e = events[size_t(k)];
+                errors[size_t(e.data)] = e.res < 0 ? int(-e.res) : 0;
+            }
+            got += n;
+        }
+    }
+#endif
+    for (size_t k = 0; k < fds.size(); ++k) {
+        if (errors[k] == kNotYet)
+            errors[k] = ::fsync(fds[k]) == 0 ? 0 : errno;
+    }
+    return errors;
+}
+
+std::vector<int> oneByOne(const std::vector<int> &fds)
+{
+    std::vector<int> errors(fds.size());
+    for (size_t k = 0; k < fds.size(); ++k)
+        errors[k] = ::fsync(fds[k]) == 0 ? 0 : errno;
+    return errors;
+}
+
+} // namespace Flushes
