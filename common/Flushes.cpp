@@ -23,9 +23,21 @@ constexpr long kAtOnce = 64;
 // Counts the fork()s: a child has none of its parent's contexts.
 std::atomic<unsigned> g_forks{0};
 
-// The context this thread asks for flushes through, made at its first
-// flushes and kept (ending one waits for every processor); 0 where the
-// system makes none.
+// The context a thread asks for flushes through: made at its first
+// flushes, kept, and ended as the thread ends (ending one waits for every
+// processor; the process's own thread leaves it to the process's end).
+struct Context
+{
+    aio_context_t id = 0; // 0 where the system makes none
+    unsigned madeAt = 0;  // g_forks when it was made
+    bool tried = false;
+    ~Context()
+    {
+        if (id != 0 && madeAt == g_forks.load() && ::syscall(SYS_gettid) != ::getpid())
+            ::syscall(SYS_io_destroy, id);
+    }
+};
+
 aio_context_t context()
 {
     static const bool counted = [] {
@@ -33,18 +45,16 @@ aio_context_t context()
         return true;
     }();
     (void)counted;
-    thread_local aio_context_t made = 0;
-    thread_local unsigned madeAt = 0;
-    thread_local bool tried = false;
+    thread_local Context c;
     const unsigned forks = g_forks.load();
-    if (!tried || madeAt != forks) {
-        tried = true;
-        madeAt = forks;
-        made = 0;
-        if (::syscall(SYS_io_setup, kAtOnce, &made) != 0)
-            made = 0;
+    if (!c.tried || c.madeAt != forks) {
+        c.tried = true;
+        c.madeAt = forks;
+        c.id = 0;
+        if (::syscall(SYS_io_setup, kAtOnce, &c.id) != 0)
+            c.id = 0;
     }
-    return made;
+    return c.id;
 }
 
 } // namespace
