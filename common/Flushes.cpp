@@ -38,7 +38,7 @@ struct Context
     }
 };
 
-aio_context_t context()
+Context &context()
 {
     static const bool counted = [] {
         ::pthread_atfork(nullptr, nullptr, [] { g_forks++; });
@@ -54,7 +54,7 @@ aio_context_t context()
         if (::syscall(SYS_io_setup, kAtOnce, &c.id) != 0)
             c.id = 0;
     }
-    return c.id;
+    return c;
 }
 
 } // namespace
@@ -65,7 +65,8 @@ std::vector<int> together(const std::vector<int> &fds)
     constexpr int kNotYet = -1;
     std::vector<int> errors(fds.size(), kNotYet);
 #if defined(__linux__)
-    const aio_context_t ctx = fds.size() > 1 ? context() : 0;
+    Context *c = fds.size() > 1 ? &context() : nullptr;
+    const aio_context_t ctx = c ? c->id : 0;
     for (size_t from = 0; ctx != 0 && from < fds.size(); from += size_t(kAtOnce)) {
         const size_t count = std::min(fds.size() - from, size_t(kAtOnce));
         std::vector<iocb> requests(count);
@@ -86,8 +87,11 @@ std::vector<int> together(const std::vector<int> &fds)
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0) {
-                // What was asked cannot be known to be on the disk.
+                // What was asked cannot be known to be on the disk, and
+                // its answers could come to a later call: this thread asks
+                // one by one from now on.
                 const int error = n < 0 && errno != 0 ? errno : EIO;
+                c->id = 0;
                 std::fill(errors.begin(), errors.end(), error);
                 return errors;
             }
