@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <utility>
 
 #include <unistd.h>
 
@@ -13,6 +14,22 @@
 #endif
 
 namespace Flushes {
+
+namespace {
+Answers g_watch;
+
+std::vector<int> &watched(const std::vector<int> &fds, std::vector<int> &errors)
+{
+    if (g_watch)
+        g_watch(fds, errors);
+    return errors;
+}
+} // namespace
+
+void watchForTests(Answers answers)
+{
+    g_watch = std::move(answers);
+}
 
 #if defined(__linux__)
 namespace {
@@ -78,26 +95,28 @@ std::vector<int> together(const std::vector<int> &fds)
             requests[k].aio_data = __u64(from + k);
             asked[k] = &requests[k];
         }
+        std::vector<io_event> events(count); // made first: nothing throws once they are asked
         // Those the system refuses (a file it flushes no such way), and
         // those after them, are flushed one by one below.
         const long submitted = std::max(::syscall(SYS_io_submit, ctx, long(count), asked.data()), 0L);
-        std::vector<io_event> events(count);
         for (long got = 0; got < submitted;) {
             const long n = ::syscall(SYS_io_getevents, ctx, 1L, submitted - got, events.data(), nullptr);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0) {
                 // What was asked cannot be known to be on the disk, and
-                // its answers could come to a later call: this thread asks
-                // one by one from now on.
+                // its answers could come to a later call: the context is
+                // ended (which waits for them), and this thread asks one by
+                // one from now on.
                 const int error = n < 0 && errno != 0 ? errno : EIO;
-                c->id = 0;
+                ::syscall(SYS_io_destroy, std::exchange(c->id, aio_context_t(0)));
                 std::fill(errors.begin(), errors.end(), error);
                 return errors;
             }
             for (long k = 0; k < n; ++k) {
                 const io_event &e = events[size_t(k)];
-                errors[size_t(e.data)] = e.res < 0 ? int(-e.res) : 0;
+                if (e.data >= from && e.data < from + count)
+                    errors[size_t(e.data)] = e.res < 0 ? int(-e.res) : 0;
             }
             got += n;
         }
@@ -107,7 +126,7 @@ std::vector<int> together(const std::vector<int> &fds)
         if (errors[k] == kNotYet)
             errors[k] = ::fsync(fds[k]) == 0 ? 0 : errno;
     }
-    return errors;
+    return watched(fds, errors);
 }
 
 std::vector<int> oneByOne(const std::vector<int> &fds)
@@ -115,7 +134,7 @@ std::vector<int> oneByOne(const std::vector<int> &fds)
     std::vector<int> errors(fds.size());
     for (size_t k = 0; k < fds.size(); ++k)
         errors[k] = ::fsync(fds[k]) == 0 ? 0 : errno;
-    return errors;
+    return watched(fds, errors);
 }
 
 } // namespace Flushes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 // Flushes to the disk asked for together.
@@ -15,5 +16,11 @@ std::vector<int> together(const std::vector<int> &fds);
 // flushes wait for no disk, asking for them at once costs more than it
 // gains.
 std::vector<int> oneByOne(const std::vector<int> &fds);
+
+// For tests: `answers` sees the descriptors and answers of every call of
+// the two above before they return, and may change the answers (a disk
+// that fails); none to stop. Set it while nothing flushes.
+using Answers = std::function<void(const std::vector<int> &fds, std::vector<int> &errors)>;
+void watchForTests(Answers answers);
 
 } // namespace Flushes
