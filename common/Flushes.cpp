@@ -18,11 +18,10 @@ namespace Flushes {
 namespace {
 Answers g_watch;
 
-std::vector<int> &watched(const std::vector<int> &fds, std::vector<int> &errors)
+void watch(const std::vector<int> &fds, std::vector<int> &errors)
 {
     if (g_watch)
         g_watch(fds, errors);
-    return errors;
 }
 } // namespace
 
@@ -126,7 +125,8 @@ std::vector<int> together(const std::vector<int> &fds)
         if (errors[k] == kNotYet)
             errors[k] = ::fsync(fds[k]) == 0 ? 0 : errno;
     }
-    return watched(fds, errors);
+    watch(fds, errors);
+    return errors;
 }
 
 std::vector<int> oneByOne(const std::vector<int> &fds)
@@ -134,7 +134,8 @@ std::vector<int> oneByOne(const std::vector<int> &fds)
     std::vector<int> errors(fds.size());
     for (size_t k = 0; k < fds.size(); ++k)
         errors[k] = ::fsync(fds[k]) == 0 ? 0 : errno;
-    return watched(fds, errors);
+    watch(fds, errors);
+    return errors;
 }
 
 } // namespace Flushes
