@@ -12,6 +12,10 @@
 #include <cstddef>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // Where a record stands in the bytes it was read from, when those bytes are
 // exactly what RecordWriter writes for its values: every text quoted, every
 // whole number in plain digits, one comma between fields and CR LF after the
@@ -216,6 +220,49 @@ public:
         return VerbatimRecord{begin - data, p - begin};
     }
 
+    // How many of the eight bytes at `p` are digits before the first one
+    // that is none (8 when all are).
+    Q_ALWAYS_INLINE static qsizetype leadingDigits(const char *p)
+    {
+        quint64 w;
+        std::memcpy(&w, p, 8);
+        // '0' to '9' become 0 to 9; a byte of 10 or more, or with its high
+        // bit set, gets its high bit set below, with no carry between bytes.
+        const quint64 x = w ^ 0x3030303030303030ULL;
+        const quint64 other = (((x & 0x7F7F7F7F7F7F7F7FULL) + 0x7676767676767676ULL) | x) & 0x8080808080808080ULL;
+        return other ? std::countr_zero(other) / 8 : 8;
+    }
+
+    // The line feeds among the 64 bytes at `p`, one bit each, the first
+    // byte's the lowest.
+    Q_ALWAYS_INLINE static quint64 lineFeedsOf64(const char *p)
+    {
+        quint64 m = 0;
+#if defined(__SSE2__)
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (int i = 0; i < 4; ++i) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
+            m |= quint64(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)))) << (16 * i);
+        }
+#else
+        for (int i = 0; i < 64; ++i)
+            m |= quint64(p[i] == '\n') << i;
+#endif
+        return m;
+    }
+
+    // Goes `bytes` bytes further, over `lines` whole lines, each ending with
+    // CR LF, that the caller found standing as the writer writes its records
+    // (as skipPlainRepeats() goes over them).
+    void skipWrittenLines(qsizetype bytes, int lines)
+    {
+        if (lines <= 0)
+            return;
+        m_pos += bytes;
+        m_line += lines;
+        m_delimiter = Delimiter::CrLf;
+    }
+
     // Where the next field starts, in the bytes given.
     qsizetype position() const { return m_pos; }
     // The size of the bytes given.
@@ -349,19 +396,6 @@ private:
             }
         }
         return true;
-    }
-
-    // How many of the eight bytes at `p` are digits before the first one
-    // that is none (8 when all are).
-    Q_ALWAYS_INLINE static qsizetype leadingDigits(const char *p)
-    {
-        quint64 w;
-        std::memcpy(&w, p, 8);
-        // '0' to '9' become 0 to 9; a byte of 10 or more, or with its high
-        // bit set, gets its high bit set below, with no carry between bytes.
-        const quint64 x = w ^ 0x3030303030303030ULL;
-        const quint64 other = (((x & 0x7F7F7F7F7F7F7F7FULL) + 0x7676767676767676ULL) | x) & 0x8080808080808080ULL;
-        return other ? std::countr_zero(other) / 8 : 8;
     }
 
     // What the last field was, blanks around it aside: a quoted text, plain

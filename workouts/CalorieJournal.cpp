@@ -107,6 +107,16 @@ struct RecordReading
         readDate(j);
     }
 
+    // Reads the next date in full, the dates before it forgotten: for a
+    // reading that goes on after lines read some other way.
+    void forget()
+    {
+        lastField = {};
+        lastDate = {};
+        lastDay = 0;
+        monthDays = 0;
+    }
+
     Q_NEVER_INLINE static void readCarefully(RecordReader &r, JournalRecord &j)
     {
         j.dateField = r.readRaw();
@@ -281,6 +291,139 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
                                                                     made->newBegin + fresh.bytes().size())};
 }
 
+// The lines from `p` on that each hold a record exactly as the writer
+// writes it most often, while their dates never rise from `previous` (none:
+// from any date): the date field of nine bytes in quotes ("07-Dec-26"), a
+// comma, one to four digits without a leading zero, CR LF. Where they end,
+// how many they are, and the date of the last. Nearly every line of a
+// journal stands so: they are gone over here in a tight pass rather than
+// read one by one (readPlain(), skipPlainRepeats()), a date of the same
+// month as the line before it known from its day's two digits. The last 72
+// bytes at most are left to those reads.
+struct WrittenLines
+{
+    const char *end = nullptr;
+    int lines = 0;
+    const char *lastLine = nullptr; // where the last one starts
+    QDate last;
+};
+
+WrittenLines writtenLines(const char *p, const char *end, const QDate &previous)
+{
+    int lines = 0;
+    // The bytes of the last line after its day's digits up to its number
+    // ("Dec-26",), the date of the line of that month read in full, its day,
+    // and the day of the last line.
+    quint64 month = 0;
+    QDate monthDate;
+    int monthDay = 0;
+    int lastDay = 0;
+    const auto lastDate = [&] { return monthDate.isValid() ? monthDate.addDays(lastDay - monthDay) : previous; };
+    // Whether the line from `line` to its line feed at `feed` stands so,
+    // its date taken when it does.
+#if defined(__SSE2__)
+    __m128i pattern = _mm_setzero_si128();
+#endif
+    const auto take = [&](const char *line, const char *feed) {
+        // The quoted date and the comma take twelve bytes, CR LF two.
+        const qsizetype digits = feed - line - 13;
+        if (digits < 1 || digits > 4)
+            return false;
+        const char *const number = line + 12;
+        const unsigned tens = unsigned(uchar(line[1])) - '0';
+        const unsigned ones = unsigned(uchar(line[2])) - '0';
+        const int day = int(tens * 10 + ones);
+#if defined(__SSE2__)
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(line));
+        const unsigned same = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, pattern)));
+        const __m128i d = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+        const unsigned digit = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(9)), d)));
+        // The bytes that must stand as in the pattern, the line of this
+        // month read in full (the opening quote, the dashes, the month and
+        // year, the closing quote and the comma), and those that must be
+        // digits (the day's two and the number's).
+        static constexpr unsigned kPattern = 0xFF9u;
+        static constexpr unsigned kDigits[5] = {0, 0x1006u, 0x3006u, 0x7006u, 0xF006u};
+        if (Q_LIKELY((((same & kPattern) | (digit & kDigits[digits])) == (kPattern | kDigits[digits]))
+                     & (feed[-1] == '\r')
+                     & ((*number != '0') | (digits == 1)) & (unsigned(day - 1) < unsigned(lastDay)))) {
+            lastDay = day;
+            return true;
+        }
+#endif
+        quint64 after;
+        std::memcpy(&after, line + 4, 8);
+        // One test of all for a line of the month read last: a day no later
+        // than the last one, and not before the first.
+        const bool plain = (line[0] == '"') & (line[3] == '-') & (tens <= 9) & (ones <= 9)
+                           & (RecordReader::leadingDigits(number) == digits) & (number[digits] == '\r')
+                           & ((*number != '0') | (digits == 1));
+        if (Q_LIKELY(plain & (after == month) & (unsigned(day - 1) < unsigned(lastDay)))) {
+            lastDay = day;
+            return true;
+        }
+        if (!plain || (monthDate.isValid() && after == month) || line[10] != '"' || line[11] != ',')
+            return false;
+        const auto date = DateText::parseMedium(QByteArrayView(line + 1, 9));
+        const QDate last = lastDate();
+        if (!date || (last.isValid() && *date > last))
+            return false;
+        month = after;
+#if defined(__SSE2__)
+        pattern = _mm_loadu_si128(reinterpret_cast<const __m128i *>(line));
+#endif
+        monthDate = *date;
+        monthDay = day;
+        lastDay = day;
+        return true;
+    };
+    // The line feeds of 4 KiB at a time are found 64 bytes at a time first,
+    // and their places kept, so that where a line starts never waits for
+    // the line before it to be checked. A line of the journal takes 15
+    // bytes at least: 64 bytes with more than five line feeds are no
+    // journal's. The eight bytes from a line's number on are read at once,
+    // so eight more must follow its 64.
+    constexpr int kBlocks = 64;
+    quint32 feeds[kBlocks * 5 + 5];
+    const char *line = p;
+    for (bool going = true; going;) {
+        const char *const base = line;
+        const qsizetype blocks = std::min<qsizetype>((end - base - 8) / 64, kBlocks);
+        int found = 0;
+        for (qsizetype b = 0; b < blocks; ++b) {
+            quint64 f = RecordReader::lineFeedsOf64(base + 64 * b);
+            // Five places written whatever their number, no branch taken.
+            int count = 0;
+            for (int k = 0; k < 5; ++k) {
+                feeds[found + k] = quint32(64 * b + std::countr_zero(f));
+                count += f != 0;
+                f &= f - 1;
+            }
+            if (f != 0) {
+                going = false;
+                break;
+            }
+            found += count;
+        }
+        if (found == 0)
+            break;
+        int i = 0;
+        while (i < found && take(line, base + feeds[i]))
+            line = base + feeds[i++] + 1;
+        lines += i;
+        if (i < found)
+            break;
+    }
+    WrittenLines run{line, lines, nullptr, lastDate()};
+    if (lines > 0) {
+        // The last line taken ends where the one after it starts.
+        run.lastLine = line - 1;
+        while (run.lastLine > p && run.lastLine[-1] != '\n')
+            --run.lastLine;
+    }
+    return run;
+}
+
 // What a part of a journal holds when every record of it stands on a line
 // of its own, the dates never rising, and all of them but at most one as
 // the writer writes them and the one pass copies them: that one, a record
@@ -330,8 +473,19 @@ PartForm formOfPart(QByteArrayView part)
             // The records that follow as the writer wrote them, in one go:
             // those of the same day, and the days after it while no date
             // rises (one that does is read again above, and refused).
-            if (f.otherEnd != r.position())
-                r.skipPlainRepeats(QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2),
+            if (f.otherEnd == r.position())
+                continue;
+            // The date field of the last record read, in its quotes.
+            QByteArrayView field = QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2);
+            const char *const from = bytes.constData() + r.position();
+            const WrittenLines run = writtenLines(from, bytes.constData() + bytes.size(), previous);
+            if (run.lines > 0) {
+                r.skipWrittenLines(run.end - from, run.lines);
+                previous = run.last;
+                reading.forget();
+                field = QByteArrayView(run.lastLine, 11);
+            }
+            r.skipPlainRepeats(field,
                                    [&reading, &previous](QByteArrayView field) {
                                        JournalRecord next;
                                        next.dateField = field;

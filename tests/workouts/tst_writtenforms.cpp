@@ -315,6 +315,48 @@ void TestWrittenForms::largeJournalCheckedInParts_data()
         QTest::newRow("a date that is no date") << j.bytes() << QByteArray() << false << int(late + 1);
     }
     {
+        // Each where the journal's runs of days of one month are gone over
+        // in one pass; a record taken anew for the written form where the
+        // one pass writes it back another way.
+        LargeJournal j = plain;
+        j.lines[late].replace(",", ",0");
+        QTest::newRow("a number with a leading zero") << j.bytes() << made << true << 0;
+        j = plain;
+        j.lines[late].replace("\r\n", "\n");
+        QTest::newRow("a line ended by a line feed alone") << j.bytes() << made << true << 0;
+        j = plain;
+        j.lines[late] = LargeJournal::line(j.dates[late], "12345");
+        QTest::newRow("a number of five digits") << j.bytes() << j.with(day, added) << true << 0;
+        j = plain;
+        j.lines[late] = j.lines[late].toUpper();
+        QTest::newRow("a month in capitals") << j.bytes() << j.with(day, added) << true << 0;
+        // The month's last record, so that only its own day can refuse it.
+        qsizetype monthEnd = late;
+        while (plain.dates[monthEnd + 1].month() == plain.dates[monthEnd].month())
+            ++monthEnd;
+        j = plain;
+        j.lines[monthEnd].replace(0, 3, "\"00");
+        QTest::newRow("a day 00") << j.bytes() << QByteArray() << false << int(monthEnd + 1);
+        j = plain;
+        j.lines[late].replace(0, 3, "\"32");
+        QTest::newRow("a day 32") << j.bytes() << QByteArray() << false << int(late + 1);
+        j = plain;
+        j.dates[late] = j.dates[late].addMonths(1);
+        j.lines[late] = LargeJournal::line(j.dates[late], "7");
+        QTest::newRow("a date a month later") << j.bytes() << j.with(day, added) << false << 0;
+        // Dated as the first record of its part (the last), which the
+        // part's reading started with.
+        j = plain;
+        const QList<qsizetype> starts = InParts::lineStarts(j.bytes(), InParts::kLeastPart);
+        qsizetype first = 0;
+        for (qsizetype offset = 0; offset < starts.last(); offset += j.lines[first++].size()) {
+        }
+        QVERIFY(first < late);
+        j.dates[late] = j.dates[first];
+        j.lines[late] = LargeJournal::line(j.dates[late], "7");
+        QTest::newRow("a date rising to its part's first") << j.bytes() << j.with(day, added) << false << 0;
+    }
+    {
         LargeJournal j = plain;
         std::swap(j.lines[late], j.lines[late + 3]);
         std::swap(j.dates[late], j.dates[late + 3]);
