@@ -298,8 +298,8 @@ std::optional<FileBatch::Checked> insertKnown(const QByteArray &bytes, QByteArra
 // how many they are, and the date of the last. Nearly every line of a
 // journal stands so: they are gone over here in a tight pass rather than
 // read one by one (readPlain(), skipPlainRepeats()), a date of the same
-// month as the line before it known from its day's two digits. The last 72
-// bytes at most are left to those reads.
+// month as the line before it known from its day's two digits. What lies
+// within the last 72 bytes is left to those reads.
 struct WrittenLines
 {
     const char *end = nullptr;
@@ -379,10 +379,10 @@ WrittenLines writtenLines(const char *p, const char *end, const QDate &previous)
     };
     // The line feeds of 4 KiB at a time are found 64 bytes at a time first,
     // and their places kept, so that where a line starts never waits for
-    // the line before it to be checked. A line of the journal takes 15
-    // bytes at least: 64 bytes with more than five line feeds are no
-    // journal's. The eight bytes from a line's number on are read at once,
-    // so eight more must follow its 64.
+    // the line before it to be checked. A line this pass takes has 15 bytes
+    // at least: 64 bytes with more than five line feeds hold one it does not
+    // take. The eight bytes from a line's number on are read at once, so
+    // eight more must follow the 64.
     constexpr int kBlocks = 64;
     quint32 feeds[kBlocks * 5 + 5];
     const char *line = p;

@@ -355,6 +355,58 @@ void TestWrittenForms::largeJournalCheckedInParts_data()
         j.dates[late] = j.dates[first];
         j.lines[late] = LargeJournal::line(j.dates[late], "7");
         QTest::newRow("a date rising to its part's first") << j.bytes() << j.with(day, added) << false << 0;
+        // One byte of a record spoilt, in the middle of a month's run and
+        // in the first record of a month: the line the one pass refuses
+        // (without its comma, the record's second field is the next line's).
+        struct Spoilt
+        {
+            const char *name;
+            qsizetype at;      // the record
+            int byte;          // its byte
+            char to;           // made this
+            qsizetype refused; // the record the one pass refuses
+        };
+        // A 19th day's first record: a second digit of ':' reads as 20.
+        qsizetype nineteenth = late;
+        while (plain.dates[nineteenth].day() != 19)
+            ++nineteenth;
+        const Spoilt spoilt[] = {
+            {"an opening quote spoilt", late, 0, '\'', late},
+            {"a day's second digit spoilt", nineteenth, 2, ':', nineteenth},
+            {"a dash after the day spoilt", late, 3, '+', late},
+            {"a dash before the year spoilt", late, 7, '+', late},
+            {"a closing quote spoilt", late, 10, '\'', late},
+            {"a comma spoilt", late, 11, ';', late + 1},
+            {"a month's first closing quote spoilt", monthEnd + 1, 10, '\'', monthEnd + 1},
+            {"a month's first comma spoilt", monthEnd + 1, 11, ';', monthEnd + 2},
+        };
+        for (const Spoilt &s : spoilt) {
+            j = plain;
+            j.lines[s.at][s.byte] = s.to;
+            QTest::newRow(s.name) << j.bytes() << QByteArray() << false << int(s.refused + 1);
+        }
+        const std::pair<const char *, const char *> endings[] = {{"a letter after the number", "x\r\n"},
+                                                                 {"a letter for the carriage return", "x\n"}};
+        for (const auto &[name, ending] : endings) {
+            j = plain;
+            j.lines[late].replace("\r\n", ending);
+            QTest::newRow(name) << j.bytes() << QByteArray() << false << int(late + 1);
+        }
+        j = plain;
+        j.dates[late] = j.dates[late].addYears(-1);
+        j.lines[late] = LargeJournal::line(j.dates[late], "7");
+        QTest::newRow("a day of the year before among its month's") << j.bytes() << j.with(day, added) << false << 0;
+        // The first record of a month, read in full, a day earlier than the
+        // one after it.
+        j = plain;
+        j.dates[monthEnd + 1] = j.dates[monthEnd + 1].addDays(-1);
+        j.lines[monthEnd + 1] = LargeJournal::line(j.dates[monthEnd + 1], "7");
+        QTest::newRow("a date rising after a month's first") << j.bytes() << j.with(day, added) << false << 0;
+        // Read as a date all the same (" 1-Jan-96" as the 1st), the days
+        // after it later.
+        j = plain;
+        j.lines[monthEnd + 1][1] = ' ';
+        QTest::newRow("a blank for a month's first day's digit") << j.bytes() << j.with(day, added) << false << 0;
     }
     {
         LargeJournal j = plain;
