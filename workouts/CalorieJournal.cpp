@@ -319,11 +319,12 @@ WrittenLines writtenLines(const char *p, const char *end, const QDate &previous)
     int monthDay = 0;
     int lastDay = 0;
     const auto lastDate = [&] { return monthDate.isValid() ? monthDate.addDays(lastDay - monthDay) : previous; };
-    // Whether the line from `line` to its line feed at `feed` stands so,
-    // its date taken when it does.
 #if defined(__SSE2__)
+    // The first sixteen bytes of that line read in full.
     __m128i pattern = _mm_setzero_si128();
 #endif
+    // Whether the line from `line` to its line feed at `feed` stands so,
+    // its date taken when it does.
     const auto take = [&](const char *line, const char *feed) {
         // The quoted date and the comma take twelve bytes, CR LF two.
         const qsizetype digits = feed - line - 13;
@@ -476,25 +477,24 @@ PartForm formOfPart(QByteArrayView part)
             if (f.otherEnd == r.position())
                 continue;
             // The date field of the last record read, in its quotes.
-            QByteArrayView field = QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2);
+            QByteArrayView lastField = QByteArrayView(bytes).sliced(begin, j.dateField.size() + 2);
             const char *const from = bytes.constData() + r.position();
             const WrittenLines run = writtenLines(from, bytes.constData() + bytes.size(), previous);
             if (run.lines > 0) {
                 r.skipWrittenLines(run.end - from, run.lines);
                 previous = run.last;
                 reading.forget();
-                field = QByteArrayView(run.lastLine, 11);
+                lastField = QByteArrayView(run.lastLine, 11);
             }
-            r.skipPlainRepeats(field,
-                                   [&reading, &previous](QByteArrayView field) {
-                                       JournalRecord next;
-                                       next.dateField = field;
-                                       reading.readDate(next);
-                                       if (next.date > previous)
-                                           return false;
-                                       previous = next.date;
-                                       return true;
-                                   });
+            r.skipPlainRepeats(lastField, [&reading, &previous](QByteArrayView field) {
+                JournalRecord next;
+                next.dateField = field;
+                reading.readDate(next);
+                if (next.date > previous)
+                    return false;
+                previous = next.date;
+                return true;
+            });
         }
     } catch (const RecordFileError &) {
         return {}; // a record the one pass refuses, naming its line
