@@ -1,5 +1,7 @@
 #include "RecordReader.h"
 
+#include "ByteLanes.h"
+
 #include "DateText.h"
 #include "NumberText.h"
 #include "Windows1252.h"
@@ -10,9 +12,6 @@
 #include <cstring>
 #include <limits>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 RecordReader::RecordReader(QByteArray bytes, QString fileName)
     : m_bytes(std::move(bytes)), m_fileName(std::move(fileName)), m_pos(byteOrderMarkSize(m_bytes))
@@ -74,18 +73,9 @@ bool isPlainWhole(QByteArrayView f, int &value)
 namespace {
 
 #if defined(__SSE2__)
-// The lanes of `c` that hold a digit.
-Q_ALWAYS_INLINE __m128i digitLanes(__m128i c)
-{
-    return _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
-}
-
-// The lanes set in `lanes`, one bit each, as the `chunk`-th sixteen bytes of
-// 64.
-Q_ALWAYS_INLINE quint64 bitsOf(__m128i lanes, int chunk)
-{
-    return quint64(quint16(_mm_movemask_epi8(lanes))) << (16 * chunk);
-}
+using ByteLanes::bitsOf;
+using ByteLanes::bytesEqual;
+using ByteLanes::digitLanes;
 #endif
 
 // Where the bytes at `p` end when they are `count` whole numbers of one to
@@ -134,17 +124,7 @@ const char *plainNumbers(const char *p, const char *end, int count)
 }
 
 #if defined(__SSE2__)
-// The bytes of the 64 in `b` equal to `c`, one bit each.
-Q_ALWAYS_INLINE quint64 bytesEqual(const __m128i (&b)[4], char c)
-{
-    const __m128i v = _mm_set1_epi8(c);
-    quint64 m = 0;
-    for (int i = 0; i < 4; ++i)
-        m |= bitsOf(_mm_cmpeq_epi8(b[i], v), i);
-    return m;
-}
-
-// Its digits.
+// The digits of the 64 bytes in `b`, one bit each.
 Q_ALWAYS_INLINE quint64 digitBytes(const __m128i (&b)[4])
 {
     quint64 m = 0;
@@ -196,8 +176,7 @@ qsizetype RecordReader::plainTextAndNumbersLines(QByteArrayView bytes, int numbe
     for (qsizetype b = 0; b < blocks; ++b) {
         const char *const p = data + 64 * b;
         __m128i v[4];
-        for (int i = 0; i < 4; ++i)
-            v[i] = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
+        ByteLanes::load64(p, v);
         const quint64 q = bytesEqual(v, '"');
         const quint64 lf = bytesEqual(v, '\n');
         // Within a text: from its opening quote to before its closing one.

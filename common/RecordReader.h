@@ -12,9 +12,7 @@
 #include <cstddef>
 #include <type_traits>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "ByteLanes.h"
 
 // Where a record stands in the bytes it was read from, when those bytes are
 // exactly what RecordWriter writes for its values: every text quoted, every
@@ -239,11 +237,9 @@ public:
     {
         quint64 m = 0;
 #if defined(__SSE2__)
-        const __m128i lf = _mm_set1_epi8('\n');
-        for (int i = 0; i < 4; ++i) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
-            m |= quint64(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)))) << (16 * i);
-        }
+        __m128i v[4];
+        ByteLanes::load64(p, v);
+        m = ByteLanes::bytesEqual(v, '\n');
 #else
         for (int i = 0; i < 64; ++i)
             m |= quint64(p[i] == '\n') << i;

@@ -5,6 +5,7 @@
 #include "NewestFirst.h"
 #include "RecordList.h"
 
+#include "common/ByteLanes.h"
 #include "common/DateText.h"
 #include "common/NumberText.h"
 #include "common/RecordFile.h"
@@ -337,8 +338,7 @@ WrittenLines writtenLines(const char *p, const char *end, const QDate &previous)
 #if defined(__SSE2__)
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(line));
         const unsigned same = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, pattern)));
-        const __m128i d = _mm_sub_epi8(v, _mm_set1_epi8('0'));
-        const unsigned digit = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(d, _mm_set1_epi8(9)), d)));
+        const unsigned digit = unsigned(ByteLanes::bitsOf(ByteLanes::digitLanes(v), 0));
         // The bytes that must stand as in the pattern, the line of this
         // month read in full (the opening quote, the dashes, the month and
         // year, the closing quote and the comma), and those that must be
