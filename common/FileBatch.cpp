@@ -269,7 +269,7 @@ private:
 // Whether a file of `size` bytes is checked in parts (InParts).
 bool checkedInParts(qsizetype size)
 {
-    return size >= 2 * InParts::kLeastPart;
+    return InParts::splits(size, InParts::kLeastPart);
 }
 
 // Whether `folder` lies on a file system held in memory, whose flushes

@@ -221,7 +221,7 @@ private:
 QList<qsizetype> lineStarts(QByteArrayView bytes, qsizetype least)
 {
     QList<qsizetype> starts{0};
-    if (threadCount() < 2)
+    if (threadCount() < 2 || !splits(bytes.size(), least))
         return starts;
     // Several parts a thread: a thread that wakes late finds parts left,
     // and one that comes early takes more of them.

@@ -186,7 +186,7 @@ bool plainPart(QByteArrayView part, qint16 sets)
 // small to pay for the threads (unless `small`).
 qsizetype firstEntryEnd(const QByteArray &bytes, qint16 sets, bool small)
 {
-    if ((!small && bytes.size() < 2 * InParts::kLeastPart) || RecordReader::byteOrderMarkSize(bytes) > 0)
+    if ((!small && !InParts::splits(bytes.size(), InParts::kLeastPart)) || RecordReader::byteOrderMarkSize(bytes) > 0)
         return 0;
     static const QString noName;
     RecordReader first = RecordReader::partOf(bytes, noName);

@@ -31,6 +31,9 @@ void TestInParts::partsStartAtLines_data()
         lines += "\"09-Dec-26\"," + QByteArray::number(i) + "\r\n";
     QTest::newRow("many lines") << lines << qsizetype(4096) << true;
     QTest::newRow("smaller than two parts") << lines << qsizetype(lines.size() / 2 + 1) << false;
+    QTest::newRow("just smaller than four parts") << lines << qsizetype(lines.size() / InParts::kFewestParts + 1)
+                                                  << false;
+    QTest::newRow("four parts") << lines << qsizetype(lines.size() / InParts::kFewestParts) << true;
     QTest::newRow("no line feed") << QByteArray(100000, 'x') << qsizetype(1000) << false;
     QTest::newRow("a line feed only at the end") << QByteArray(100000, 'x') + '\n' << qsizetype(1000) << false;
     QTest::newRow("two long lines") << QByteArray(60000, 'x') + '\n' + QByteArray(60000, 'y') + '\n'

@@ -23,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!copy.endsWith('\n'))
         copy += "\r\n";
     QByteArray bytes;
-    bytes.reserve(3 * InParts::kLeastPart + copy.size());
-    while (bytes.size() < 3 * InParts::kLeastPart)
+    const qsizetype split = (InParts::kFewestParts + 1) * InParts::kLeastPart;
+    bytes.reserve(split + copy.size());
+    while (bytes.size() < split)
         bytes += copy;
     const QByteArrayView stale("a form gone stale");
 
